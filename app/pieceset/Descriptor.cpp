@@ -1,0 +1,36 @@
+#include "app/pieceset/Descriptor.h"
+
+#include "app/pieceset/PieceSetFormat.h"
+#include "platform/io/AnsiCodePage.h"
+
+namespace tirnel {
+
+std::optional<std::string> DescriptorBytes(std::string_view fileName, std::string_view payload) {
+    std::optional<std::string> name = ToAnsi(fileName);
+    if (!name) return std::nullopt;
+    return *name + ":" + ScrambleText(payload) + "\r\n";
+}
+
+std::optional<DescriptorContent> ParseDescriptor(std::string_view bytes, DescriptorError& error) {
+    // ":" is never the second byte of a double-byte character in code page 936, so the
+    // first ":" byte is the separator.
+    std::size_t colon = bytes.find(':');
+    if (colon == std::string_view::npos) {
+        error = DescriptorError::NoSeparator;
+        return std::nullopt;
+    }
+    std::optional<std::string> name = FromAnsi(bytes.substr(0, colon));
+    if (!name) {
+        error = DescriptorError::BadName;
+        return std::nullopt;
+    }
+    error = DescriptorError::None;
+    return DescriptorContent{*name, UnscrambleText(UnshuffleText(bytes.substr(colon + 1)))};
+}
+
+bool IsPlainFileName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+}  // namespace tirnel

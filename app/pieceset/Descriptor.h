@@ -1,0 +1,34 @@
+#pragma once
+// The descriptor file: one line "name:code" + CR LF, the name in code page 936.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tirnel {
+
+// The descriptor's bytes for a file name (UTF-8) and a payload; empty when the name has
+// no spelling in code page 936.
+std::optional<std::string> DescriptorBytes(std::string_view fileName, std::string_view payload);
+
+struct DescriptorContent {
+    std::string name;     // UTF-8
+    std::string payload;  // decoded
+};
+
+enum class DescriptorError { None, NotReadable, NoSeparator, BadName };
+
+// Reads a descriptor's bytes: the name before the first ":", decoded from code page 936,
+// and the payload after it, unshuffled and unscrambled.
+std::optional<DescriptorContent> ParseDescriptor(std::string_view bytes, DescriptorError& error);
+
+// A file name the run may create in its folder: not empty, not "." or "..", and without
+// a separator of either platform or a NUL.
+bool IsPlainFileName(std::string_view name);
+
+// Descriptors are one short line; anything much larger is not one.
+inline constexpr std::int64_t kMaxDescriptorBytes = 64 * 1024;
+
+}  // namespace tirnel

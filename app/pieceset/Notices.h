@@ -1,0 +1,30 @@
+#pragma once
+// The texts the runs show.
+
+namespace tirnel::notice {
+
+inline constexpr const char* kNoSource = "请指定待分割文件!";
+inline constexpr const char* kNoFolder = "请指定保存目录!";
+inline constexpr const char* kSizeBelowOne = "分割大小不能小于1!";
+inline constexpr const char* kNoNeedToSplit = "你不需要分割这个文件!";
+inline constexpr const char* kSplitDone = "文件分割完毕!";
+inline constexpr const char* kNoDescriptor = "请指定待合并文件!";
+inline constexpr const char* kMergeDone = "文件合并完毕!";
+
+inline constexpr const char* kSizeTooLarge = "分割大小太大!";
+inline constexpr const char* kSizeNotNumber = "分割大小只能填写数字!";
+inline constexpr const char* kNameNotStorable =
+    "源文件名含有简体中文代码页无法保存的字符,请先给文件改名再分割!";
+inline constexpr const char* kNameHasSeparator =
+    "源文件名含有\":\"或\"\\\",分割文件无法保存这样的文件名,请先给文件改名再分割!";
+inline constexpr const char* kSourceIsTarget =
+    "源文件会被分割出的文件覆盖,请选择其他目标文件夹!";
+inline constexpr const char* kSourceChanged = "源文件在分割过程中变短了,分割未完成。";
+inline constexpr const char* kRemovedWritten = "本次写入的文件已删除。";
+
+inline constexpr const char* kBadDescriptor = "这不是有效的分割描述文件,无法合并!";
+inline constexpr const char* kBadStoredName = "描述文件中保存的文件名无效,无法合并!";
+inline constexpr const char* kOutputIsInput =
+    "合并出的文件会覆盖描述文件或分割文件,无法合并!";
+
+}  // namespace tirnel::notice

@@ -1,0 +1,56 @@
+#pragma once
+// The piece set: numbered pieces NNN.pe and one descriptor base.hpe whose payload
+// ("100k:7": size text, unit letter, chunk count) is stored scrambled.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tirnel {
+
+// The largest block one chunk of a piece holds.
+inline constexpr std::int64_t ChunkSize = 344519360;
+// Key of the payload transform; only its first nine letters take part.
+inline constexpr std::string_view KeyText = "qbtrmwzdhy";
+
+inline constexpr std::int64_t kKilobyte = 1024;
+inline constexpr std::int64_t kMegabyte = 1024 * 1024;
+
+// The payload transform and its two inverse steps. They work on bytes (the code page's
+// bytes of the text); each result byte is one character.
+std::string ScrambleText(std::string_view payload);
+std::string UnshuffleText(std::string_view text);
+std::string UnscrambleText(std::string_view text);
+
+// "001.pe" … "999.pe", then "1000.pe".
+std::string PieceName(std::int64_t number);
+// The piece number a file name stands for, when it is exactly a piece name.
+std::optional<std::int64_t> PieceNumberOf(std::string_view fileName);
+
+// The file name without its extension: "archive.tar.gz" -> "archive.tar"; a name that
+// starts with its only "." (".profile") or has none stays whole.
+std::string BaseNameOf(std::string_view fileName);
+inline std::string DescriptorNameOf(std::string_view fileName) { return BaseNameOf(fileName) + ".hpe"; }
+
+// Chunks in a full piece of `pieceSize` bytes, and in a set cut from `length` bytes.
+std::int64_t ChunksPerPiece(std::int64_t pieceSize, std::int64_t chunkSize = ChunkSize);
+std::int64_t ChunkCount(std::int64_t length, std::int64_t pieceSize, std::int64_t chunkSize = ChunkSize);
+// Pieces in a set cut from `length` bytes.
+std::int64_t PieceCount(std::int64_t length, std::int64_t pieceSize);
+
+// The payload before scrambling: size text + "k" or "m" + ":" + count.
+std::string MakePayload(std::string_view sizeText, bool megabytes, std::int64_t chunkCount);
+
+struct DecodedPayload {
+    std::int64_t pieceSize = 0;   // bytes
+    std::int64_t chunkCount = 0;
+};
+// Reads a payload back; empty when it does not describe a set (no ":", a unit other than
+// "k" or "m", a size or count below 1 or beyond 64 bits).
+std::optional<DecodedPayload> DecodePayload(std::string_view payload);
+
+// i × 100 / K to the nearest integer, ties to even.
+int RoundedPercent(std::int64_t done, std::int64_t total);
+
+}  // namespace tirnel

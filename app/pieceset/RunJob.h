@@ -1,0 +1,41 @@
+#pragma once
+// What the split and merge runs share: how they end (refusal, failure, stop, completion),
+// how they let the caller breathe, and how one chunk is copied.
+
+#include "app/pieceset/RunReporter.h"
+#include "platform/io/File.h"
+
+#include <string>
+#include <system_error>
+
+namespace tirnel {
+
+class RunJob {
+protected:
+    RunJob(RunReporter& reporter, std::int64_t chunkSize) : mReporter(reporter), mChunk(chunkSize) {}
+    virtual ~RunJob() = default;
+
+    // Removes every file this run has written so far.
+    virtual void RemoveWritten() = 0;
+
+    RunOutcome Refuse(const std::string& text, bool resetBar);
+    RunOutcome Fail(const std::string& text);
+    RunOutcome Stop();
+    RunOutcome Complete(const std::string& text);
+
+    // Lets the caller handle its events; false when it asked the run to stop.
+    bool KeepGoing();
+
+    enum class ChunkResult { Copied, Stopped, Failed, Short };
+    // Copies one chunk, letting the caller breathe between blocks.
+    ChunkResult CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,
+                          std::int64_t size, std::error_code& ec);
+
+    // "<what><name>:<reason>。"
+    static std::string Problem(const std::string& what, const std::string& name, const std::error_code& ec);
+
+    RunReporter& mReporter;
+    const std::int64_t mChunk;
+};
+
+}  // namespace tirnel

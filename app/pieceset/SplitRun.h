@@ -1,0 +1,20 @@
+#pragma once
+// The split run: cuts the source file into a piece set in the target folder.
+
+#include "app/pieceset/RunReporter.h"
+
+#include <string>
+
+namespace tirnel {
+
+// What the window holds when "分割" is clicked.
+struct SplitInput {
+    std::string source;    // the source box
+    std::string folder;    // the folder box
+    std::string sizeText;  // the size box, as the user left it
+    bool megabytes = false;  // "MB" chosen rather than "KB"
+};
+
+RunOutcome SplitRun(const SplitInput& input, RunReporter& reporter, const RunOptions& options = {});
+
+}  // namespace tirnel

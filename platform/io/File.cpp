@@ -1,0 +1,211 @@
+#include "platform/io/File.h"
+
+#include <utility>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tirnel {
+
+struct File::Impl {
+    int fd = -1;
+};
+
+namespace {
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+File::Impl* OpenWith(const std::filesystem::path& path, int flags, std::error_code& ec) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        ec = LastError();
+        return nullptr;
+    }
+    ec.clear();
+    return new File::Impl{fd};
+}
+}  // namespace
+
+File File::OpenRead(const std::filesystem::path& path, std::error_code& ec) {
+    File f;
+    f.mImpl = OpenWith(path, O_RDONLY, ec);
+    return f;
+}
+
+File File::CreateNew(const std::filesystem::path& path, std::error_code& ec) {
+    File f;
+    f.mImpl = OpenWith(path, O_WRONLY | O_CREAT | O_EXCL, ec);
+    return f;
+}
+
+std::int64_t File::Size(std::error_code& ec) const {
+    struct stat st {};
+    if (!mImpl || ::fstat(mImpl->fd, &st) != 0) {
+        ec = mImpl ? LastError() : std::make_error_code(std::errc::bad_file_descriptor);
+        return -1;
+    }
+    ec.clear();
+    return static_cast<std::int64_t>(st.st_size);
+}
+
+std::size_t File::ReadAt(void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec) {
+    ec.clear();
+    std::size_t done = 0;
+    while (done < count) {
+        ssize_t n = ::pread(mImpl->fd, static_cast<char*>(buffer) + done, count - done,
+                            static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ec = LastError();
+            break;
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+void File::WriteAt(const void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec) {
+    ec.clear();
+    std::size_t done = 0;
+    while (done < count) {
+        ssize_t n = ::pwrite(mImpl->fd, static_cast<const char*>(buffer) + done, count - done,
+                             static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ec = LastError();
+            return;
+        }
+        if (n == 0) {
+            ec = std::make_error_code(std::errc::no_space_on_device);
+            return;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void File::Close(std::error_code& ec) {
+    ec.clear();
+    if (!mImpl) return;
+    if (::close(mImpl->fd) != 0 && errno != EINTR) ec = LastError();
+    delete mImpl;
+    mImpl = nullptr;
+}
+
+int File::NativeHandle() const { return mImpl ? mImpl->fd : -1; }
+
+File::~File() {
+    if (mImpl) ::close(mImpl->fd);
+    delete mImpl;
+}
+
+}  // namespace tirnel
+
+#else  // Portable fallback: standard streams.
+#include <fstream>
+
+namespace tirnel {
+
+struct File::Impl {
+    std::fstream stream;
+};
+
+File File::OpenRead(const std::filesystem::path& path, std::error_code& ec) {
+    File f;
+    f.mImpl = new Impl;
+    f.mImpl->stream.open(path, std::ios::in | std::ios::binary);
+    if (!f.mImpl->stream) {
+        ec = std::filesystem::exists(path) ? std::make_error_code(std::errc::permission_denied)
+                                           : std::make_error_code(std::errc::no_such_file_or_directory);
+        delete f.mImpl;
+        f.mImpl = nullptr;
+    } else {
+        ec.clear();
+    }
+    return f;
+}
+
+File File::CreateNew(const std::filesystem::path& path, std::error_code& ec) {
+    File f;
+    if (std::filesystem::exists(path)) {
+        ec = std::make_error_code(std::errc::file_exists);
+        return f;
+    }
+    f.mImpl = new Impl;
+    f.mImpl->stream.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!f.mImpl->stream) {
+        ec = std::make_error_code(std::errc::permission_denied);
+        delete f.mImpl;
+        f.mImpl = nullptr;
+    } else {
+        ec.clear();
+    }
+    return f;
+}
+
+std::int64_t File::Size(std::error_code& ec) const {
+    if (!mImpl) {
+        ec = std::make_error_code(std::errc::bad_file_descriptor);
+        return -1;
+    }
+    mImpl->stream.clear();
+    mImpl->stream.seekg(0, std::ios::end);
+    std::int64_t size = static_cast<std::int64_t>(mImpl->stream.tellg());
+    ec = size < 0 ? std::make_error_code(std::errc::io_error) : std::error_code{};
+    return size;
+}
+
+std::size_t File::ReadAt(void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec) {
+    ec.clear();
+    mImpl->stream.clear();
+    mImpl->stream.seekg(offset);
+    mImpl->stream.read(static_cast<char*>(buffer), static_cast<std::streamsize>(count));
+    std::size_t got = static_cast<std::size_t>(mImpl->stream.gcount());
+    if (mImpl->stream.bad()) ec = std::make_error_code(std::errc::io_error);
+    return got;
+}
+
+void File::WriteAt(const void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec) {
+    ec.clear();
+    mImpl->stream.clear();
+    mImpl->stream.seekp(offset);
+    mImpl->stream.write(static_cast<const char*>(buffer), static_cast<std::streamsize>(count));
+    if (!mImpl->stream) ec = std::make_error_code(std::errc::io_error);
+}
+
+void File::Close(std::error_code& ec) {
+    ec.clear();
+    if (!mImpl) return;
+    mImpl->stream.close();
+    if (mImpl->stream.fail()) ec = std::make_error_code(std::errc::io_error);
+    delete mImpl;
+    mImpl = nullptr;
+}
+
+int File::NativeHandle() const { return -1; }
+
+File::~File() { delete mImpl; }
+
+}  // namespace tirnel
+#endif
+
+namespace tirnel {
+
+File::File(File&& other) noexcept : mImpl(std::exchange(other.mImpl, nullptr)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        File old(std::move(*this));
+        mImpl = std::exchange(other.mImpl, nullptr);
+    }
+    return *this;
+}
+
+bool File::IsOpen() const { return mImpl != nullptr; }
+
+}  // namespace tirnel

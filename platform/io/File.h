@@ -1,0 +1,64 @@
+#pragma once
+// Raw-byte files for the runs: positioned reads and writes, 64-bit sizes, errors as
+// std::error_code so callers can tell the user why. Nothing here throws.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <system_error>
+
+namespace tirnel {
+
+class File {
+public:
+    File() = default;
+    ~File();
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    // Opens an existing file for reading.
+    static File OpenRead(const std::filesystem::path& path, std::error_code& ec);
+    // Creates a file that must not exist yet, for writing.
+    static File CreateNew(const std::filesystem::path& path, std::error_code& ec);
+
+    bool IsOpen() const;
+    std::int64_t Size(std::error_code& ec) const;
+
+    // Reads up to `count` bytes at `offset`, looping over short reads; returns fewer
+    // only at the end of the file.
+    std::size_t ReadAt(void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec);
+    // Writes all `count` bytes at `offset`, looping over short writes.
+    void WriteAt(const void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec);
+    // Closes and reports what the system says on close (a late write error, for one).
+    void Close(std::error_code& ec);
+
+    // The system handle, for the in-kernel copy; -1 where there is none.
+    int NativeHandle() const;
+
+    struct Impl;  // the system's handle
+
+private:
+    Impl* mImpl = nullptr;
+};
+
+// Called between blocks of a long copy with the bytes copied so far; returning false
+// stops the copy.
+using CopyProgress = std::function<bool(std::int64_t copied)>;
+
+// Copies `length` bytes from `source` at `sourceOffset` to `target` at `targetOffset`,
+// inside the kernel where the system allows it, otherwise through one small buffer.
+// Returns the bytes copied: fewer than `length` when the source ends early or `progress`
+// asked to stop; `ec` is set on a failing read or write.
+std::int64_t CopyRange(File& source, std::int64_t sourceOffset, File& target,
+                       std::int64_t targetOffset, std::int64_t length, std::error_code& ec,
+                       const CopyProgress& progress = {});
+
+// The largest block moved between two calls of the progress callback.
+inline constexpr std::int64_t kCopyBlock = 8 << 20;
+// The size of the one buffer of the read/write copy.
+inline constexpr std::size_t kCopyBuffer = 1 << 20;
+
+}  // namespace tirnel

@@ -1,0 +1,42 @@
+#include "tools/cli/CliReporter.h"
+
+namespace tirnel {
+
+volatile int CliReporter::sInterrupted = 0;
+
+CliReporter::CliReporter(std::FILE* out, std::FILE* err, bool showProgress)
+    : mOut(out), mErr(err), mShowProgress(showProgress) {}
+
+void CliReporter::ShowNotice(const std::string& text) { mNotices.push_back(text); }
+
+void CliReporter::SetProgress(int value) {
+    if (!mShowProgress || value == mShown) return;
+    mShown = value;
+    if (value == 0) {
+        ClearBar();
+        return;
+    }
+    constexpr int kWidth = 40;
+    std::string bar(static_cast<std::size_t>(value * kWidth / 100), '#');
+    bar.resize(kWidth, '-');
+    std::fprintf(mErr, "\r[%s] %3d%%", bar.c_str(), value);
+    std::fflush(mErr);
+}
+
+bool CliReporter::StopRequested() { return sInterrupted != 0; }
+
+void CliReporter::ClearBar() {
+    if (!mShowProgress) return;
+    std::fprintf(mErr, "\r%*s\r", 48, "");
+    std::fflush(mErr);
+}
+
+void CliReporter::Finish(RunOutcome outcome) {
+    ClearBar();
+    std::FILE* to = outcome == RunOutcome::Completed ? mOut : mErr;
+    for (const std::string& text : mNotices) std::fprintf(to, "%s\n", text.c_str());
+    if (outcome == RunOutcome::Stopped) std::fprintf(mErr, "已中断,本次写入的文件已删除。\n");
+    std::fflush(to);
+}
+
+}  // namespace tirnel
