@@ -51,10 +51,10 @@ KernelCopy KernelCopyStep(File& source, std::int64_t sourceOffset, File& target,
 
 std::int64_t CopyRange(File& source, std::int64_t sourceOffset, File& target,
                        std::int64_t targetOffset, std::int64_t length, std::error_code& ec,
-                       const CopyProgress& progress) {
+                       const CopyProgress& progress, CopyMethod method) {
     ec.clear();
     std::int64_t done = 0;
-    bool kernel = source.NativeHandle() >= 0 && target.NativeHandle() >= 0;
+    bool kernel = method == CopyMethod::Best && source.NativeHandle() >= 0 && target.NativeHandle() >= 0;
     std::unique_ptr<char[]> buffer;
 
     while (done < length) {

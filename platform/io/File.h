@@ -52,9 +52,10 @@ using CopyProgress = std::function<bool(std::int64_t copied)>;
 // inside the kernel where the system allows it, otherwise through one small buffer.
 // Returns the bytes copied: fewer than `length` when the source ends early or `progress`
 // asked to stop; `ec` is set on a failing read or write.
+enum class CopyMethod { Best, Buffered };
 std::int64_t CopyRange(File& source, std::int64_t sourceOffset, File& target,
                        std::int64_t targetOffset, std::int64_t length, std::error_code& ec,
-                       const CopyProgress& progress = {});
+                       const CopyProgress& progress = {}, CopyMethod method = CopyMethod::Best);
 
 // The largest block moved between two calls of the progress callback.
 inline constexpr std::int64_t kCopyBlock = 8 << 20;
