@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Whole-process benchmark: tirnel-cli split and merge against split -b, cat and cp on the
+# same file, interleaved round by round, with medians, ratios and peak memory.
+#
+#   bench/copy-limit.sh [--quick] [--rounds N] [--dir DIR]
+#
+# The default file is 2 GiB (--quick: 256 MiB), cut into 100 MiB pieces, warmed in the page
+# cache first. Every command starts after a sync, so no run pays for the previous one's
+# writeback. Needs a built build/bin/tirnel-cli (scripts/build).
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cli="$root/build/bin/tirnel-cli"
+size_mib=2048
+rounds=5
+dir=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --quick) size_mib=256 ;;
+    --rounds) rounds="$2"; shift ;;
+    --dir) dir="$2"; shift ;;
+    *) echo "usage: $0 [--quick] [--rounds N] [--dir DIR]" >&2; exit 2 ;;
+  esac
+  shift
+done
+[ -x "$cli" ] || { echo "build first: scripts/build" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
+
+work="${dir:-$(mktemp -d /var/tmp/tirnel-bench.XXXXXX)}"
+mkdir -p "$work"
+trap 'rm -rf "$work/src.bin" "$work/out" "$work/set" "$work/mem"' EXIT
+
+echo "Making a ${size_mib} MiB file in $work ..."
+head -c "$((size_mib * 1048576))" /dev/urandom > "$work/src.bin"
+cat "$work/src.bin" > /dev/null
+mkdir -p "$work/set"
+"$cli" split "$work/src.bin" "$work/set" 100 --unit MB > /dev/null
+rm -f "$work/set/src.bin"
+
+declare -A times
+# run NAME COMMAND...: one timed run in a fresh output folder; records seconds.
+run() {
+  local name="$1"; shift
+  rm -rf "$work/out" "$work/set/src.bin"; mkdir "$work/out"; sync
+  local start end
+  start=$(date +%s%N)
+  "$@" > /dev/null
+  end=$(date +%s%N)
+  times[$name]+="$(( (end - start) / 1000000 )) "
+}
+
+for ((r = 1; r <= rounds; r++)); do
+  run tirnel-split "$cli" split "$work/src.bin" "$work/out" 100 --unit MB
+  run split-b split -b 100M "$work/src.bin" "$work/out/x."
+  run tirnel-merge "$cli" merge "$work/set/src.hpe" "$work/set"
+  run cat sh -c "cat '$work'/set/*.pe > '$work/out/cat.bin'"
+  run cp cp "$work/src.bin" "$work/out/copy.bin"
+  echo "round $r of $rounds done" >&2
+done
+rm -rf "$work/out" "$work/set/src.bin"
+
+median() { tr ' ' '\n' | grep -v '^$' | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+declare -A med
+echo
+printf '%-14s %10s   %s\n' command "median ms" "all runs (ms)"
+for name in tirnel-split split-b tirnel-merge cat cp; do
+  med[$name]=$(echo "${times[$name]}" | median)
+  printf '%-14s %10s   %s\n' "$name" "${med[$name]}" "${times[$name]}"
+done
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+verdict() { awk -v v="$1" -v op="$2" -v t="$3" 'BEGIN { ok = (op == ">=") ? v >= t : v <= t; print ok ? "met" : "NOT MET" }'; }
+
+# Peak memory of tirnel-cli for small, middle and huge pieces.
+peak() {
+  rm -rf "$work/mem"; mkdir "$work/mem"
+  { /usr/bin/time -f %M "$cli" split "$work/src.bin" "$work/mem" "$@" 2>&1 >/dev/null || true; } | tail -1
+}
+echo
+mem_small=$(peak 100)
+mem_mid=$(peak 100 --unit MB)
+mem_huge=$(peak 2047 --unit MB)
+rm -rf "$work/mem"; mkdir "$work/mem"
+"$cli" split "$work/src.bin" "$work/mem" 100 --unit MB > /dev/null
+mem_merge=$(/usr/bin/time -f %M "$cli" merge "$work/mem/src.hpe" "$work/mem" 2>&1 >/dev/null | tail -1)
+max_mem=$(printf '%s\n' "$mem_small" "$mem_mid" "$mem_huge" "$mem_merge" | sort -n | tail -1)
+echo "peak memory (KiB): split 100 KB pieces $mem_small, 100 MB $mem_mid, 2047 MB $mem_huge; merge $mem_merge"
+
+s_vs_split=$(ratio "${med[split-b]}" "${med[tirnel-split]}")
+s_vs_cp=$(ratio "${med[tirnel-split]}" "${med[cp]}")
+m_vs_cat=$(ratio "${med[cat]}" "${med[tirnel-merge]}")
+m_vs_cp=$(ratio "${med[tirnel-merge]}" "${med[cp]}")
+echo
+echo "targets:"
+echo "  split -b / tirnel split  = $s_vs_split  (>= 1.80)  $(verdict "$s_vs_split" '>=' 1.8)"
+echo "  tirnel split / cp        = $s_vs_cp  (<= 1.15)  $(verdict "$s_vs_cp" '<=' 1.15)"
+echo "  cat / tirnel merge       = $m_vs_cat  (>= 1.00)  $(verdict "$m_vs_cat" '>=' 1.0)"
+echo "  tirnel merge / cp        = $m_vs_cp  (<= 1.15)  $(verdict "$m_vs_cp" '<=' 1.15)"
+echo "  peak memory              = $max_mem KiB  (<= 16384)  $(verdict "$max_mem" '<=' 16384)"
