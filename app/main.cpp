@@ -1,13 +1,16 @@
-// Start-up: creates the main window and shows it; the program lives as long as it does.
+// The program: the main window on Qt's dialogs, until the window is closed.
+
+#include "app/MainN.h"
+#include "app/shell/QtShellServices.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv) {
+    // Declared first so that it outlives the window, whenever that is deleted.
+    tirnel::QtShellServices shell;
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QString::fromUtf8("Tirnel文件分割器V1.08"));
-    window.setFixedSize(4680 / 15, 2985 / 15);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("tirnel"));
+    QApplication::setDesktopFileName(QStringLiteral("tirnel"));
+    tirnel::MainN::Main(shell);
     return app.exec();
 }

@@ -58,7 +58,7 @@ std::int64_t CopyRange(File& source, std::int64_t sourceOffset, File& target,
                        const CopyProgress& progress = {}, CopyMethod method = CopyMethod::Best);
 
 // The largest block moved between two calls of the progress callback.
-inline constexpr std::int64_t kCopyBlock = 8 << 20;
+inline constexpr std::int64_t kCopyBlock = 2 << 20;
 // The size of the one buffer of the read/write copy.
 inline constexpr std::size_t kCopyBuffer = 1 << 20;
 

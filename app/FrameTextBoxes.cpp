@@ -1,0 +1,37 @@
+#include "app/FrameTextBoxes.h"
+
+#include "app/KeptDrawing.h"
+#include "app/Twips.h"
+
+#include <QColor>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace tirnel {
+
+namespace {
+const QColor kFrameColour(84, 165, 213);
+
+// The window's own text boxes, not the editors inside combo or spin boxes.
+bool IsTextBox(const QLineEdit* box) {
+    const QWidget* parent = box->parentWidget();
+    return parent && !parent->inherits("QComboBox") && !parent->inherits("QAbstractSpinBox");
+}
+}  // namespace
+
+void FrameTextBoxes(QWidget* form) {
+    QWidget* window = form->window();
+    KeptDrawing& drawing = KeptDrawing::Of(window);
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        if (!IsTextBox(box)) continue;
+        box->setFrame(false);
+        TwipsRect r = TwipsGeometryOf(box);
+        r = {r.left + 15, r.top + 15, r.width - 45, r.height - 60};
+        PlaceInTwips(box, r);
+        const QPoint from(TwipsToPixels(r.left - 15), TwipsToPixels(r.top - 30));
+        const QPoint to(TwipsToPixels(r.left + r.width + 15), TwipsToPixels(r.top + r.height + 15));
+        drawing.Box(box->parentWidget()->mapTo(window, from), box->parentWidget()->mapTo(window, to), kFrameColour);
+    }
+}
+
+}  // namespace tirnel

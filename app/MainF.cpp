@@ -1,0 +1,247 @@
+#include "app/MainF.h"
+
+#include "app/FrameTextBoxes.h"
+#include "app/Twips.h"
+#include "app/WindowReporter.h"
+#include "app/pieceset/MergeRun.h"
+#include "app/pieceset/PathText.h"
+#include "app/pieceset/SplitRun.h"
+#include "app/shell/ShellServices.h"
+#include "platform/FontObject.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <vector>
+
+namespace tirnel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tirnel文件分割器V1.08");
+
+const QString kAllFilesFilter = QStringLiteral("所有文件(*.*)|*.*");
+const QString kDescriptorFilter = QStringLiteral("准备合并文件(*.hpe)|*.hpe");
+const QString kOpenTitle = QStringLiteral("打开文件");
+const QString kFolderTitle = QStringLiteral("选择文件夹");
+// Hide the read-only box, prompt to create, prompt to overwrite.
+constexpr long kOpenFlags = kFileDialogCreatePrompt | kFileDialogHideReadOnly | kFileDialogOverwritePrompt;
+
+// The two lines of the etched separator: system colours 10 and 11.
+const QColor kEtchShadow(180, 180, 180);
+const QColor kEtchLight(244, 247, 252);
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* NewLine(QWidget* parent, const QString& name, const QColor& colour) {
+    QLabel* line = NewLabel(parent, name, QString());
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+QLineEdit* NewTextBox(QWidget* parent, const QString& name, const QString& text) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+std::string Utf8(const QLineEdit* box) { return box->text().toStdString(); }
+
+}  // namespace
+
+MainF::MainF(ShellServices& shell, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      Picture1(new QWidget(this)),
+      opDelFale(NewOption(Picture1, QStringLiteral("opDelFale"), QStringLiteral("分割文件"), QStringLiteral("1"), true)),
+      GetFile(NewOption(Picture1, QStringLiteral("GetFile"), QStringLiteral("合并文件"), QStringLiteral("1"), false)),
+      Label6(NewLine(this, QStringLiteral("Label6"), kEtchLight)),
+      Label5(NewLine(this, QStringLiteral("Label5"), kEtchShadow)),
+      Label2(NewLabel(this, QStringLiteral("Label2"), QStringLiteral("分割文件:"))),
+      txtPsd(NewTextBox(this, QStringLiteral("txtPsd"), QString())),
+      cmdFile(NewButton(this, QStringLiteral("cmdFile"), QStringLiteral("..."))),
+      Label1(NewLabel(this, QStringLiteral("Label1"), QStringLiteral("目标地址:"))),
+      Text1(NewTextBox(this, QStringLiteral("Text1"), QString())),
+      cmdOpsee(NewButton(this, QStringLiteral("cmdOpsee"), QStringLiteral("..."))),
+      Label3(NewLabel(this, QStringLiteral("Label3"), QStringLiteral("分割大小:"))),
+      Text2(NewTextBox(this, QStringLiteral("Text2"), QStringLiteral("100"))),
+      Okbs(NewOption(this, QStringLiteral("Okbs"), QStringLiteral("KB"), QStringLiteral("0"), true)),
+      Option3(NewOption(this, QStringLiteral("Option3"), QStringLiteral("MB"), QStringLiteral("0"), false)),
+      uo1(NewProgressBar(this, QStringLiteral("uo1"), QStringLiteral("uo1"))),
+      Command2(NewButton(this, QStringLiteral("Command2"), QStringLiteral("分割"))),
+      Command3(NewButton(this, QStringLiteral("Command3"), QStringLiteral("合并"))),
+      tQueries(NewButton(this, QStringLiteral("tQueries"), QStringLiteral("退出"))),
+      mShell(shell) {
+    setObjectName(QStringLiteral("MainF"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("utilities-file-archiver")));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // "宋体" 9 pt, GB2312, normal weight: the font of every control on the window.
+    setFont(FontObject(QStringLiteral("宋体"), 9, FontObject::kCharsetGB2312).ToQFont());
+    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+
+    // The size box takes digits typed one by one; an input method would bypass the filter.
+    Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Text2->installEventFilter(this);
+
+    PlaceControls();
+    ConnectHandlers();
+}
+
+void MainF::PlaceControls() {
+    struct Placement {
+        QWidget* control;
+        TwipsRect rect;
+        int tabIndex;
+    };
+    std::vector<Placement> placements = {
+        {Picture1, {60, 30, 2985, 465}, 0},       {opDelFale, {150, 110, 1215, 240}, 12},
+        {GetFile, {1410, 110, 1215, 240}, 13},    {Label6, {150, 535, 4380, 15}, 1},
+        {Label5, {150, 520, 4380, 15}, 2},        {Label2, {150, 750, 900, 180}, 3},
+        {txtPsd, {1080, 660, 2885, 315}, 16},     {cmdFile, {4110, 660, 405, 315}, 11},
+        {Label1, {150, 1230, 900, 180}, 4},       {Text1, {1080, 1140, 2885, 315}, 15},
+        {cmdOpsee, {4110, 1140, 405, 315}, 10},   {Label3, {150, 1710, 900, 180}, 5},
+        {Text2, {1080, 1620, 1035, 315}, 14},     {Okbs, {2250, 1680, 645, 240}, 17},
+        {Option3, {2940, 1680, 645, 240}, 18},    {uo1, {150, 2100, 4400, 255}, 6},
+        {Command2, {150, 2520, 1100, 315}, 7},    {Command3, {1770, 2520, 1095, 315}, 8},
+        {tQueries, {3420, 2520, 1095, 315}, 9},
+    };
+    for (const Placement& p : placements) PlaceInTwips(p.control, p.rect);
+
+    std::stable_sort(placements.begin(), placements.end(),
+                     [](const Placement& a, const Placement& b) { return a.tabIndex < b.tabIndex; });
+    QWidget* previous = nullptr;
+    for (const Placement& p : placements) {
+        if (!(p.control->focusPolicy() & Qt::TabFocus)) continue;
+        if (previous) QWidget::setTabOrder(previous, p.control);
+        previous = p.control;
+    }
+}
+
+void MainF::ConnectHandlers() {
+    OnClick(opDelFale, this, [this] { opDelFale_Click(); });
+    OnClick(GetFile, this, [this] { GetFile_Click(); });
+    OnClick(cmdFile, this, [this] { cmdFile_Click(); });
+    OnClick(cmdOpsee, this, [this] { cmdOpsee_Click(); });
+    OnClick(Command2, this, [this] { Command2_Click(); });
+    OnClick(Command3, this, [this] { Command3_Click(); });
+    OnClick(tQueries, this, [this] { tQueries_Click(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+}
+
+void MainF::showEvent(QShowEvent* event) {
+    // The window loads as it is first shown.
+    if (!mLoaded) {
+        mLoaded = true;
+        Form_Load();
+    }
+    QWidget::showEvent(event);
+}
+
+void MainF::Form_Load() {
+    FrameTextBoxes(this);
+    SetBarText(uo1, QString());
+    SetOptionValue(opDelFale, true);
+}
+
+void MainF::opDelFale_Click() {
+    Text2->setEnabled(true);
+    Okbs->setEnabled(true);
+    Option3->setEnabled(true);
+}
+
+void MainF::GetFile_Click() {
+    Text2->setEnabled(false);
+    txtPsd->setText(QString());
+    Okbs->setEnabled(false);
+    Option3->setEnabled(false);
+}
+
+void MainF::cmdFile_Click() {
+    const QString filter = OptionValue(opDelFale) ? kAllFilesFilter : kDescriptorFilter;
+    QString name;
+    long flags = kOpenFlags;
+    mShell.ShowFileDialog(name, filter, kOpenTitle, flags);
+    if (name.isEmpty()) return;
+    txtPsd->setText(name);
+    Text1->setText(QString::fromStdString(FolderOf(name.toStdString())));
+}
+
+void MainF::cmdOpsee_Click() {
+    const QString folder = mShell.BrowseForFolder(kFolderTitle, this);
+    if (!folder.isEmpty()) Text1->setText(folder);
+}
+
+void MainF::Command2_Click() {
+    if (!OptionValue(opDelFale)) return;
+    RunInWindow([this](RunReporter& reporter) {
+        SplitRun(SplitInput{Utf8(txtPsd), Utf8(Text1), Utf8(Text2), OptionValue(Option3)}, reporter);
+    });
+}
+
+void MainF::Command3_Click() {
+    if (!OptionValue(GetFile)) return;
+    RunInWindow([this](RunReporter& reporter) { MergeRun(MergeInput{Utf8(txtPsd), Utf8(Text1)}, reporter); });
+}
+
+void MainF::tQueries_Click() { close(); }
+
+void MainF::RunInWindow(const std::function<void(RunReporter&)>& run) {
+    // The run lets the event loop turn, so a click may arrive while it works.
+    if (mRunning) return;
+    mRunning = true;
+    WindowReporter reporter(mShell, uo1, mCloseRequested);
+    run(reporter);
+    mRunning = false;
+    // A close asked for during the run was held back until the run had cleaned up.
+    if (mCloseRequested) close();
+}
+
+void MainF::closeEvent(QCloseEvent* event) {
+    if (mRunning) {
+        // The run is still on the stack inside this window: it stops at its next breath and
+        // the window closes once it has returned.
+        mCloseRequested = true;
+        event->ignore();
+        return;
+    }
+    mCloseRequested = false;
+    event->accept();
+}
+
+void MainF::Text2_KeyPress(int& keyAscii) {
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (!digit && keyAscii != 8) keyAscii = 1;
+}
+
+void MainF::Text2_Change() {
+    if (Text2->text().isEmpty()) Text2->setText(QStringLiteral("0"));
+}
+
+bool MainF::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Text2 || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Keys that type nothing (arrows, Delete) and shortcuts (copy, paste) reach the box as they are.
+    if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) return false;
+    for (const QChar c : key->text()) {
+        if (!c.isPrint() && c != u'\b') continue;
+        int keyAscii = c.unicode();
+        Text2_KeyPress(keyAscii);
+        // A character the filter replaced is not inserted.
+        if (keyAscii != c.unicode()) return true;
+    }
+    return false;
+}
+
+}  // namespace tirnel

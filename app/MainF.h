@@ -1,0 +1,79 @@
+#pragma once
+// The program's window: split or merge mode, the source, folder and size boxes with their
+// choosers, the progress bar and the three buttons.
+
+#include "app/StandIns.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <functional>
+
+namespace tirnel {
+
+class RunReporter;
+class ShellServices;
+
+class MainF : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainF(ShellServices& shell, QWidget* parent = nullptr);
+
+    // The controls, in the order of their tab index where they take the focus.
+    QWidget* const Picture1;
+    OptionControl* const opDelFale;  // split mode
+    OptionControl* const GetFile;    // merge mode
+    QLabel* const Label6;
+    QLabel* const Label5;
+    QLabel* const Label2;
+    QLineEdit* const txtPsd;  // source file or descriptor
+    ButtonControl* const cmdFile;
+    QLabel* const Label1;
+    QLineEdit* const Text1;  // target folder
+    ButtonControl* const cmdOpsee;
+    QLabel* const Label3;
+    QLineEdit* const Text2;  // piece size
+    OptionControl* const Okbs;     // KB
+    OptionControl* const Option3;  // MB
+    ProgressBarControl* const uo1;
+    ButtonControl* const Command2;  // split
+    ButtonControl* const Command3;  // merge
+    ButtonControl* const tQueries;  // exit
+
+    // True while a split or merge is under way.
+    bool Running() const { return mRunning; }
+
+    static constexpr int kClientWidthTwips = 4680;
+    static constexpr int kClientHeightTwips = 2985;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void opDelFale_Click();
+    void GetFile_Click();
+    void cmdFile_Click();
+    void cmdOpsee_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void tQueries_Click();
+    void Text2_KeyPress(int& keyAscii);
+    void Text2_Change();
+
+    // Places every control and sets the tab order from its tab index.
+    void PlaceControls();
+    void ConnectHandlers();
+    // Runs one split or merge with the window as its reporter; ignored while one is running.
+    void RunInWindow(const std::function<void(RunReporter&)>& run);
+
+    ShellServices& mShell;
+    bool mLoaded = false;
+    bool mRunning = false;
+    bool mCloseRequested = false;
+};
+
+}  // namespace tirnel

@@ -1,0 +1,40 @@
+#pragma once
+// Qt's progress bar, radio button and push button standing in for our own progress bar,
+// option and button controls until those exist. The window makes and drives them only
+// through what is declared here, so the swap touches this file pair alone.
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <utility>
+
+namespace tirnel {
+
+using ProgressBarControl = QProgressBar;
+using OptionControl = QRadioButton;
+using ButtonControl = QPushButton;
+
+// The progress bar: Value 0 of 0 … 100, showing its Text.
+ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const QString& text);
+void SetBarValue(ProgressBarControl* bar, int value);  // repaints at once
+int BarValue(const ProgressBarControl* bar);
+void SetBarText(ProgressBarControl* bar, const QString& text);
+QString BarText(const ProgressBarControl* bar);
+
+// An option; the options of one window that carry the same tag form a group of which
+// exactly one is on, whatever container they sit in.
+OptionControl* NewOption(QWidget* parent, const QString& name, const QString& caption, const QString& tag,
+                         bool value);
+bool OptionValue(const OptionControl* option);
+void SetOptionValue(OptionControl* option, bool value);
+
+ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& caption);
+
+// Click of an option (also when it is on already) or of a button.
+template <class Control, class Handler>
+void OnClick(Control* control, QObject* receiver, Handler&& handler) {
+    QObject::connect(control, &QAbstractButton::clicked, receiver, std::forward<Handler>(handler));
+}
+
+}  // namespace tirnel

@@ -1,0 +1,35 @@
+#pragma once
+// A run as the window shows it: notices in the notice box, progress in the window's bar,
+// the event loop kept turning while the run works, and a stop once the window is closing.
+
+#include "app/StandIns.h"
+#include "app/pieceset/RunReporter.h"
+
+#include <QElapsedTimer>
+
+namespace tirnel {
+
+class ShellServices;
+
+class WindowReporter : public RunReporter {
+public:
+    // closing: set by the window when it is asked to close; the run then stops.
+    WindowReporter(ShellServices& shell, ProgressBarControl* bar, const bool& closing);
+
+    void ShowNotice(const std::string& text) override;
+    void SetProgress(int value) override;
+    // Handles pending events at the first call and then whenever kEventInterval has passed,
+    // so that tiny chunks cost little and the window never waits long.
+    void DoEvents() override;
+    bool StopRequested() override;
+
+    static constexpr qint64 kEventIntervalMs = 10;
+
+private:
+    ShellServices& mShell;
+    ProgressBarControl* mBar;
+    const bool& mClosing;
+    QElapsedTimer mSinceEvents;
+};
+
+}  // namespace tirnel

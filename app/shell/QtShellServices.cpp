@@ -1,0 +1,128 @@
+#include "app/shell/QtShellServices.h"
+
+#include "app/pieceset/PathText.h"
+#include "app/shell/FileDialogFilter.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+
+namespace tirnel {
+
+namespace {
+
+const QString kNoticeTitle = QStringLiteral("提示");
+
+struct NoticeButton {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+// The button sets of the style's low four bits that have a counterpart here.
+QList<NoticeButton> NoticeButtonsOf(int style) {
+    switch (style & 0xF) {
+    case kNoticeOkCancel:
+        return {{QMessageBox::Ok, kNoticeResultOk}, {QMessageBox::Cancel, kNoticeResultCancel}};
+    case 3:
+        return {{QMessageBox::Yes, kNoticeResultYes},
+                {QMessageBox::No, kNoticeResultNo},
+                {QMessageBox::Cancel, kNoticeResultCancel}};
+    case kNoticeYesNo:
+        return {{QMessageBox::Yes, kNoticeResultYes}, {QMessageBox::No, kNoticeResultNo}};
+    default:
+        return {{QMessageBox::Ok, kNoticeResultOk}};
+    }
+}
+
+QMessageBox::Icon NoticeIconOf(int style) {
+    switch (style & 0x70) {
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case kNoticeIconInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> QtShellServices::NewNoticeBox(const QString& text, int style) {
+    auto box = std::make_unique<QMessageBox>(NoticeIconOf(style), kNoticeTitle, text);
+    QMessageBox::StandardButtons buttons;
+    for (const NoticeButton& b : NoticeButtonsOf(style)) buttons |= b.button;
+    box->setStandardButtons(buttons);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+int QtShellServices::ShowNotice(const QString& text, int style) {
+    std::unique_ptr<QMessageBox> box = NewNoticeBox(text, style);
+    box->exec();
+    const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
+    const QList<NoticeButton> buttons = NoticeButtonsOf(style);
+    for (const NoticeButton& b : buttons) {
+        if (b.button == clicked) return b.result;
+    }
+    // Closed without a button: the box's escape answer.
+    return buttons.size() == 1 ? kNoticeResultOk
+                               : (style & 0xF) == kNoticeYesNo ? kNoticeResultNo : kNoticeResultCancel;
+}
+
+std::unique_ptr<QFileDialog> QtShellServices::NewFileDialog(const QString& name, const QString& filter,
+                                                            const QString& title, long flags) {
+    auto dialog = std::make_unique<QFileDialog>(nullptr, title);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // The filter descriptions already name their patterns; show them as they are.
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = NameFiltersFromText(filter);
+    if (!filters.isEmpty()) {
+        dialog->setNameFilters(filters);
+        dialog->selectNameFilter(filters.first());
+    }
+    if (name.isEmpty()) {
+        // A file chosen to be read has to exist.
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, (flags & kFileDialogOverwritePrompt) == 0);
+        dialog->selectFile(name);
+    }
+    return dialog;
+}
+
+void QtShellServices::ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) {
+    std::unique_ptr<QFileDialog> dialog = NewFileDialog(name, filter, title, flags);
+    if (name.isEmpty() && !mLastFolder.isEmpty()) dialog->setDirectory(mLastFolder);
+    name.clear();
+    flags = 0;
+    if (dialog->exec() != QDialog::Accepted) return;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return;
+    name = QDir::toNativeSeparators(chosen.first());
+    flags = 1;
+    mLastFolder = dialog->directory().absolutePath();
+}
+
+std::unique_ptr<QFileDialog> QtShellServices::NewFolderDialog(const QString& title, QWidget* owner) {
+    auto dialog = std::make_unique<QFileDialog>(owner, title, QDir::rootPath());
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog;
+}
+
+QString QtShellServices::BrowseForFolder(const QString& title, QWidget* owner) {
+    std::unique_ptr<QFileDialog> dialog = NewFolderDialog(title, owner);
+    if (dialog->exec() != QDialog::Accepted) return QString();
+    const QStringList chosen = dialog->selectedFiles();
+    std::string folder = chosen.isEmpty() ? std::string() : QDir::toNativeSeparators(chosen.first()).toStdString();
+    AddBackslash(folder);
+    return QString::fromStdString(folder);
+}
+
+}  // namespace tirnel

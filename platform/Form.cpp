@@ -1,0 +1,113 @@
+#include "platform/Form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tirnel {
+
+Form::Form(QWidget* parent) : QWidget(parent) {
+    mLayer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    mLayer.fill(Qt::transparent);
+}
+
+Form::~Form() { UnloadControls(); }
+
+std::vector<Control*> Form::Controls() const {
+    const QList<Control*> found = findChildren<Control*>();
+    return {found.begin(), found.end()};
+}
+
+void Form::Plot(int x, int y, QRgb pixel) {
+    if (x < 0 || y < 0 || x >= mLayer.width() || y >= mLayer.height()) return;
+    reinterpret_cast<QRgb*>(mLayer.scanLine(y))[x] = pixel;
+}
+
+void Form::Line(int x1, int y1, int x2, int y2, Color colour) {
+    const QRgb pixel = ToQRgb(colour) | 0xFF000000u;
+    // Bresenham's walk, stopping before the end point.
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1;
+    int y = y1;
+    while (x != x2 || y != y2) {
+        Plot(x, y, pixel);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    update();
+}
+
+void Form::Box(int x1, int y1, int x2, int y2, Color colour) {
+    const QRgb pixel = ToQRgb(colour) | 0xFF000000u;
+    const int left = std::min(x1, x2), right = std::max(x1, x2);
+    const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+    for (int x = left; x <= right; ++x) {
+        Plot(x, top, pixel);
+        Plot(x, bottom, pixel);
+    }
+    for (int y = top; y <= bottom; ++y) {
+        Plot(left, y, pixel);
+        Plot(right, y, pixel);
+    }
+    update();
+}
+
+void Form::Cls() {
+    mLayer.fill(Qt::transparent);
+    update();
+}
+
+AmbientProperties Form::AmbientFor(const Control& control) const {
+    AmbientProperties ambient;
+    ambient.UserMode = mUserMode;
+    ambient.DisplayName = control.objectName();
+    ambient.Font = mFont ? mFont->Clone() : FontObject::Create();
+    ambient.BackColor = mBackColor;
+    return ambient;
+}
+
+void Form::UnloadControls() {
+    for (Control* control : Controls()) control->Unload();
+}
+
+void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Form::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (const QRect& r : event->region()) painter.drawImage(r, mLayer, r);
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (mLayer.size() == size()) return;
+    // Keep what was drawn where it still fits.
+    QImage grown(size(), QImage::Format_ARGB32_Premultiplied);
+    grown.fill(Qt::transparent);
+    QPainter painter(&grown);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, mLayer);
+    painter.end();
+    mLayer = std::move(grown);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) UnloadControls();
+}
+
+}  // namespace tirnel

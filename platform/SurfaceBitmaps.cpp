@@ -1,0 +1,180 @@
+// Bitmap transfers of Surface: device-independent bitmaps and in-memory images, copied or
+// combined by raster operation, stretched by nearest neighbour.
+
+#include "platform/Surface.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace tirnel {
+
+namespace {
+
+constexpr QRgb kOpaque = 0xFF000000u;
+constexpr QRgb kChannels = 0x00FFFFFFu;
+
+using RasterOp = QRgb (*)(QRgb dest, QRgb source);
+
+struct RasterOpEntry {
+    std::uint32_t code;
+    RasterOp op;
+};
+
+constexpr std::array<RasterOpEntry, 4> kRasterOps = {{
+    {kSrcCopy, [](QRgb, QRgb s) { return s | kOpaque; }},
+    {kSrcAnd, [](QRgb d, QRgb s) { return (d & s & kChannels) | kOpaque; }},
+    {kSrcPaint, [](QRgb d, QRgb s) { return ((d | s) & kChannels) | kOpaque; }},
+    {kSrcInvert, [](QRgb d, QRgb s) { return ((d ^ s) & kChannels) | kOpaque; }},
+}};
+
+RasterOp FindRasterOp(std::uint32_t code) {
+    const auto* entry = std::find_if(kRasterOps.begin(), kRasterOps.end(),
+                                     [code](const RasterOpEntry& e) { return e.code == code; });
+    return entry == kRasterOps.end() ? nullptr : entry->op;
+}
+
+// The source index (0 .. source - 1) shown at destination index d (0 .. dest - 1).
+int StretchSource(int d, int source, int dest) {
+    const std::int64_t d64 = d;
+    if (dest > source) return static_cast<int>(((2 * d64 + 1) * source - 1) / (2 * static_cast<std::int64_t>(dest)));
+    return static_cast<int>((2 * d64 * source + dest) / (2 * static_cast<std::int64_t>(dest)));
+}
+
+// Reads the pixels of a bitmap's stored rows (row 0 = first row in memory).
+class DibReader {
+public:
+    DibReader(std::span<const std::uint8_t> bits, const BitmapInfoHeader& header, int rows)
+        : mBits(bits), mStride(DibRowStride(header.width, header.bitCount)), mWidth(header.width), mRows(rows),
+          mBytesPerPixel(header.bitCount / 8) {}
+
+    // Whether the header describes something this reader handles and `bits` holds all rows.
+    static bool Usable(std::span<const std::uint8_t> bits, const BitmapInfoHeader& header, int rows,
+                       unsigned colorUse) {
+        const bool format = header.size >= 40 && header.planes == 1 &&
+                            (header.bitCount == 24 || header.bitCount == 32) && header.compression == kBiRgb &&
+                            header.width > 0 && header.height != 0 && colorUse == kDibRgbColors;
+        return format && rows >= 0 &&
+               static_cast<std::int64_t>(bits.size()) >= DibRowStride(header.width, header.bitCount) * rows;
+    }
+
+    bool Has(int column, int row) const { return column >= 0 && column < mWidth && row >= 0 && row < mRows; }
+
+    QRgb At(int column, int row) const {
+        const std::uint8_t* p = mBits.data() + mStride * row + static_cast<std::int64_t>(column) * mBytesPerPixel;
+        return qRgb(p[2], p[1], p[0]);
+    }
+
+private:
+    std::span<const std::uint8_t> mBits;
+    std::int64_t mStride;
+    int mWidth;
+    int mRows;
+    int mBytesPerPixel;
+};
+
+// Combines every destination pixel of `dest` (clipped to the image) with the source pixel the
+// stretch picks for it. `fetch(sx, sy)` receives indices into the source rectangle (0 = its
+// left column / top row) and reports whether the bitmap has that pixel; `combine` gives the new
+// destination pixel.
+template <typename Fetch, typename Combine>
+void StretchOnto(QImage& image, const Rect& dest, int srcWidth, int srcHeight, Fetch fetch, Combine combine) {
+    const Rect area = dest.Intersected({0, 0, image.width(), image.height()});
+    for (int y = area.top; y < area.bottom; ++y) {
+        const int sy = StretchSource(y - dest.top, srcHeight, dest.Height());
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = area.left; x < area.right; ++x) {
+            QRgb source = 0;
+            if (fetch(StretchSource(x - dest.left, srcWidth, dest.Width()), sy, source))
+                row[x] = combine(row[x], source);
+        }
+    }
+}
+
+QImage AsRgb32(const QImage& image) {
+    return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+               ? image
+               : image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Fetches pixels of the rectangle (xSrc, ySrc, ...) of an image, rows top first.
+auto ImageFetch(const QImage& image, int xSrc, int ySrc) {
+    return [&image, xSrc, ySrc](int sx, int sy, QRgb& pixel) {
+        const int x = xSrc + sx;
+        const int y = ySrc + sy;
+        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return false;
+        pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+        return true;
+    };
+}
+
+}  // namespace
+
+int Surface::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int xSrc, int ySrc, int startScan,
+                               int scanLines, std::span<const std::uint8_t> bits, const BitmapInfoHeader& header,
+                               unsigned colorUse) {
+    // Only bottom-up bitmaps: the scan-line numbering counts from their bottom row.
+    if (header.height <= 0 || width <= 0 || height <= 0 || startScan < 0 || scanLines <= 0 ||
+        !DibReader::Usable(bits, header, scanLines, colorUse))
+        return 0;
+    const DibReader reader(bits, header, scanLines);
+    // Destination row 0 shows the top row of the source rectangle, scan line ySrc + height - 1.
+    auto fetch = [&](int sx, int sy, QRgb& pixel) {
+        const std::int64_t scan = static_cast<std::int64_t>(ySrc) + height - 1 - sy;
+        if (scan >= header.height) return false;
+        const int stored = static_cast<int>(scan - startScan);
+        if (!reader.Has(xSrc + sx, stored)) return false;
+        pixel = reader.At(xSrc + sx, stored);
+        return true;
+    };
+    StretchOnto(mImage, {xDest, yDest, xDest + width, yDest + height}, width, height, fetch,
+                FindRasterOp(kSrcCopy));
+    return scanLines;
+}
+
+int Surface::StretchDIBits(int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc, int srcWidth,
+                           int srcHeight, std::span<const std::uint8_t> bits, const BitmapInfoHeader& header,
+                           unsigned colorUse, std::uint32_t rop) {
+    const RasterOp op = FindRasterOp(rop);
+    const int rows = std::abs(header.height);
+    if (op == nullptr || destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0 ||
+        !DibReader::Usable(bits, header, rows, colorUse))
+        return 0;
+    const DibReader reader(bits, header, rows);
+    const bool bottomUp = header.height > 0;
+    // A bottom-up bitmap's source rectangle is placed from its bottom row, like its storage.
+    auto fetch = [&](int sx, int sy, QRgb& pixel) {
+        const std::int64_t stored = bottomUp ? static_cast<std::int64_t>(ySrc) + srcHeight - 1 - sy
+                                             : static_cast<std::int64_t>(ySrc) + sy;
+        if (stored < 0 || stored >= rows || !reader.Has(xSrc + sx, static_cast<int>(stored))) return false;
+        pixel = reader.At(xSrc + sx, static_cast<int>(stored));
+        return true;
+    };
+    StretchOnto(mImage, {xDest, yDest, xDest + destWidth, yDest + destHeight}, srcWidth, srcHeight, fetch, op);
+    return rows;
+}
+
+bool Surface::StretchBlt(int xDest, int yDest, int destWidth, int destHeight, const QImage& source, int xSrc,
+                         int ySrc, int srcWidth, int srcHeight, std::uint32_t rop) {
+    const RasterOp op = FindRasterOp(rop);
+    if (op == nullptr || destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0 || source.isNull())
+        return false;
+    const QImage image = AsRgb32(source);
+    StretchOnto(mImage, {xDest, yDest, xDest + destWidth, yDest + destHeight}, srcWidth, srcHeight,
+                ImageFetch(image, xSrc, ySrc), op);
+    return true;
+}
+
+bool Surface::TransparentBlt(int xDest, int yDest, int destWidth, int destHeight, const QImage& source, int xSrc,
+                             int ySrc, int srcWidth, int srcHeight, Color transparent) {
+    if (destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0 || source.isNull()) return false;
+    const QImage image = AsRgb32(source);
+    auto keep = [transparent](QRgb dest, QRgb source) {
+        return FromQRgb(source) == transparent ? dest : (source | kOpaque);
+    };
+    StretchOnto(mImage, {xDest, yDest, xDest + destWidth, yDest + destHeight}, srcWidth, srcHeight,
+                ImageFetch(image, xSrc, ySrc), keep);
+    return true;
+}
+
+}  // namespace tirnel

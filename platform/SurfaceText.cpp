@@ -1,0 +1,100 @@
+// Text output of Surface through Qt's font engine on the surface's own image.
+
+#include "platform/PrefixText.h"
+#include "platform/Surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace tirnel {
+
+namespace {
+
+// The prefix underline runs this many rows below the baseline row.
+constexpr int kUnderlineBelowBaseline = 1;
+
+QStringList SplitLines(const QString& text) {
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return unified.split(u'\n');
+}
+
+// Metrics at the image's resolution, the one the painter draws with; a surface without pixels
+// measures at the default resolution.
+QFontMetrics MetricsFor(const QFont& font, const QImage& image) {
+    return image.isNull() ? QFontMetrics(font) : QFontMetrics(font, &image);
+}
+
+}  // namespace
+
+int Surface::TextWidth(const QString& text) const {
+    const QFontMetrics metrics = MetricsFor(mFont, mImage);
+    int widest = 0;
+    for (const QString& line : SplitLines(text)) widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+int Surface::TextHeight(const QString& text) const {
+    return MetricsFor(mFont, mImage).height() * static_cast<int>(SplitLines(text).size());
+}
+
+void Surface::Print(const QString& text) {
+    const int lineHeight = MetricsFor(mFont, mImage).height();
+    int x = mPosition.x();
+    int y = mPosition.y();
+    for (const QString& line : SplitLines(text)) {
+        DrawTextLine(line, x, y, Bounds(), {});
+        x = 0;
+        y += lineHeight;
+    }
+    mPosition = QPoint(0, y);
+}
+
+int Surface::DrawText(const QString& text, const Rect& rect, unsigned format) {
+    const PrefixText shown = (format & kDtNoPrefix) ? PrefixText{text, {}} : StripPrefixes(text);
+    const QFontMetrics metrics = MetricsFor(mFont, mImage);
+    const int width = metrics.horizontalAdvance(shown.text);
+    const int height = metrics.height();
+
+    int x = rect.left;
+    if (format & kDtCenter)
+        x = rect.left + (rect.Width() - width) / 2;
+    else if (format & kDtRight)
+        x = rect.right - width;
+    int y = rect.top;
+    if (format & kDtVCenter)
+        y = rect.top + (rect.Height() - height) / 2;
+    else if (format & kDtBottom)
+        y = rect.bottom - height;
+
+    const Rect clip = (format & kDtNoClip) ? Bounds() : rect.Intersected(Bounds());
+    DrawTextLine(shown.text, x, y, clip, shown.underlined);
+    return height;
+}
+
+void Surface::DrawTextLine(const QString& line, int x, int y, const Rect& clip, std::span<const int> underlined) {
+    if (clip.IsEmpty() || mImage.isNull()) return;
+    const QFontMetrics metrics(mFont, &mImage);
+    const Rect cell{x, y, x + metrics.horizontalAdvance(line), y + metrics.height()};
+    if (mBkMode == BkMode::Opaque) FillRect(cell.Intersected(clip), mBackColor);
+
+    {
+        QPainter painter(&mImage);
+        painter.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
+        painter.setFont(mFont);
+        painter.setPen(QColor::fromRgb(ToQRgb(mForeColor)));
+        painter.drawText(QPoint(x, y + metrics.ascent()), line);
+    }
+
+    const int underlineRow = y + metrics.ascent() + kUnderlineBelowBaseline;
+    for (const int position : underlined) {
+        const int left = x + metrics.horizontalAdvance(line.left(position));
+        const int right = left + metrics.horizontalAdvance(line.mid(position, 1));
+        FillRect(Rect{left, underlineRow, right, underlineRow + 1}.Intersected(clip), mForeColor);
+    }
+}
+
+}  // namespace tirnel

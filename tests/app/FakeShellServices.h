@@ -1,0 +1,62 @@
+#pragma once
+// Shell services for window tests: records every call and answers from what the test set,
+// so no dialog ever blocks.
+
+#include "app/shell/ShellServices.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tirnel::test {
+
+class FakeShellServices : public ShellServices {
+public:
+    struct FileDialogCall {
+        QString name;
+        QString filter;
+        QString title;
+        long flags;
+    };
+    struct BrowseCall {
+        QString title;
+        QWidget* owner;
+    };
+
+    int ShowNotice(const QString& text, int style) override {
+        notices.push_back(text);
+        noticeStyles.push_back(style);
+        if (onNotice) onNotice(text);
+        return kNoticeResultOk;
+    }
+
+    void ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) override {
+        fileDialogCalls.push_back({name, filter, title, flags});
+        name.clear();
+        flags = 0;
+        if (nextFile) {
+            name = *nextFile;
+            flags = 1;
+        }
+    }
+
+    QString BrowseForFolder(const QString& title, QWidget* owner) override {
+        browseCalls.push_back({title, owner});
+        return nextFolder;
+    }
+
+    // Answers: the file the dialog returns (none: cancelled), the folder ("" cancelled).
+    std::optional<QString> nextFile;
+    QString nextFolder;
+    // Called with every notice, while the notice would be showing.
+    std::function<void(const QString&)> onNotice;
+
+    std::vector<QString> notices;
+    std::vector<int> noticeStyles;
+    std::vector<FileDialogCall> fileDialogCalls;
+    std::vector<BrowseCall> browseCalls;
+};
+
+}  // namespace tirnel::test

@@ -1,0 +1,203 @@
+// Split and merge started from the window by clicks, and what the window does around a run.
+
+#include "app/MainF.h"
+#include "tests/app/FakeShellServices.h"
+#include "tests/app/WindowTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace tirnel::test {
+namespace {
+
+QByteArray SampleBytes(int size) {
+    QByteArray bytes(size, '\0');
+    quint32 x = 2463534242u;
+    for (char& b : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = static_cast<char>(x);
+    }
+    return bytes;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class MainFRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_TRUE(temp.isValid());
+        ASSERT_TRUE(QDir(temp.path()).mkpath(QStringLiteral("源")));
+        ASSERT_TRUE(QDir(temp.path()).mkpath(QStringLiteral("set")));
+        source = temp.filePath(QStringLiteral("源/数据.bin"));
+        setFolder = temp.filePath(QStringLiteral("set")) + u'/';
+        original = SampleBytes(3000);
+        QFile file(source);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(original), original.size());
+        file.close();
+
+        window = new MainF(shell);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        QObject::connect(window->uo1, &ProgressBarControl::valueChanged,
+                         [this](int value) { log << QStringLiteral("bar %1").arg(value); });
+        shell.onNotice = [this](const QString& text) { log << text; };
+    }
+
+    void TearDown() override {
+        if (window) delete window.data();
+    }
+
+    // Chooses the split source, the folder and size 1 KB through the window.
+    void PrepareSplit() {
+        shell.nextFile = source;
+        ClickButton(window->cmdFile);
+        shell.nextFolder = setFolder;
+        ClickButton(window->cmdOpsee);
+        window->Text2->selectAll();
+        QTest::keyClicks(window->Text2, QStringLiteral("1"));
+    }
+
+    // Chooses the descriptor of the set; its folder becomes the folder box.
+    void PrepareMerge() {
+        ClickOption(window->GetFile);
+        shell.nextFile = setFolder + QStringLiteral("数据.hpe");
+        ClickButton(window->cmdFile);
+    }
+
+    QStringList SetFolderEntries() const {
+        return QDir(setFolder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    QTemporaryDir temp;
+    QString source;
+    QString setFolder;
+    QByteArray original;
+    FakeShellServices shell;
+    QPointer<MainF> window;
+    QStringList log;
+};
+
+TEST_F(MainFRunTest, SplitAndMergeByClicksRebuildTheFile) {
+    PrepareSplit();
+    EXPECT_EQ(window->Text1->text(), setFolder);
+    ClickButton(window->Command2);
+    const QStringList splitLog = {"bar 33", "bar 67", "bar 100", "文件分割完毕!", "bar 0"};
+    EXPECT_EQ(log, splitLog);
+    EXPECT_EQ(SetFolderEntries(), (QStringList{"001.pe", "002.pe", "003.pe", "数据.hpe"}));
+    EXPECT_EQ(QFileInfo(setFolder + "003.pe").size(), 952);
+
+    log.clear();
+    PrepareMerge();
+    EXPECT_EQ(window->Text1->text(), setFolder);
+    ClickButton(window->Command3);
+    const QStringList mergeLog = {"bar 33", "bar 67", "bar 100", "文件合并完毕!", "bar 0"};
+    EXPECT_EQ(log, mergeLog);
+    EXPECT_EQ(ReadAll(setFolder + QStringLiteral("数据.bin")), original);
+    for (int style : shell.noticeStyles) EXPECT_EQ(style, 64);
+}
+
+TEST_F(MainFRunTest, RunButtonOfTheOtherModeDoesNothing) {
+    const struct {
+        bool mergeMode;
+        bool splitButton;
+    } cases[] = {{false, false}, {true, true}};
+    for (const auto& c : cases) {
+        PrepareSplit();
+        if (c.mergeMode) {
+            ClickOption(window->GetFile);
+            window->txtPsd->setText(source);  // what either run would refuse or act on
+        }
+        ClickButton(c.splitButton ? window->Command2 : window->Command3);
+        EXPECT_TRUE(shell.notices.empty()) << c.mergeMode;
+        EXPECT_TRUE(log.isEmpty()) << c.mergeMode;
+        EXPECT_TRUE(SetFolderEntries().isEmpty()) << c.mergeMode;
+        ClickOption(window->opDelFale);
+    }
+}
+
+TEST_F(MainFRunTest, ClickDuringRunIsIgnored) {
+    // The second click comes while the run lets events through, or while its notice shows.
+    const std::function<void(bool&)> arrangers[] = {
+        [this](bool& clicked) {
+            QMetaObject::invokeMethod(
+                window, [this, &clicked] {
+                    clicked = window->Running();
+                    ClickButton(window->Command2);
+                },
+                Qt::QueuedConnection);
+        },
+        [this](bool& clicked) {
+            shell.onNotice = [this, &clicked](const QString& text) {
+                log << text;
+                if (clicked) return;
+                clicked = window->Running();
+                ClickButton(window->Command2);
+            };
+        },
+    };
+    for (const auto& arrange : arrangers) {
+        PrepareSplit();
+        log.clear();
+        bool clicked = false;
+        arrange(clicked);
+        ClickButton(window->Command2);
+        EXPECT_TRUE(clicked);
+        const QStringList once = {"bar 33", "bar 67", "bar 100", "文件分割完毕!", "bar 0"};
+        EXPECT_EQ(log, once);
+        EXPECT_FALSE(window->Running());
+        shell.onNotice = [this](const QString& text) { log << text; };
+    }
+}
+
+TEST_F(MainFRunTest, ClosingDuringRunStopsItCleanlyThenCloses) {
+    const std::function<void(MainF&)> closers[] = {
+        [](MainF& w) { w.close(); },
+        [](MainF& w) { ClickButton(w.tQueries); },
+    };
+    for (const auto& closeWindow : closers) {
+        if (!window) {
+            window = new MainF(shell);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->show();
+        }
+        PrepareSplit();
+        log.clear();
+        bool closedDuringRun = false;
+        QMetaObject::invokeMethod(
+            window, [this, &closeWindow, &closedDuringRun] {
+                closedDuringRun = window->Running();
+                closeWindow(*window);
+                // Held back: the run is still inside the window.
+                EXPECT_TRUE(window->isVisible());
+            },
+            Qt::QueuedConnection);
+        ClickButton(window->Command2);
+
+        EXPECT_TRUE(closedDuringRun);
+        EXPECT_TRUE(shell.notices.empty());
+        EXPECT_TRUE(SetFolderEntries().isEmpty());
+        ASSERT_FALSE(window.isNull());
+        EXPECT_FALSE(window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+        EXPECT_EQ(ReadAll(source), original);
+    }
+}
+
+}  // namespace
+}  // namespace tirnel::test

@@ -1,0 +1,157 @@
+// The Qt shell services: filters, the dialogs as set up, and their results when confirmed
+// or cancelled (answered from inside the dialog's own event loop).
+
+#include "app/shell/FileDialogFilter.h"
+#include "app/shell/QtShellServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tirnel::test {
+namespace {
+
+// Runs the action on the modal dialog once it is showing.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog&)> action) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [action] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            action(*dialog);
+        },
+        Qt::QueuedConnection);
+}
+
+TEST(FileDialogFilterTest, PairsBecomeQtNameFilters) {
+    const struct {
+        QString text;
+        QStringList expected;
+    } cases[] = {
+        {"所有文件(*.*)|*.*", {"所有文件(*.*) (*)"}},
+        {"准备合并文件(*.hpe)|*.hpe", {"准备合并文件(*.hpe) (*.hpe)"}},
+        {"图片|*.jpg;*.png|所有文件|*.*", {"图片 (*.jpg *.png)", "所有文件 (*)"}},
+        {"文本|*.txt||", {"文本 (*.txt)"}},
+        {"只有说明", {}},
+        {"", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NameFiltersFromText(c.text), c.expected) << c.text.toStdString();
+}
+
+TEST(QtShellServicesTest, FileDialogShowsDescriptionAndListsByPattern) {
+    const struct {
+        QString filter;
+        QStringList patterns;
+    } cases[] = {
+        {"所有文件(*.*)|*.*", {"*"}},
+        {"准备合并文件(*.hpe)|*.hpe", {"*.hpe"}},
+    };
+    for (const auto& c : cases) {
+        auto dialog = QtShellServices::NewFileDialog(QString(), c.filter, QStringLiteral("打开文件"), 0x2006);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("打开文件"));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(combo, nullptr);
+        ASSERT_EQ(combo->count(), 1);
+        EXPECT_EQ(combo->currentText(), c.filter.section(u'|', 0, 0));
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        EXPECT_EQ(model->nameFilters(), c.patterns);
+    }
+}
+
+TEST(QtShellServicesTest, ChosenFileComesBackWhole) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    ASSERT_TRUE(QDir(temp.path()).mkpath(QStringLiteral("报告 2024")));
+    const QString path = temp.filePath(QStringLiteral("报告 2024/数据 文件.bin"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    QtShellServices shell;
+    QString name;
+    long flags = 0x2006;
+    WhenShown<QFileDialog>([path](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();  // as the dialog's own button does
+    });
+    shell.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
+    EXPECT_EQ(name, path);
+    EXPECT_EQ(flags, 1);
+
+    name = QStringLiteral("ignored");
+    flags = 0x2006;
+    WhenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    shell.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
+    EXPECT_TRUE(name.isEmpty());
+    EXPECT_EQ(flags, 0);
+}
+
+TEST(QtShellServicesTest, FolderChooserStartsAtTheTopAndEndsInSeparator) {
+    auto dialog = QtShellServices::NewFolderDialog(QStringLiteral("选择文件夹"), nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("选择文件夹"));
+    EXPECT_EQ(dialog->directory().absolutePath(), QStringLiteral("/"));
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::Directory);
+
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString folder = temp.filePath(QStringLiteral("目标"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QtShellServices shell;
+    WhenShown<QFileDialog>([folder](QFileDialog& d) {
+        d.setDirectory(folder);
+        d.selectFile(folder);
+        static_cast<QDialog&>(d).accept();
+    });
+    EXPECT_EQ(shell.BrowseForFolder(QStringLiteral("选择文件夹"), nullptr), folder + u'/');
+
+    WhenShown<QFileDialog>([](QFileDialog& d) { d.reject(); });
+    EXPECT_EQ(shell.BrowseForFolder(QStringLiteral("选择文件夹"), nullptr), QString());
+}
+
+TEST(QtShellServicesTest, NoticeBoxIsTitledAndReturnsTheButton) {
+    const struct {
+        int style;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton press;
+        int result;
+    } cases[] = {
+        {64, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, 1},
+        {32 | 4, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, 7},
+    };
+    QtShellServices shell;
+    for (const auto& c : cases) {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        WhenShown<QMessageBox>([&, press = c.press](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            icon = box.icon();
+            buttons = box.standardButtons();
+            box.button(press)->click();
+        });
+        EXPECT_EQ(shell.ShowNotice(QStringLiteral("文件分割完毕!"), c.style), c.result);
+        EXPECT_EQ(title, QStringLiteral("提示"));
+        EXPECT_EQ(text, QStringLiteral("文件分割完毕!"));
+        EXPECT_EQ(icon, c.icon);
+        EXPECT_EQ(buttons, c.buttons);
+    }
+}
+
+}  // namespace
+}  // namespace tirnel::test

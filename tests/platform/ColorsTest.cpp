@@ -1,0 +1,66 @@
+#include "platform/Colors.h"
+
+#include <gtest/gtest.h>
+
+namespace tirnel {
+namespace {
+
+TEST(ColorsTest, RgbPacksRedLowAndClampsChannels) {
+    struct Case {
+        int r, g, b;
+        Color expected;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0x000000},       {255, 0, 0, 0x0000FF},    {0, 255, 0, 0x00FF00},
+        {0, 0, 255, 0xFF0000},     {1, 2, 3, 0x030201},      {256, 300, 1000, 0xFFFFFF},
+        {-5, 128, 255, 0xFF8000},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RGB(c.r, c.g, c.b), c.expected) << c.r << "," << c.g << "," << c.b;
+}
+
+TEST(ColorsTest, TranslatesSystemColoursAndPassesPlainOnes) {
+    struct Case {
+        Color value;
+        Color expected;
+    };
+    const Case cases[] = {
+        {0x00123456, 0x00123456},                   // plain colour unchanged
+        {0x8000000F, RGB(240, 240, 240)},           // button face
+        {0x80000010, RGB(160, 160, 160)},           // button shadow
+        {0x80000011, RGB(109, 109, 109)},           // grey text
+        {0x8000000C, RGB(171, 171, 171)},           // application workspace
+        {0x80000000, RGB(200, 200, 200)},           // first entry
+        {0x80000018, RGB(255, 255, 225)},           // last entry, tooltip back
+        {0x80000019, kInvalidColor},                // index 25 does not exist
+        {0x800000FF, kInvalidColor},
+        {0x80000105, kInvalidColor},                // not entry 5: the index is the whole low part
+        {0x01000005, kInvalidColor},                // other flag bytes are no colour
+        {kInvalidColor, kInvalidColor},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TranslateColor(c.value), c.expected) << std::hex << c.value;
+}
+
+TEST(ColorsTest, SystemTableHasEveryIndex) {
+    EXPECT_EQ(GetSysColor(-1), kInvalidColor);
+    EXPECT_EQ(GetSysColor(kSystemColorCount), kInvalidColor);
+    EXPECT_EQ(GetSysColor(kColor3dLight), RGB(227, 227, 227));
+    EXPECT_EQ(GetSysColor(kColor3dDarkShadow), RGB(105, 105, 105));
+    EXPECT_EQ(GetSysColor(kColorButtonHighlight), RGB(255, 255, 255));
+    for (int i = 0; i < kSystemColorCount; ++i) {
+        EXPECT_NE(GetSysColor(i), kInvalidColor) << i;
+        EXPECT_EQ(TranslateColor(SystemColor(i)), GetSysColor(i)) << i;
+    }
+}
+
+TEST(ColorsTest, ConvertsToAndFromPixels) {
+    EXPECT_EQ(ToQRgb(RGB(1, 2, 3)), qRgb(1, 2, 3));
+    EXPECT_EQ(ToQRgb(SystemColor(kColorButtonFace)), qRgb(240, 240, 240));
+    // What cannot be translated draws by its low bytes: -1 is white.
+    EXPECT_EQ(ToQRgb(kInvalidColor), qRgb(255, 255, 255));
+    EXPECT_EQ(ToQRgb(0x80000040), qRgb(255, 255, 255));
+    EXPECT_EQ(FromQRgb(qRgba(10, 20, 30, 0)), RGB(10, 20, 30));
+    for (const Color c : {0x000000u, 0x123456u, 0xFFFFFFu, 0xA0B0C0u}) EXPECT_EQ(FromQRgb(ToQRgb(c)), c);
+}
+
+}  // namespace
+}  // namespace tirnel
