@@ -1,0 +1,35 @@
+#include "tools/render/RenderControl.h"
+
+#include "platform/AmbientProperties.h"
+
+#include <QRegion>
+
+#include <utility>
+
+namespace tirnel::render {
+
+QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag) {
+    std::unique_ptr<Control> control = target.make();
+    control->setObjectName(QLatin1String(target.displayName));
+    control->resize(size);
+    AmbientProperties ambient;
+    ambient.UserMode = kTrue;
+    ambient.DisplayName = QLatin1String(target.displayName);
+    control->SetAmbient(ambient);
+    control->Create(bag);
+
+    QImage image = std::as_const(*control).DrawingSurface().Image().convertToFormat(QImage::Format_ARGB32);
+    // A control without a shape shows all of its surface.
+    const QRegion shape = control->mask();
+    if (!shape.isEmpty()) {
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (!shape.contains(QPoint(x, y))) row[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    control->Unload();
+    return image;
+}
+
+}  // namespace tirnel::render

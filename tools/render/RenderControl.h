@@ -1,0 +1,17 @@
+#pragma once
+// Draws one control offscreen as its container would at run time and hands back its surface.
+
+#include "platform/PropertyBag.h"
+#include "tools/render/RenderTargets.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace tirnel::render {
+
+// Makes the control, gives it `size` and a run-time container, loads it from `bag` (keys not in
+// the bag take their read defaults) and lets it paint. The image is the control's surface with
+// every pixel outside its window shape fully transparent.
+QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag);
+
+}  // namespace tirnel::render
