@@ -1,16 +1,16 @@
 #include "app/FrameTextBoxes.h"
 
-#include "app/KeptDrawing.h"
 #include "app/Twips.h"
+#include "platform/Colors.h"
+#include "platform/Form.h"
 
-#include <QColor>
 #include <QLineEdit>
 #include <QWidget>
 
 namespace tirnel {
 
 namespace {
-const QColor kFrameColour(84, 165, 213);
+const Color kFrameColour = RGB(84, 165, 213);
 
 // The window's own text boxes, not the editors inside combo or spin boxes.
 bool IsTextBox(const QLineEdit* box) {
@@ -20,8 +20,8 @@ bool IsTextBox(const QLineEdit* box) {
 }  // namespace
 
 void FrameTextBoxes(QWidget* form) {
-    QWidget* window = form->window();
-    KeptDrawing& drawing = KeptDrawing::Of(window);
+    auto* window = qobject_cast<Form*>(form->window());
+    if (!window) return;
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
         if (!IsTextBox(box)) continue;
         box->setFrame(false);
@@ -30,7 +30,9 @@ void FrameTextBoxes(QWidget* form) {
         PlaceInTwips(box, r);
         const QPoint from(TwipsToPixels(r.left - 15), TwipsToPixels(r.top - 30));
         const QPoint to(TwipsToPixels(r.left + r.width + 15), TwipsToPixels(r.top + r.height + 15));
-        drawing.Box(box->parentWidget()->mapTo(window, from), box->parentWidget()->mapTo(window, to), kFrameColour);
+        const QPoint a = box->parentWidget()->mapTo(window, from);
+        const QPoint b = box->parentWidget()->mapTo(window, to);
+        window->Box(a.x(), a.y(), b.x(), b.y(), kFrameColour);
     }
 }
 

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace tirnel {
 
-// form: the window, or a container on it (its window is then used). Meant to be called once.
+// form: the window, or a container on it (its window is then used); the frames go on the
+// window's drawing layer. Meant to be called once.
 void FrameTextBoxes(QWidget* form);
 
 }  // namespace tirnel

@@ -60,7 +60,7 @@ std::string Utf8(const QLineEdit* box) { return box->text().toStdString(); }
 }  // namespace
 
 MainF::MainF(ShellServices& shell, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : Form(parent),
       Picture1(new QWidget(this)),
       opDelFale(NewOption(Picture1, QStringLiteral("opDelFale"), QStringLiteral("分割文件"), QStringLiteral("1"), true)),
       GetFile(NewOption(Picture1, QStringLiteral("GetFile"), QStringLiteral("合并文件"), QStringLiteral("1"), false)),
@@ -146,7 +146,7 @@ void MainF::showEvent(QShowEvent* event) {
         mLoaded = true;
         Form_Load();
     }
-    QWidget::showEvent(event);
+    Form::showEvent(event);
 }
 
 void MainF::Form_Load() {
@@ -217,7 +217,7 @@ void MainF::closeEvent(QCloseEvent* event) {
         return;
     }
     mCloseRequested = false;
-    event->accept();
+    Form::closeEvent(event);
 }
 
 void MainF::Text2_KeyPress(int& keyAscii) {
@@ -230,7 +230,7 @@ void MainF::Text2_Change() {
 }
 
 bool MainF::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Text2 || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    if (watched != Text2 || event->type() != QEvent::KeyPress) return Form::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     // Keys that type nothing (arrows, Delete) and shortcuts (copy, paste) reach the box as they are.
     if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) return false;

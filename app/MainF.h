@@ -3,10 +3,10 @@
 // choosers, the progress bar and the three buttons.
 
 #include "app/StandIns.h"
+#include "platform/Form.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QWidget>
 
 #include <functional>
 
@@ -15,7 +15,7 @@ namespace tirnel {
 class RunReporter;
 class ShellServices;
 
-class MainF : public QWidget {
+class MainF : public Form {
     Q_OBJECT
 public:
     explicit MainF(ShellServices& shell, QWidget* parent = nullptr);

@@ -1,5 +1,8 @@
 #include "app/StandIns.h"
 
+#include "platform/AmbientProperties.h"
+#include "platform/PropertyBag.h"
+
 #include <QButtonGroup>
 
 namespace tirnel {
@@ -20,24 +23,33 @@ QButtonGroup* OptionGroupOf(QWidget* window, const QString& tag) {
 }  // namespace
 
 ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const QString& text) {
-    auto* bar = new QProgressBar(parent);
+    // The window's stored settings for the bar; every key not written takes its read default.
+    PropertyBag bag;
+    bag.WriteInteger(QStringLiteral("Value"), 0, 50);
+    bag.WriteInteger(QStringLiteral("Theme"), 8, 1);
+    bag.WriteInteger(QStringLiteral("TextStyle"), 3, 1);
+    bag.WriteFont(QStringLiteral("TextFont"), FontObject::Create(QStringLiteral("宋体"), 9), nullptr);
+    bag.WriteInteger(QStringLiteral("TextEffect"), 5, 1);
+    bag.WriteColour(QStringLiteral("TextEffectColor"), RGB(255, 255, 255), 0);
+    bag.WriteString(QStringLiteral("Text"), text, QString());
+
+    auto* bar = new uo(parent);
     bar->setObjectName(name);
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    bar->setAlignment(Qt::AlignCenter);
-    bar->setTextVisible(true);
-    SetBarText(bar, text);
+    AmbientProperties ambient;
+    ambient.DisplayName = name;
+    bar->SetAmbient(ambient);
+    bar->Create(bag);
     return bar;
 }
 
-void SetBarValue(ProgressBarControl* bar, int value) { bar->setValue(value); }
+// The bar's Value setter repaints at once.
+void SetBarValue(ProgressBarControl* bar, int value) { bar->Value(value); }
 
-int BarValue(const ProgressBarControl* bar) { return bar->value(); }
+int BarValue(const ProgressBarControl* bar) { return bar->Value(); }
 
-// The stand-in shows its format as the text.
-void SetBarText(ProgressBarControl* bar, const QString& text) { bar->setFormat(text); }
+void SetBarText(ProgressBarControl* bar, const QString& text) { bar->Text(text); }
 
-QString BarText(const ProgressBarControl* bar) { return bar->format(); }
+QString BarText(const ProgressBarControl* bar) { return bar->Text(); }
 
 OptionControl* NewOption(QWidget* parent, const QString& name, const QString& caption, const QString& tag,
                          bool value) {

@@ -1,9 +1,10 @@
 #pragma once
-// Qt's progress bar, radio button and push button standing in for our own progress bar,
-// option and button controls until those exist. The window makes and drives them only
-// through what is declared here, so the swap touches this file pair alone.
+// The window's controls of our own, and Qt's radio button and push button standing in for
+// the option and button controls until those exist. The window makes and drives them only
+// through what is declared here, so a swap touches this file pair alone.
 
-#include <QProgressBar>
+#include "controls/progress/uo.h"
+
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -11,11 +12,12 @@
 
 namespace tirnel {
 
-using ProgressBarControl = QProgressBar;
+using ProgressBarControl = uo;
 using OptionControl = QRadioButton;
 using ButtonControl = QPushButton;
 
-// The progress bar: Value 0 of 0 … 100, showing its Text.
+// The progress bar with its design-time settings: Value 0 of 0 … 100, Aqua theme, the text
+// in 宋体 9 pt with a white glow.
 ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const QString& text);
 void SetBarValue(ProgressBarControl* bar, int value);  // repaints at once
 int BarValue(const ProgressBarControl* bar);

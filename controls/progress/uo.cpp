@@ -6,7 +6,8 @@
 
 namespace tirnel {
 
-uo::uo(QWidget* parent) : Control(parent) {}
+// The bar takes no input, so it never takes the focus either.
+uo::uo(QWidget* parent) : Control(parent) { setFocusPolicy(Qt::NoFocus); }
 
 void uo::Changed(const char* PropertyName) {
     PropertyChanged(QString::fromLatin1(PropertyName));

@@ -53,8 +53,9 @@ protected:
         window = new MainF(shell);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
-        QObject::connect(window->uo1, &ProgressBarControl::valueChanged,
-                         [this](int value) { log << QStringLiteral("bar %1").arg(value); });
+        QObject::connect(window->uo1, &Control::PropertyAnnounced, [this](const QString& name) {
+            if (name == QStringLiteral("Value")) log << QStringLiteral("bar %1").arg(BarValue(window->uo1));
+        });
         shell.onNotice = [this](const QString& text) { log << text; };
     }
 

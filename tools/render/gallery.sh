@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Draws the README's gallery of the custom controls with tirnel-render into docs/gallery/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+render="$root/build/bin/tirnel-render"
+out="$root/docs/gallery"
+mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen
+
+bar() {  # name, size, settings...
+  local name="$1" size="$2"; shift 2
+  local args=()
+  for s in "$@"; do args+=(--set "$s"); done
+  "$render" progress --size "$size" "${args[@]}" --out "$out/$name.png" 2>/dev/null
+}
+
+values=(20 45 70 95 30 55 80 10 60 100)
+for theme in 1 2 3 4 5 6 7 8 9 10; do
+  bar "progress-theme-$theme" 200x18 Theme=$theme Value=${values[$((theme - 1))]} TextStyle=2 \
+    PBSCustomeColor1=0x3366CC PBSCustomeColor2=0xE0E0E0
+done
+for effect in 1 2 3 4 5; do
+  bar "progress-effect-$effect" 200x18 Theme=8 Value=60 TextStyle=3 Text="文本效果 $effect" \
+    TextEffect=$effect TextEffectColor=0xFFFFFF TextForeColor=0x000000
+done
+bar progress-vertical 24x120 Theme=3 Value=40 Orientations=2 TextStyle=0
+bar progress-disabled 200x18 Theme=8 Value=50 TextStyle=2 Enabled=False
+echo "gallery written to $out"
