@@ -1,5 +1,6 @@
 #include "app/pieceset/MergeRun.h"
 
+#include "app/pieceset/ChunkPlan.h"
 #include "app/pieceset/Descriptor.h"
 #include "app/pieceset/Notices.h"
 #include "app/pieceset/PathText.h"
@@ -68,31 +69,23 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     File out = File::CreateNew(mStaged, ec);
     if (ec) return Fail(Problem("无法创建", mName, ec));
 
-    const std::int64_t cpp = ChunksPerPiece(mPieceSize, mChunk);
+    const ChunkPlan plan((mPieceCount - 1) * mPieceSize + mLastPieceSize, mPieceSize, mChunk);
     File piece;
-    for (std::int64_t i = 0, j = 0, k = 0; i < mChunkCount; ++i) {
-        const std::string pieceName = PieceName(j + 1);
-        if (k == 0) {
+    for (std::int64_t i = 0; i < plan.Count(); ++i) {
+        const Chunk chunk = plan.At(i);
+        const std::string pieceName = PieceName(chunk.piece + 1);
+        if (chunk.startsPiece) {
             piece = File::OpenRead(mFolder / pieceName, ec);
             if (ec) return Fail(Problem("无法读取", pieceName, ec));
         }
-        std::int64_t size = std::min(mChunk, mPieceSize - k * mChunk);
-        if (i + 1 == mChunkCount) size = mLastPieceSize - k * mChunk;
-        switch (CopyChunk(piece, k * mChunk, out, j * mPieceSize + k * mChunk, size, ec)) {
+        switch (CopyChunk(piece, chunk.pieceOffset, out, chunk.fileOffset, chunk.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("合并", pieceName, ec));
         case ChunkResult::Short: return Fail("分割文件" + pieceName + "在合并过程中变短了。");
         }
-        if (k + 1 == cpp) {
-            piece.Close(ec);
-            ++j;
-            k = 0;
-        } else {
-            ++k;
-        }
-        if (!KeepGoing()) return Stop();
-        mReporter.SetProgress(RoundedPercent(i + 1, mChunkCount));
+        if (chunk.endsPiece) piece.Close(ec);
+        if (!ChunkDone(i, plan.Count())) return Stop();
     }
     piece.Close(ec);
     out.Close(ec);

@@ -2,6 +2,7 @@
 
 #include "app/pieceset/FailureText.h"
 #include "app/pieceset/Notices.h"
+#include "app/pieceset/PieceSetFormat.h"
 
 namespace tirnel {
 
@@ -33,6 +34,12 @@ RunOutcome RunJob::Complete(const std::string& text) {
 bool RunJob::KeepGoing() {
     mReporter.DoEvents();
     return !mReporter.StopRequested();
+}
+
+bool RunJob::ChunkDone(std::int64_t i, std::int64_t count) {
+    if (!KeepGoing()) return false;
+    mReporter.SetProgress(RoundedPercent(i + 1, count));
+    return true;
 }
 
 RunJob::ChunkResult RunJob::CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,

@@ -25,6 +25,9 @@ protected:
 
     // Lets the caller handle its events; false when it asked the run to stop.
     bool KeepGoing();
+    // After chunk i of count: lets the caller breathe, then moves the bar. False when the
+    // caller asked the run to stop.
+    bool ChunkDone(std::int64_t i, std::int64_t count);
 
     enum class ChunkResult { Copied, Stopped, Failed, Short };
     // Copies one chunk, letting the caller breathe between blocks.

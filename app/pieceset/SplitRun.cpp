@@ -1,5 +1,6 @@
 #include "app/pieceset/SplitRun.h"
 
+#include "app/pieceset/ChunkPlan.h"
 #include "app/pieceset/Descriptor.h"
 #include "app/pieceset/Notices.h"
 #include "app/pieceset/PathText.h"
@@ -74,7 +75,6 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
 
     const std::string name = FileNameOf(input.source);
     if (name.find_first_of(":\\") != std::string::npos) return Refuse(notice::kNameHasSeparator);
-    const std::int64_t cpp = ChunksPerPiece(n, mChunk);
     const std::int64_t count = ChunkCount(length, n, mChunk);
     const std::string payload = MakePayload(input.sizeText, input.megabytes, count);
     std::optional<DecodedPayload> readBack = DecodePayload(UnscrambleText(UnshuffleText(ScrambleText(payload))));
@@ -89,32 +89,19 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     }
 
     std::string failure;
-    for (std::int64_t i = 0, j = 0, k = 0; i < count; ++i) {
-        const std::int64_t offset = j * n + k * mChunk;
-        std::int64_t size = std::min(mChunk, n - k * mChunk);
-        const bool last = i + 1 == count;
-        if (last) {
-            size = length - offset;
-            if (!WriteDescriptor(failure)) return Fail(failure);
-        }
-        if (k == 0 && !StartPiece(j + 1, failure)) return Fail(failure);
-
-        switch (CopyChunk(source, offset, mPiece, k * mChunk, size, ec)) {
+    const ChunkPlan plan(length, n, mChunk);
+    for (std::int64_t i = 0; i < plan.Count(); ++i) {
+        const Chunk chunk = plan.At(i);
+        if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);
+        if (chunk.startsPiece && !StartPiece(chunk.piece + 1, failure)) return Fail(failure);
+        switch (CopyChunk(source, chunk.fileOffset, mPiece, chunk.pieceOffset, chunk.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
-        case ChunkResult::Failed: return Fail(Problem("写入", PieceName(j + 1), ec));
+        case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));
         case ChunkResult::Short: return Fail(notice::kSourceChanged);
         }
-
-        if (k + 1 == cpp) {
-            if (!ClosePiece(failure)) return Fail(failure);
-            ++j;
-            k = 0;
-        } else {
-            ++k;
-        }
-        if (!KeepGoing()) return Stop();
-        mReporter.SetProgress(RoundedPercent(i + 1, count));
+        if (chunk.endsPiece && !ClosePiece(failure)) return Fail(failure);
+        if (!ChunkDone(i, plan.Count())) return Stop();
     }
     source.Close(ec);
     if (!ClosePiece(failure) || !Commit(failure)) return Fail(failure);

@@ -1,0 +1,31 @@
+#pragma once
+// The chunks a set of `length` bytes moves in: piece after piece of `pieceSize` bytes, each
+// in chunks of at most `chunkSize` bytes, the last chunk taking whatever remains.
+
+#include <cstdint>
+
+namespace tirnel {
+
+struct Chunk {
+    std::int64_t piece = 0;        // 0-based piece index
+    std::int64_t pieceOffset = 0;  // where the chunk lies inside its piece
+    std::int64_t fileOffset = 0;   // where it lies inside the whole file
+    std::int64_t size = 0;
+    bool startsPiece = false;
+    bool endsPiece = false;        // the piece is full after it
+    bool last = false;             // the last chunk of the set
+};
+
+class ChunkPlan {
+public:
+    ChunkPlan(std::int64_t length, std::int64_t pieceSize, std::int64_t chunkSize);
+
+    std::int64_t Count() const { return mCount; }
+    // Chunk i, 0 <= i < Count().
+    Chunk At(std::int64_t i) const;
+
+private:
+    std::int64_t mLength, mPieceSize, mChunkSize, mChunksPerPiece, mCount;
+};
+
+}  // namespace tirnel
