@@ -8,7 +8,7 @@
 
 namespace tirnel::render {
 
-QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag) {
+QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag, const RenderState* state) {
     std::unique_ptr<Control> control = target.make();
     control->setObjectName(QLatin1String(target.displayName));
     control->resize(size);
@@ -17,6 +17,7 @@ QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& 
     ambient.DisplayName = QLatin1String(target.displayName);
     control->SetAmbient(ambient);
     control->Create(bag);
+    if (state) state->enter(*control);
 
     QImage image = std::as_const(*control).DrawingSurface().Image().convertToFormat(QImage::Format_ARGB32);
     // A control without a shape shows all of its surface.

@@ -11,7 +11,9 @@ namespace tirnel::render {
 
 // Makes the control, gives it `size` and a run-time container, loads it from `bag` (keys not in
 // the bag take their read defaults) and lets it paint. The image is the control's surface with
-// every pixel outside its window shape fully transparent.
-QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag);
+// every pixel outside its window shape fully transparent. A state, when given, is entered
+// after loading.
+QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag,
+                     const RenderState* state = nullptr);
 
 }  // namespace tirnel::render

@@ -1,4 +1,4 @@
-// tirnel-render CONTROL --size WxH [--set Key=Value]... --out FILE.png
+// tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png
 // Draws a custom control offscreen from the given settings and writes its surface as a PNG.
 
 #include "tools/render/PropertyArguments.h"
@@ -21,14 +21,21 @@ constexpr int kWriteError = 1;
 int Usage(const QString& problem) {
     if (!problem.isEmpty()) std::fprintf(stderr, "tirnel-render: %s\n", qPrintable(problem));
     QStringList names;
-    for (const tirnel::render::RenderTarget& target : tirnel::render::RenderTargets())
+    QStringList states;
+    for (const tirnel::render::RenderTarget& target : tirnel::render::RenderTargets()) {
         names << QLatin1String(target.name);
+        QStringList stateNames;
+        for (const tirnel::render::RenderState& state : target.states) stateNames << QLatin1String(state.name);
+        if (!stateNames.isEmpty())
+            states << QStringLiteral("%1: %2").arg(QLatin1String(target.name), stateNames.join(u'|'));
+    }
     std::fprintf(stderr,
-                 "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... --out FILE.png\n"
+                 "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png\n"
                  "CONTROL: %s\n"
+                 "STATE (%s)\n"
                  "Values: decimal or 0x-hex integers, True/False, or text; keys not given take\n"
                  "their read defaults.\n",
-                 qPrintable(names.join(QLatin1String(", "))));
+                 qPrintable(names.join(QLatin1String(", "))), qPrintable(states.join(QLatin1String("; "))));
     return kUsageError;
 }
 
@@ -43,6 +50,7 @@ int main(int argc, char** argv) {
     const tirnel::render::RenderTarget* target = nullptr;
     std::optional<QSize> size;
     QString out;
+    QString stateName;
     tirnel::PropertyBag bag;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -57,6 +65,9 @@ int main(int argc, char** argv) {
         } else if (argument == QLatin1String("--set")) {
             if (!hasValue || !tirnel::render::AddSetting(bag, arguments[++i]))
                 return Usage(QStringLiteral("--set takes Key=Value"));
+        } else if (argument == QLatin1String("--state")) {
+            if (!hasValue) return Usage(QStringLiteral("--state takes a state name"));
+            stateName = arguments[++i];
         } else if (argument == QLatin1String("--out")) {
             if (!hasValue) return Usage(QStringLiteral("--out takes a file name"));
             out = arguments[++i];
@@ -70,8 +81,11 @@ int main(int argc, char** argv) {
     if (!target) return Usage(QStringLiteral("no control named"));
     if (!size) return Usage(QStringLiteral("no --size given"));
     if (out.isEmpty()) return Usage(QStringLiteral("no --out given"));
+    const tirnel::render::RenderState* state = nullptr;
+    if (!stateName.isEmpty() && !(state = tirnel::render::FindRenderState(*target, stateName)))
+        return Usage(QStringLiteral("%1 has no state \"%2\"").arg(QLatin1String(target->name), stateName));
 
-    const QImage image = tirnel::render::RenderControl(*target, *size, bag);
+    const QImage image = tirnel::render::RenderControl(*target, *size, bag, state);
     if (!image.save(out, "PNG")) {
         std::fprintf(stderr, "tirnel-render: cannot write %s\n", qPrintable(out));
         return kWriteError;
