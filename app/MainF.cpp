@@ -157,15 +157,15 @@ void MainF::Form_Load() {
 
 void MainF::opDelFale_Click() {
     Text2->setEnabled(true);
-    Okbs->setEnabled(true);
-    Option3->setEnabled(true);
+    SetOptionEnabled(Okbs, true);
+    SetOptionEnabled(Option3, true);
 }
 
 void MainF::GetFile_Click() {
     Text2->setEnabled(false);
     txtPsd->setText(QString());
-    Okbs->setEnabled(false);
-    Option3->setEnabled(false);
+    SetOptionEnabled(Okbs, false);
+    SetOptionEnabled(Option3, false);
 }
 
 void MainF::cmdFile_Click() {

@@ -1,26 +1,11 @@
 #include "app/StandIns.h"
 
 #include "platform/AmbientProperties.h"
+#include "platform/Boolean.h"
 #include "platform/PropertyBag.h"
 
-#include <QButtonGroup>
 
 namespace tirnel {
-
-namespace {
-
-constexpr const char* kTagProperty = "Tag";
-
-QButtonGroup* OptionGroupOf(QWidget* window, const QString& tag) {
-    const QString name = QStringLiteral("optionGroup:") + tag;
-    if (auto* group = window->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly)) return group;
-    auto* group = new QButtonGroup(window);
-    group->setObjectName(name);
-    group->setExclusive(true);
-    return group;
-}
-
-}  // namespace
 
 ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const QString& text) {
     // The window's stored settings for the bar; every key not written takes its read default.
@@ -53,17 +38,26 @@ QString BarText(const ProgressBarControl* bar) { return bar->Text(); }
 
 OptionControl* NewOption(QWidget* parent, const QString& name, const QString& caption, const QString& tag,
                          bool value) {
-    auto* option = new QRadioButton(caption, parent);
+    PropertyBag bag;
+    bag.WriteFont(QStringLiteral("Font"), FontObject::Create(QStringLiteral("宋体"), 9), nullptr);
+    bag.WriteString(QStringLiteral("Caption"), caption, QString());
+    bag.WriteBoolean(QStringLiteral("Value"), ToBoolean(value), kFalse);
+
+    auto* option = new ua(parent);
     option->setObjectName(name);
-    option->setProperty(kTagProperty, tag);
-    OptionGroupOf(parent->window(), tag)->addButton(option);
-    option->setChecked(value);
+    option->Tag(tag);
+    AmbientProperties ambient;
+    ambient.DisplayName = name;
+    option->SetAmbient(ambient);
+    option->Create(bag);
     return option;
 }
 
-bool OptionValue(const OptionControl* option) { return option->isChecked(); }
+bool OptionValue(const OptionControl* option) { return IsTrue(option->Value()); }
 
-void SetOptionValue(OptionControl* option, bool value) { option->setChecked(value); }
+void SetOptionValue(OptionControl* option, bool value) { option->Value(ToBoolean(value)); }
+
+void SetOptionEnabled(OptionControl* option, bool enabled) { option->Enabled(ToBoolean(enabled)); }
 
 ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);

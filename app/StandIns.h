@@ -1,19 +1,19 @@
 #pragma once
-// The window's controls of our own, and Qt's radio button and push button standing in for
-// the option and button controls until those exist. The window makes and drives them only
-// through what is declared here, so a swap touches this file pair alone.
+// The window's controls of our own, and Qt's push button standing in for the button control
+// until that exists. The window makes and drives them only through what is declared here, so
+// a swap touches this file pair alone.
 
+#include "controls/option/ua.h"
 #include "controls/progress/uo.h"
 
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <utility>
 
 namespace tirnel {
 
 using ProgressBarControl = uo;
-using OptionControl = QRadioButton;
+using OptionControl = ua;
 using ButtonControl = QPushButton;
 
 // The progress bar with its design-time settings: Value 0 of 0 … 100, Aqua theme, the text
@@ -24,19 +24,24 @@ int BarValue(const ProgressBarControl* bar);
 void SetBarText(ProgressBarControl* bar, const QString& text);
 QString BarText(const ProgressBarControl* bar);
 
-// An option; the options of one window that carry the same tag form a group of which
-// exactly one is on, whatever container they sit in.
+// An option in 宋体 9 pt; a click turns off every option of the window with the same tag,
+// whatever container it sits in, and turns this one on.
 OptionControl* NewOption(QWidget* parent, const QString& name, const QString& caption, const QString& tag,
                          bool value);
 bool OptionValue(const OptionControl* option);
-void SetOptionValue(OptionControl* option, bool value);
+void SetOptionValue(OptionControl* option, bool value);  // from code: the group is left alone
+void SetOptionEnabled(OptionControl* option, bool enabled);
 
 ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& caption);
 
-// Click of an option (also when it is on already) or of a button.
-template <class Control, class Handler>
-void OnClick(Control* control, QObject* receiver, Handler&& handler) {
-    QObject::connect(control, &QAbstractButton::clicked, receiver, std::forward<Handler>(handler));
+// Click of an option (also when it is on already, before its group changes) or of a button.
+template <class Handler>
+void OnClick(OptionControl* option, QObject* receiver, Handler&& handler) {
+    QObject::connect(option, &ua::Click, receiver, std::forward<Handler>(handler));
+}
+template <class Handler>
+void OnClick(ButtonControl* button, QObject* receiver, Handler&& handler) {
+    QObject::connect(button, &QAbstractButton::clicked, receiver, std::forward<Handler>(handler));
 }
 
 }  // namespace tirnel

@@ -18,6 +18,13 @@ double KeepFourDecimals(double size) { return std::nearbyint(size * 10000.0) / 1
 
 }  // namespace
 
+namespace {
+constexpr int kLargestBitmapSize = 16;
+bool IsSongFace(const QString& name) {
+    return name.compare(QStringLiteral("宋体")) == 0 || name.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0;
+}
+}  // namespace
+
 void InstallFontSubstitutions() {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -92,6 +99,9 @@ QFont FontObject::ToQFont() const {
     font.setItalic(IsTrue(mItalic));
     font.setUnderline(IsTrue(mUnderline));
     font.setStrikeOut(IsTrue(mStrikethrough));
+    // The Song faces carry hand-made bitmaps for small sizes and are shown with them, crisp
+    // and black, rather than smoothed into grey.
+    if (IsSongFace(mName) && font.pixelSize() <= kLargestBitmapSize) font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

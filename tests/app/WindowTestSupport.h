@@ -3,18 +3,14 @@
 
 #include "app/StandIns.h"
 
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 
 namespace tirnel::test {
 
-// A click on the option's round mark, where it surely hits.
+// A click on the option's round picture, where it surely hits.
 inline void ClickOption(OptionControl* option) {
-    QStyleOptionButton style;
-    style.initFrom(option);
-    const QRect mark = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
-    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, mark.center());
+    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint((option->PicturePart().Bounds.left + option->PicturePart().Bounds.right) / 2,
+                                                                     (option->PicturePart().Bounds.top + option->PicturePart().Bounds.bottom) / 2));
 }
 
 inline void ClickButton(ButtonControl* button) { QTest::mouseClick(button, Qt::LeftButton); }

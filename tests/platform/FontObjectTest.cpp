@@ -124,3 +124,21 @@ TEST(PictureObjectTest, AnEmptyImageIsNoPicture) {
 
 }  // namespace
 }  // namespace tirnel
+
+namespace tirnel {
+namespace {
+
+TEST(FontObjectBitmaps, SmallSongFacesAreDrawnWithoutSmoothing) {
+    const struct {
+        const char* name;
+        double points;
+        bool crisp;
+    } cases[] = {{"宋体", 9, true}, {"SimSun", 12, true}, {"宋体", 18, false}, {"Arial", 9, false}};
+    for (const auto& c : cases) {
+        const QFont font = FontObject(QString::fromUtf8(c.name), c.points).ToQFont();
+        EXPECT_EQ((font.styleStrategy() & QFont::NoAntialias) != 0, c.crisp) << c.name << " " << c.points;
+    }
+}
+
+}  // namespace
+}  // namespace tirnel
