@@ -25,4 +25,14 @@ for effect in 1 2 3 4 5; do
 done
 bar progress-vertical 24x120 Theme=3 Value=40 Orientations=2 TextStyle=0
 bar progress-disabled 200x18 Theme=8 Value=50 TextStyle=2 Enabled=False
+# The option control's eight looks: at rest, pointer over it, left button held, disabled;
+# each off and on.
+for value in False True; do
+  for state in normal hover down; do
+    "$render" option --size 81x16 --state "$state" --set Caption="选项" --set Value=$value \
+      --out "$out/option-$state-$value.png" 2>/dev/null
+  done
+  "$render" option --size 81x16 --set Caption="选项" --set Value=$value --set Enabled=False \
+    --out "$out/option-disabled-$value.png" 2>/dev/null
+done
 echo "gallery written to $out"
