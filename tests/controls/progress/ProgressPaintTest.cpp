@@ -7,6 +7,8 @@
 
 #include <QImage>
 
+#include <array>
+
 namespace tirnel {
 namespace {
 
@@ -62,20 +64,40 @@ TEST(PaintBarTest, BarLengthFollowsValueOverMaxWithTiesToEven) {
     }
 }
 
-TEST(PaintBarTest, HalvesRunTheirGradientsAcrossTheBar) {
-    // Full bar, custom blue: the first half goes from RGB(180,180,255) to RGB(50,50,255), the
-    // second starts at the custom colour itself.
-    auto bar = MakePlainBar(100, 20);
-    bar->Value(100);
-    // Horizontal: ten rows per half, top to bottom; row 1 is (180 x 9 + 50) / 10 = 167.
-    EXPECT_EQ(PixelAt(*bar, 5, 1), RGB(167, 167, 255));
-    EXPECT_EQ(PixelAt(*bar, 50, 1), RGB(167, 167, 255));
-    EXPECT_EQ(PixelAt(*bar, 5, 10), test::kBarBlue);
-    // Vertical: fifty columns per half, left to right; column 1 is (180 x 49 + 50) / 50 = 177.4.
-    bar->Orientations(OrientVertical);
-    EXPECT_EQ(PixelAt(*bar, 1, 5), RGB(177, 177, 255));
-    EXPECT_EQ(PixelAt(*bar, 1, 15), RGB(177, 177, 255));
-    EXPECT_EQ(PixelAt(*bar, 50, 5), test::kBarBlue);
+TEST(PaintBarTest, EachHalfRunsFromItsFromColourToItsToColour) {
+    // Custom theme: the first (top or left) half runs from the custom colour lightened by 180 to
+    // it lightened by 50, the second half from the custom colour itself to it lightened by 80;
+    // green for the track (Value 0), blue for the bar (Value 100). Samples: the second pixel of
+    // the first half (its first lies under the outline), then the first two pixels of the
+    // second half; a pixel at pos of a half n pixels long is (from x (n - pos) + to x pos) / n.
+    struct Case {
+        std::int32_t orientation;
+        std::int32_t value;
+        std::array<QPoint, 3> samples;
+        std::array<int, 3> levels;  // the lightened channels at the samples
+    };
+    // Horizontal: halves of ten rows, (180 x 9 + 50) / 10 = 167 and 80 / 10 = 8. Vertical:
+    // halves of fifty columns, (180 x 49 + 50) / 50 = 177.4 and 80 / 50 = 1.6.
+    const std::array<QPoint, 3> rows = {QPoint(40, 1), QPoint(40, 10), QPoint(40, 11)};
+    const std::array<QPoint, 3> columns = {QPoint(1, 5), QPoint(50, 5), QPoint(51, 5)};
+    const Case cases[] = {
+        {OrientHorizontal, 0, rows, {167, 0, 8}},
+        {OrientHorizontal, 100, rows, {167, 0, 8}},
+        {OrientVertical, 0, columns, {177, 0, 1}},
+        {OrientVertical, 100, columns, {177, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        auto bar = MakePlainBar(100, 20);
+        bar->Orientations(c.orientation);
+        bar->Value(c.value);
+        const bool track = c.value == 0;
+        for (std::size_t i = 0; i < c.samples.size(); ++i) {
+            const int l = c.levels[i];
+            const Color expected = track ? RGB(l, 255, l) : RGB(l, l, 255);
+            EXPECT_EQ(PixelAt(*bar, c.samples[i].x(), c.samples[i].y()), expected)
+                << "orientation " << c.orientation << ", value " << c.value << ", sample " << i;
+        }
+    }
 }
 
 TEST(PaintBarTest, UnknownOrientationLeavesTheClearedBackground) {
@@ -186,6 +208,9 @@ TEST(PaintBarTest, TextLandsInsideTheMeasuredBoxAtItsAnchor) {
         }
     }
     EXPECT_GT(changed, 0);
+    // The text is printed with a transparent background: between and around the glyphs the
+    // track still shows inside the box.
+    EXPECT_LT(changed, tw * th);
 }
 
 }  // namespace
