@@ -18,8 +18,11 @@ Form::Form(QWidget* parent) : QWidget(parent) {
 Form::~Form() { UnloadControls(); }
 
 std::vector<Control*> Form::Controls() const {
-    const QList<Control*> found = findChildren<Control*>();
-    return {found.begin(), found.end()};
+    std::vector<Control*> controls;
+    // A window of its own parented to this one (a dialog) holds the controls of another window.
+    for (Control* control : findChildren<Control*>())
+        if (control->window() == this) controls.push_back(control);
+    return controls;
 }
 
 void Form::Plot(int x, int y, QRgb pixel) {

@@ -154,8 +154,9 @@ std::vector<ua*> ua::OptionsOnWindow() {
     QWidget* top = window();
     std::vector<ua*> options;
     if (auto* self = qobject_cast<ua*>(top)) options.push_back(self);
-    const QList<ua*> inside = top->findChildren<ua*>();
-    options.insert(options.end(), inside.begin(), inside.end());
+    // A window of its own parented to this one (a dialog) holds options of another window.
+    for (ua* option : top->findChildren<ua*>())
+        if (option->window() == top) options.push_back(option);
     return options;
 }
 

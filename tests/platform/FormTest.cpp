@@ -28,6 +28,8 @@ TEST(FormTest, FindsItsControlsAtAnyDepthOfContainers) {
     auto* deep = new RecordingControl(inner);
     auto* other = new OtherControl(picture);
     new QLineEdit(&form);
+    auto* dialog = new QWidget(&form, Qt::Dialog);  // a window of its own: not part of this one
+    new RecordingControl(dialog);
 
     const std::vector<Control*> all = form.Controls();
     EXPECT_EQ(all.size(), 3u);

@@ -66,6 +66,26 @@ TEST(LeaveWatchTest, LeavingEndsTheHoverAndRaisesMouseOut) {
     EXPECT_EQ(ShownPicture(*w.option), StatePictureIndex(LookAtRest, false));
 }
 
+// One pixel past any side is outside; the watch stops there and the picture goes back to rest.
+TEST(LeaveWatchTest, OnePixelPastAnySideIsOutside) {
+    WatchedOption w;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.option->LeaveWatchRunning(); }, kPatience));
+    QPoint onSurface(110, 10);
+    for (const QPoint outside : {QPoint(-1, 10), QPoint(115, -1), QPoint(121, 10), QPoint(115, 21)}) {
+        w.log.entries.clear();
+        onSurface += QPoint(1, 0);  // a move to where the pointer was already is not delivered
+        w.pointer.Over(*w.option, onSurface);
+        QTest::mouseMove(w.option, onSurface);
+        ASSERT_TRUE(w.option->LeaveWatchRunning());
+        ASSERT_EQ(ShownPicture(*w.option), StatePictureIndex(LookHover, false));
+        w.pointer.Over(*w.option, outside);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.option->LeaveWatchRunning(); }, kPatience))
+            << outside.x() << "," << outside.y();
+        EXPECT_EQ(w.log.Matching("MouseOut").size(), 1) << outside.x() << "," << outside.y();
+        EXPECT_EQ(ShownPicture(*w.option), StatePictureIndex(LookAtRest, false)) << outside.x() << "," << outside.y();
+    }
+}
+
 TEST(LeaveWatchTest, OnlyRunsInRunMode) {
     WatchedOption w(kFalse);
     EXPECT_FALSE(w.option->LeaveWatchRunning());

@@ -86,6 +86,18 @@ TEST(uaGroupTest, ClickTurnsOffTheOthersWithTheSameTagWhereverTheySit) {
     }
 }
 
+TEST(uaGroupTest, AWindowOfItsOwnOwnedByTheWindowIsNotPartOfIt) {
+    GroupWindow w;
+    auto* dialog = new QWidget(&w.window, Qt::Window);
+    ua* elsewhere = MakeOption(new QWidget(dialog), "1d", "1", {0, 0, 100, 20}, w.pointer);
+    elsewhere->Value(kTrue);
+    ua* clicked = w.options["1a"];
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, PointOn(*clicked, Spot::Surface));
+    EXPECT_TRUE(IsTrue(clicked->Value()));
+    EXPECT_FALSE(IsTrue(w.options["1b"]->Value()));
+    EXPECT_TRUE(IsTrue(elsewhere->Value()));
+}
+
 TEST(uaGroupTest, ClickIsRaisedBeforeTheGroupChanges) {
     GroupWindow w;
     ua* clicked = w.options["1a"];
@@ -143,6 +155,18 @@ TEST(uaGroupTest, PartsReportPressesRelativeToThemselvesAndMovesAtTheirCorner) {
         EXPECT_EQ(w.log.Matching("Click"), QStringList{"0a Click"}) << c.down.toStdString();
         EXPECT_EQ(test::ShownPicture(*option), StatePictureIndex(LookAtRest, true)) << c.down.toStdString();
     }
+}
+
+// The parts are laid out in twips; the events still report pixels of the client area, also
+// straight after a layout and before the leave watch has looked at the pointer.
+TEST(uaGroupTest, PointerEventsReportPixelsStraightAfterALayout) {
+    GroupWindow w;
+    ua* option = w.options["0a"];
+    option->Caption(QStringLiteral("MB"));
+    QTest::mouseMove(option, {96, 3});
+    QTest::mouseClick(option, Qt::LeftButton, {}, {95, 2});
+    EXPECT_EQ(w.log.Matching("0a Mouse"),
+              (QStringList{"0a MouseMove 0 0 96 3", "0a MouseDown 1 0 95 2", "0a MouseUp 1 0 95 2"}));
 }
 
 TEST(uaGroupTest, APressOnAPartClicksWhenReleasedOnTheControl) {
