@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Whole-process benchmark: tirnel-cli split and merge against split -b, cat and cp on the
-# same file, interleaved round by round, with medians, ratios and peak memory.
+# same file, interleaved round by round (each round starting one command later), with
+# medians, ratios and peak memory.
 #
 #   bench/copy-limit.sh [--quick] [--rounds N] [--dir DIR]
 #
@@ -49,13 +50,23 @@ run() {
   times[$name]+="$(( (end - start) / 1000000 )) "
 }
 
-for ((r = 1; r <= rounds; r++)); do
-  run tirnel-split "$cli" split "$work/src.bin" "$work/out" 100 --unit MB
-  run split-b split -b 100M "$work/src.bin" "$work/out/x."
-  run tirnel-merge "$cli" merge "$work/set/src.hpe" "$work/set"
-  run cat sh -c "cat '$work'/set/*.pe > '$work/out/cat.bin'"
-  run cp cp "$work/src.bin" "$work/out/copy.bin"
-  echo "round $r of $rounds done" >&2
+# One command of the round; the round starts one command later each time, so that no
+# command always runs right after the same neighbour.
+names=(tirnel-split split-b tirnel-merge cat cp)
+step() {
+  case "$1" in
+    tirnel-split) run tirnel-split "$cli" split "$work/src.bin" "$work/out" 100 --unit MB ;;
+    split-b) run split-b split -b 100M "$work/src.bin" "$work/out/x." ;;
+    tirnel-merge) run tirnel-merge "$cli" merge "$work/set/src.hpe" "$work/set" ;;
+    cat) run cat sh -c "cat '$work'/set/*.pe > '$work/out/cat.bin'" ;;
+    cp) run cp cp "$work/src.bin" "$work/out/copy.bin" ;;
+  esac
+}
+for ((r = 0; r < rounds; r++)); do
+  for ((c = 0; c < ${#names[@]}; c++)); do
+    step "${names[$(( (r + c) % ${#names[@]} ))]}"
+  done
+  echo "round $((r + 1)) of $rounds done" >&2
 done
 rm -rf "$work/out" "$work/set/src.bin"
 
