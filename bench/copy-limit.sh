@@ -38,11 +38,23 @@ mkdir -p "$work/set"
 "$cli" split "$work/src.bin" "$work/set" 100 --unit MB > /dev/null
 rm -f "$work/set/src.bin"
 
+# On a virtual machine, memory the guest has not touched lately (or has given back to the
+# host) is slow to touch the first time, which would bill whichever command comes first for
+# it. Just before each timed command some memory is touched and freed again, so every command
+# writes into memory that is ready.
+warm_memory() {
+  if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    head -c "$(( (size_mib + size_mib / 4) * 1048576 ))" /dev/zero > /dev/shm/tirnel-bench-warm 2>/dev/null || true
+    rm -f /dev/shm/tirnel-bench-warm
+  fi
+}
+
 declare -A times
-# run NAME COMMAND...: one timed run in a fresh output folder; records seconds.
+# run NAME COMMAND...: one timed run in a fresh output folder; records milliseconds.
 run() {
   local name="$1"; shift
   rm -rf "$work/out" "$work/set/src.bin"; mkdir "$work/out"; sync
+  warm_memory
   local start end
   start=$(date +%s%N)
   "$@" > /dev/null
