@@ -4,8 +4,28 @@
 #include "platform/Boolean.h"
 #include "platform/PropertyBag.h"
 
-
 namespace tirnel {
+
+namespace {
+
+// Makes a control the way the window's loading does: named, tagged, told its display name,
+// then loaded from its stored settings.
+template <class T>
+T* LoadControl(QWidget* parent, const QString& name, const QString& tag, const PropertyBag& bag) {
+    auto* control = new T(parent);
+    control->setObjectName(name);
+    control->Tag(tag);
+    AmbientProperties ambient;
+    ambient.DisplayName = name;
+    control->SetAmbient(ambient);
+    control->Create(bag);
+    return control;
+}
+
+// Every custom control of the window is set in 宋体 9 pt, simplified-Chinese character set.
+FontRef WindowFont() { return FontObject::Create(QStringLiteral("宋体"), 9, FontObject::kCharsetGB2312); }
+
+}  // namespace
 
 ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const QString& text) {
     // The window's stored settings for the bar; every key not written takes its read default.
@@ -13,18 +33,12 @@ ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const Q
     bag.WriteInteger(QStringLiteral("Value"), 0, 50);
     bag.WriteInteger(QStringLiteral("Theme"), 8, 1);
     bag.WriteInteger(QStringLiteral("TextStyle"), 3, 1);
-    bag.WriteFont(QStringLiteral("TextFont"), FontObject::Create(QStringLiteral("宋体"), 9), nullptr);
+    bag.WriteFont(QStringLiteral("TextFont"), WindowFont(), nullptr);
     bag.WriteInteger(QStringLiteral("TextEffect"), 5, 1);
     bag.WriteColour(QStringLiteral("TextEffectColor"), RGB(255, 255, 255), 0);
     bag.WriteString(QStringLiteral("Text"), text, QString());
 
-    auto* bar = new uo(parent);
-    bar->setObjectName(name);
-    AmbientProperties ambient;
-    ambient.DisplayName = name;
-    bar->SetAmbient(ambient);
-    bar->Create(bag);
-    return bar;
+    return LoadControl<uo>(parent, name, QString(), bag);
 }
 
 // The bar's Value setter repaints at once.
@@ -39,18 +53,11 @@ QString BarText(const ProgressBarControl* bar) { return bar->Text(); }
 OptionControl* NewOption(QWidget* parent, const QString& name, const QString& caption, const QString& tag,
                          bool value) {
     PropertyBag bag;
-    bag.WriteFont(QStringLiteral("Font"), FontObject::Create(QStringLiteral("宋体"), 9), nullptr);
+    bag.WriteFont(QStringLiteral("Font"), WindowFont(), nullptr);
     bag.WriteString(QStringLiteral("Caption"), caption, QString());
     bag.WriteBoolean(QStringLiteral("Value"), ToBoolean(value), kFalse);
 
-    auto* option = new ua(parent);
-    option->setObjectName(name);
-    option->Tag(tag);
-    AmbientProperties ambient;
-    ambient.DisplayName = name;
-    option->SetAmbient(ambient);
-    option->Create(bag);
-    return option;
+    return LoadControl<ua>(parent, name, tag, bag);
 }
 
 bool OptionValue(const OptionControl* option) { return IsTrue(option->Value()); }
