@@ -2,6 +2,8 @@
 // What a split or merge run needs from whoever drives it: the window (notice box, progress
 // bar, event loop), the command line (standard output and error) or a test (a recorder).
 
+#include "app/pieceset/PieceSetFormat.h"
+
 #include <filesystem>
 #include <string>
 
@@ -34,7 +36,7 @@ enum class RunOutcome {
 
 // Chunk size and copy-block settings of a run; tests make the chunk small.
 struct RunOptions {
-    std::int64_t chunkSize = 344519360;
+    std::int64_t chunkSize = ChunkSize;
 };
 
 }  // namespace tirnel
