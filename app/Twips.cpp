@@ -3,16 +3,10 @@
 #include <QVariant>
 #include <QWidget>
 
-#include <cmath>
-
 namespace tirnel {
 
 namespace {
 constexpr const char* kTwipsProperty = "tirnelTwipsRect";
-}
-
-int TwipsToPixels(int twips) {
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 QRect TwipsRect::ToPixels() const {

@@ -3,15 +3,13 @@
 // nearest pixel, ties to even. A widget placed in twips remembers its twips so that moving
 // it again works from the exact values.
 
+#include "platform/Twips.h"
+
 #include <QRect>
 
 class QWidget;
 
 namespace tirnel {
-
-inline constexpr int kTwipsPerPixel = 15;
-
-int TwipsToPixels(int twips);
 
 struct TwipsRect {
     int left = 0;

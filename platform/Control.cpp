@@ -1,6 +1,7 @@
 #include "platform/Control.h"
 
 #include "platform/InputCodes.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -19,9 +20,8 @@ namespace tirnel {
 
 namespace {
 
-int PixelsFromTwips(int twips) {
-    return std::max(0, static_cast<int>(std::nearbyint(static_cast<double>(twips) / Control::kTwipsPerPixel)));
-}
+// A control is never less than nothing wide or high.
+int PixelsFromTwips(int twips) { return std::max(0, TwipsToPixels(twips)); }
 
 // The character a key press types, as the key-press handler takes it; 0 for none.
 int KeyAsciiOf(const QKeyEvent& event) {

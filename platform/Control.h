@@ -28,8 +28,6 @@ namespace tirnel {
 class Control : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kTwipsPerPixel = 15;
-
     explicit Control(QWidget* parent = nullptr);
     ~Control() override;
 

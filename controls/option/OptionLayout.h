@@ -3,10 +3,10 @@
 // control's parts are placed, and then turned into pixels of the client area.
 
 #include "platform/Rect.h"
+#include "platform/Twips.h"
 
 namespace tirnel {
 
-inline constexpr int kOptionTwipsPerPixel = 15;
 inline constexpr int kPictureSizeTwips = 240;
 inline constexpr int kPictureLeftTwips = 0;
 inline constexpr int kLabelLeftTwips = 300;
@@ -15,9 +15,6 @@ inline constexpr int kLabelLeftTwips = 300;
 // difference rounded to whole twips (nearest, ties to even), then halved with the remainder
 // dropped (towards zero, so a part higher than the control sticks out at both ends).
 int CentredTop(double outerTwips, double innerTwips);
-
-// Twips to whole pixels, to the nearest with ties to even.
-int PixelsFromTwips(double twips);
 
 struct OptionPlacement {
     Rect picture;  // pixels

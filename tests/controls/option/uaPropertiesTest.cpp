@@ -103,7 +103,7 @@ TEST(uaPropertiesTest, PartsAreCentredAndFollowCaptionAndFont) {
         EXPECT_EQ(label.left, 20) << what;
         EXPECT_EQ(label.Height(), height) << what;
         EXPECT_EQ(label.Width(), measure.TextWidth(QStringLiteral("Ok"))) << what;
-        EXPECT_EQ(label.top, PixelsFromTwips((315 - height * 15) / 2)) << what;
+        EXPECT_EQ(label.top, TwipsToPixels((315 - height * 15) / 2)) << what;
     };
     option->Caption(QStringLiteral("O&k"));
     expectLabel("caption");

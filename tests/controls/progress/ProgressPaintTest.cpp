@@ -2,6 +2,7 @@
 
 #include "controls/progress/ColorShades.h"
 #include "platform/Boolean.h"
+#include "platform/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -174,7 +175,7 @@ TEST(PaintBarTest, DisabledBarIsGreyAndGreysAgainWithAnUnknownTheme) {
 
 TEST(PaintBarTest, ARepaintBeforeAnyPropertyDrawsBlackAndDoesNotFail) {
     uo bar;
-    bar.Move(0, 0, 30 * Control::kTwipsPerPixel, 10 * Control::kTwipsPerPixel);
+    bar.Move(0, 0, 30 * kTwipsPerPixel, 10 * kTwipsPerPixel);
     bar.PaintBar();
     bar.TextStyle(TextPercent);  // no percentage yet: Max is still 0
     EXPECT_EQ(bar.Max(), 0);
