@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include "platform/LineWalk.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -32,26 +34,7 @@ void Form::Plot(int x, int y, QRgb pixel) {
 
 void Form::Line(int x1, int y1, int x2, int y2, Color colour) {
     const QRgb pixel = ToQRgb(colour) | 0xFF000000u;
-    // Bresenham's walk, stopping before the end point.
-    const int dx = std::abs(x2 - x1);
-    const int dy = -std::abs(y2 - y1);
-    const int sx = x1 < x2 ? 1 : -1;
-    const int sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1;
-    int y = y1;
-    while (x != x2 || y != y2) {
-        Plot(x, y, pixel);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    WalkLine(QPoint(x1, y1), QPoint(x2, y2), mLayer.size(), [&](int x, int y) { Plot(x, y, pixel); });
     update();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Surface.h"
 
+#include "platform/LineWalk.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -32,13 +34,6 @@ constexpr std::array<BorderColors, 4> kInnerBorders = {{
     {kColor3dDarkShadow, kColor3dLight},
     {},
 }};
-
-// Octants whose diagonal steps are taken one pixel later: the bias added to the error.
-int LineBias(int dx, int dy) {
-    const bool biased = (dx <= 0 && dy > 0 && -dx <= dy) || (dy <= 0 && dx < 0) ||
-                        (dy <= 0 && dx >= 0 && dx > -dy);
-    return biased ? 1 : 0;
-}
 
 }  // namespace
 
@@ -115,35 +110,8 @@ void Surface::FillRgn(const Region& region, Color color) {
 
 void Surface::LineTo(int x, int y) {
     const QPoint start = std::exchange(mPosition, QPoint(x, y));
-    const int dx = x - start.x();  // coordinates are surface pixels, far from overflow
-    const int dy = y - start.y();
-    const bool xMajor = std::abs(dx) >= std::abs(dy);
-    const int major = xMajor ? std::abs(dx) : std::abs(dy);
-    const int minor = xMajor ? std::abs(dy) : std::abs(dx);
-    const int stepX = dx < 0 ? -1 : 1;
-    const int stepY = dy < 0 ? -1 : 1;
-    const int bias = LineBias(dx, dy);
     const Color pen = mForeColor;
-
-    int px = start.x();
-    int py = start.y();
-    int error = 2 * minor - major;
-    // Once the major coordinate has left the surface in its direction, nothing more shows.
-    auto pastSurface = [&] {
-        const int along = xMajor ? px : py;
-        const int step = xMajor ? stepX : stepY;
-        return step > 0 ? along >= (xMajor ? Width() : Height()) : along < 0;
-    };
-    for (int i = 0; i < major && !pastSurface(); ++i) {
-        SetPixel(px, py, pen);
-        (xMajor ? px : py) += xMajor ? stepX : stepY;
-        if (error + bias > 0) {
-            (xMajor ? py : px) += xMajor ? stepY : stepX;
-            error += 2 * minor - 2 * major;
-        } else {
-            error += 2 * minor;
-        }
-    }
+    WalkLine(start, mPosition, QSize(Width(), Height()), [&](int px, int py) { SetPixel(px, py, pen); });
 }
 
 void Surface::RoundRect(int left, int top, int right, int bottom, int w, int h) {
