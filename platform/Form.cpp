@@ -19,13 +19,7 @@ Form::Form(QWidget* parent) : QWidget(parent) {
 
 Form::~Form() { UnloadControls(); }
 
-std::vector<Control*> Form::Controls() const {
-    std::vector<Control*> controls;
-    // A window of its own parented to this one (a dialog) holds the controls of another window.
-    for (Control* control : findChildren<Control*>())
-        if (control->window() == this) controls.push_back(control);
-    return controls;
-}
+std::vector<Control*> Form::Controls() const { return ControlsOnWindow(const_cast<Form*>(this)); }
 
 void Form::Plot(int x, int y, QRgb pixel) {
     if (x < 0 || y < 0 || x >= mLayer.width() || y >= mLayer.height()) return;

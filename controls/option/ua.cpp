@@ -144,20 +144,10 @@ void ua::Redraw() {
 void ua::UserControl_Click() {
     emit Click();
     const QString tag = Tag();
-    for (ua* option : OptionsOnWindow())
+    for (ua* option : ControlsOnWindow<ua>(window()))
         if (option->Tag() == tag) option->Value(kFalse);
     Value(kTrue);
     ShowStateImage();
-}
-
-std::vector<ua*> ua::OptionsOnWindow() {
-    QWidget* top = window();
-    std::vector<ua*> options;
-    if (auto* self = qobject_cast<ua*>(top)) options.push_back(self);
-    // A window of its own parented to this one (a dialog) holds options of another window.
-    for (ua* option : top->findChildren<ua*>())
-        if (option->window() == top) options.push_back(option);
-    return options;
 }
 
 void ua::UseCursorPositionSource(CursorPositionSource source) {

@@ -129,7 +129,6 @@ private:
 
     void RaiseMouse(MouseEvent event, int Button, int Shift, float X, float Y);
     // This option and every other one on its window, at any depth of containers.
-    std::vector<ua*> OptionsOnWindow();
     // The part under a point of the client area, or nullptr for the control's own surface.
     const WindowlessPart* PartAt(const QPointF& position) const;
 
