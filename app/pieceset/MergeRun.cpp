@@ -147,8 +147,7 @@ bool MergeJob::CheckPieces(std::string& failure) {
 }
 
 bool MergeJob::OutputReplacesInput(const fs::path& descriptor) const {
-    std::optional<std::int64_t> number = PieceNumberOf(mName);
-    if (number && *number <= mPieceCount) return true;
+    if (IsPieceOfSet(mName, mPieceCount)) return true;
     std::error_code ec;
     return fs::equivalent(mFolder / PathFromText(mName), descriptor, ec) && !ec;
 }

@@ -27,6 +27,11 @@ std::string UnscrambleText(std::string_view text);
 std::string PieceName(std::int64_t number);
 // The piece number a file name stands for, when it is exactly a piece name.
 std::optional<std::int64_t> PieceNumberOf(std::string_view fileName);
+// True when the file name is that of one of the pieces of a set of `pieceCount` pieces.
+inline bool IsPieceOfSet(std::string_view fileName, std::int64_t pieceCount) {
+    const std::optional<std::int64_t> number = PieceNumberOf(fileName);
+    return number && *number <= pieceCount;
+}
 
 // The file name without its extension: "archive.tar.gz" -> "archive.tar"; a name that
 // starts with its only "." (".profile") or has none stays whole.

@@ -25,10 +25,8 @@ bool SetWouldReplaceSource(const fs::path& source, const fs::path& folder,
     fs::path real = fs::canonical(source, ec);
     if (ec) return false;
     if (!fs::equivalent(real.parent_path(), folder, ec) || ec) return false;
-    std::string name = TextFromPath(real.filename());
-    if (name == descriptorName) return true;
-    std::optional<std::int64_t> number = PieceNumberOf(name);
-    return number && *number <= pieceCount;
+    const std::string name = TextFromPath(real.filename());
+    return name == descriptorName || IsPieceOfSet(name, pieceCount);
 }
 
 class SplitJob : public RunJob {
