@@ -18,7 +18,7 @@ struct DescriptorContent {
     std::string payload;  // decoded
 };
 
-enum class DescriptorError { None, NotReadable, NoSeparator, BadName };
+enum class DescriptorError { None, NoSeparator, BadName };
 
 // Reads a descriptor's bytes: the name before the first ":", decoded from code page 936,
 // and the payload after it, unshuffled and unscrambled.
