@@ -1,5 +1,6 @@
 #include "app/pieceset/Descriptor.h"
 
+#include "app/pieceset/Notices.h"
 #include "app/pieceset/PieceSetFormat.h"
 #include "platform/io/AnsiCodePage.h"
 
@@ -26,6 +27,27 @@ std::optional<DescriptorContent> ParseDescriptor(std::string_view bytes, Descrip
     }
     error = DescriptorError::None;
     return DescriptorContent{*name, UnscrambleText(UnshuffleText(bytes.substr(colon + 1)))};
+}
+
+std::optional<DescribedSet> ReadDescribedSet(std::string_view bytes, std::int64_t chunkSize, std::string& failure) {
+    failure = notice::kBadDescriptor;
+    if (static_cast<std::int64_t>(bytes.size()) > kMaxDescriptorBytes) return std::nullopt;
+    DescriptorError error;
+    std::optional<DescriptorContent> content = ParseDescriptor(bytes, error);
+    if (!content) {
+        if (error == DescriptorError::BadName) failure = notice::kBadStoredName;
+        return std::nullopt;
+    }
+    std::optional<DecodedPayload> payload = DecodePayload(content->payload);
+    if (!payload) return std::nullopt;
+    if (!IsPlainFileName(content->name)) {
+        failure = notice::kBadStoredName;
+        return std::nullopt;
+    }
+    std::optional<SetShape> shape = ShapeOfSet(payload->pieceSize, payload->chunkCount, chunkSize);
+    if (!shape) return std::nullopt;
+    failure.clear();
+    return DescribedSet{std::move(content->name), payload->chunkCount, *shape};
 }
 
 bool IsPlainFileName(std::string_view name) {

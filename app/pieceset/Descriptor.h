@@ -1,6 +1,8 @@
 #pragma once
 // The descriptor file: one line "name:code" + CR LF, the name in code page 936.
 
+#include "app/pieceset/PieceSetFormat.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -30,5 +32,15 @@ bool IsPlainFileName(std::string_view name);
 
 // Descriptors are one short line; anything much larger is not one.
 inline constexpr std::int64_t kMaxDescriptorBytes = 64 * 1024;
+
+// A descriptor as the merge reads it.
+struct DescribedSet {
+    std::string name;  // UTF-8, a plain file name
+    std::int64_t chunkCount = 0;
+    SetShape shape;
+};
+// Reads a descriptor's bytes with every check the merge makes; empty, with the notice in
+// `failure`, when no merge could use them. The split reads back what it writes with this.
+std::optional<DescribedSet> ReadDescribedSet(std::string_view bytes, std::int64_t chunkSize, std::string& failure);
 
 }  // namespace tirnel

@@ -9,6 +9,7 @@
 #include "app/pieceset/Staging.h"
 #include "platform/io/File.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace tirnel {
@@ -19,22 +20,22 @@ namespace fs = std::filesystem;
 
 class MergeJob : public RunJob {
 public:
-    MergeJob(RunReporter& reporter, std::int64_t chunkSize) : RunJob(reporter, chunkSize) {}
+    MergeJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
 
     RunOutcome Run(const MergeInput& input);
 
 private:
     RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, true); }
-    std::optional<DescriptorContent> ReadDescriptor(const fs::path& path, std::string& failure);
+    std::optional<DescribedSet> ReadDescriptor(const fs::path& path, std::string& failure);
     bool CheckPieces(std::string& failure);
     bool OutputReplacesInput(const fs::path& descriptor) const;
-    void RemoveWritten() override { DiscardStaged(mStaged); }
+    // True when the piece's file still holds exactly the bytes the copy read from it.
+    bool ReadWhole(const File& piece, std::int64_t number) const;
+    std::vector<std::string> RemoveWritten() override { return DiscardOutputs({&mOutput}); }
 
     fs::path mFolder;
-    fs::path mStaged;
-    std::int64_t mPieceSize = 0;
-    std::int64_t mChunkCount = 0;
-    std::int64_t mPieceCount = 0;
+    StagedOutput mOutput;
+    SetShape mShape;
     std::int64_t mLastPieceSize = 0;
     std::string mName;
 };
@@ -49,27 +50,24 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     }
 
     std::string failure;
-    std::optional<DescriptorContent> content = ReadDescriptor(descriptorPath, failure);
-    if (!content) return Refuse(failure);
-    std::optional<DecodedPayload> payload = DecodePayload(content->payload);
-    if (!payload) return Refuse(notice::kBadDescriptor);
-    if (!IsPlainFileName(content->name)) return Refuse(notice::kBadStoredName);
-    mName = content->name;
-    mPieceSize = payload->pieceSize;
-    mChunkCount = payload->chunkCount;
+    std::optional<DescribedSet> set = ReadDescriptor(descriptorPath, failure);
+    if (!set) return Refuse(failure);
+    mName = set->name;
+    mShape = set->shape;
     mFolder = PathFromText(WithBackslash(input.folder));
+    if (!LockFolder(mFolder)) return RunOutcome::Refused;
 
     if (!CheckPieces(failure)) return Refuse(failure);
     if (OutputReplacesInput(descriptorPath)) return Refuse(notice::kOutputIsInput);
 
-    const fs::path output = mFolder / PathFromText(mName);
-    mReporter.FileStarted(output);
-    mStaged = StagingPathFor(output, NewStagingToken());
+    const std::int64_t length = mShape.Length(mLastPieceSize);
+    mReporter.FileStarted(mFolder / PathFromText(mName));
     std::error_code ec;
-    File out = File::CreateNew(mStaged, ec);
+    mOutput = StageOutput(mFolder, mName, mToken, "out", mPreferUnnamed, ec);
     if (ec) return Fail(Problem("无法创建", mName, ec));
+    File& out = mOutput.file.Data();
 
-    const ChunkPlan plan((mPieceCount - 1) * mPieceSize + mLastPieceSize, mPieceSize, mChunk);
+    const ChunkPlan plan(length, mShape.pieceSize, mChunk);
     File piece;
     for (std::int64_t i = 0; i < plan.Count(); ++i) {
         const Chunk chunk = plan.At(i);
@@ -84,18 +82,22 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
         case ChunkResult::Failed: return Fail(Problem("合并", pieceName, ec));
         case ChunkResult::Short: return Fail("分割文件" + pieceName + "在合并过程中变短了。");
         }
-        if (chunk.endsPiece) piece.Close(ec);
+        if (chunk.endsPiece || chunk.last) {
+            if (!ReadWhole(piece, chunk.piece + 1)) return Fail("分割文件" + pieceName + "在合并过程中被改动了。");
+            piece.Close(ec);
+        }
         if (!ChunkDone(i, plan.Count())) return Stop();
     }
-    piece.Close(ec);
-    out.Close(ec);
-    if (ec) return Fail(Problem("写入", mName, ec));
-    CommitStaged(mStaged, output, ec);
-    if (ec) return Fail(Problem("无法保存", mName, ec));
+    // Never call it done unless the file has exactly the length its descriptor implies.
+    if (out.Size(ec) != length || ec) {
+        return Fail(ec ? Problem("写入", mName, ec) : "合并出的文件" + mName + "长度不对。");
+    }
+    CommitFailure commitFailure;
+    if (!CommitOutputs({&mOutput}, mFolder, mToken, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kMergeDone);
 }
 
-std::optional<DescriptorContent> MergeJob::ReadDescriptor(const fs::path& path, std::string& failure) {
+std::optional<DescribedSet> MergeJob::ReadDescriptor(const fs::path& path, std::string& failure) {
     std::error_code ec;
     File file = File::OpenRead(path, ec);
     std::int64_t size = ec ? 0 : file.Size(ec);
@@ -103,29 +105,20 @@ std::optional<DescriptorContent> MergeJob::ReadDescriptor(const fs::path& path, 
         failure = Problem("无法读取描述文件", "", ec);
         return std::nullopt;
     }
-    if (size > kMaxDescriptorBytes) {
-        failure = notice::kBadDescriptor;
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    // One byte more than any descriptor may have tells a too-long one from one of the limit.
+    std::string bytes(static_cast<std::size_t>(std::min(size, kMaxDescriptorBytes + 1)), '\0');
     bytes.resize(file.ReadAt(bytes.data(), bytes.size(), 0, ec));
     if (ec) {
         failure = Problem("无法读取描述文件", "", ec);
         return std::nullopt;
     }
-    DescriptorError error;
-    std::optional<DescriptorContent> content = ParseDescriptor(bytes, error);
-    if (!content) failure = error == DescriptorError::BadName ? notice::kBadStoredName : notice::kBadDescriptor;
-    return content;
+    return ReadDescribedSet(bytes, mChunk, failure);
 }
 
 bool MergeJob::CheckPieces(std::string& failure) {
-    // The count says how many pieces there are and how many chunks the last one holds;
-    // every piece but the last is exactly one piece size long.
-    const std::int64_t cpp = ChunksPerPiece(mPieceSize, mChunk);
-    mPieceCount = (mChunkCount + cpp - 1) / cpp;
-    const std::int64_t lastChunks = mChunkCount - (mPieceCount - 1) * cpp;
-    for (std::int64_t number = 1; number <= mPieceCount; ++number) {
+    // Every piece but the last is exactly one piece size long; the last holds the chunks
+    // the count leaves for it.
+    for (std::int64_t number = 1; number <= mShape.pieceCount; ++number) {
         const std::string name = PieceName(number);
         std::error_code ec;
         const fs::path path = mFolder / name;
@@ -133,10 +126,11 @@ bool MergeJob::CheckPieces(std::string& failure) {
             failure = "找不到分割文件" + name + ",无法合并!";
             return false;
         }
-        const std::int64_t size = static_cast<std::int64_t>(fs::file_size(path, ec));
-        const bool last = number == mPieceCount;
-        const bool fits = !ec && (last ? size >= 1 && size <= mPieceSize && (size + mChunk - 1) / mChunk == lastChunks
-                                       : size == mPieceSize);
+        const std::uintmax_t rawSize = fs::file_size(path, ec);
+        const bool last = number == mShape.pieceCount;
+        const std::int64_t size = static_cast<std::int64_t>(rawSize);
+        const bool fits = !ec && rawSize <= static_cast<std::uintmax_t>(mShape.pieceSize) &&
+                          (last ? mShape.FitsLastPiece(size) : size == mShape.pieceSize);
         if (!fits) {
             failure = "分割文件" + name + "的大小不对,无法合并!";
             return false;
@@ -146,8 +140,14 @@ bool MergeJob::CheckPieces(std::string& failure) {
     return true;
 }
 
+bool MergeJob::ReadWhole(const File& piece, std::int64_t number) const {
+    std::error_code ec;
+    const std::int64_t expected = number == mShape.pieceCount ? mLastPieceSize : mShape.pieceSize;
+    return piece.Size(ec) == expected && !ec;
+}
+
 bool MergeJob::OutputReplacesInput(const fs::path& descriptor) const {
-    if (IsPieceOfSet(mName, mPieceCount)) return true;
+    if (IsPieceOfSet(mName, mShape.pieceCount)) return true;
     std::error_code ec;
     return fs::equivalent(mFolder / PathFromText(mName), descriptor, ec) && !ec;
 }
@@ -155,7 +155,7 @@ bool MergeJob::OutputReplacesInput(const fs::path& descriptor) const {
 }  // namespace
 
 RunOutcome MergeRun(const MergeInput& input, RunReporter& reporter, const RunOptions& options) {
-    return MergeJob(reporter, options.chunkSize).Run(input);
+    return MergeJob(reporter, options).Run(input);
 }
 
 }  // namespace tirnel

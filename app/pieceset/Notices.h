@@ -21,6 +21,12 @@ inline constexpr const char* kSourceIsTarget =
     "源文件会被分割出的文件覆盖,请选择其他目标文件夹!";
 inline constexpr const char* kSourceChanged = "源文件在分割过程中变短了,分割未完成。";
 inline constexpr const char* kRemovedWritten = "本次写入的文件已删除。";
+// Followed by the hidden names of the files that could not be removed.
+inline constexpr const char* kNotRemoved = "本次写入的临时文件未能删除,请手动删除:";
+// Followed by the names that could not be put back.
+inline constexpr const char* kNotRestored = "以下文件未能恢复原样:";
+inline constexpr const char* kFolderBusy = "另一个分割或合并正在使用这个文件夹,请等它完成后再试!";
+inline constexpr const char* kSizeTextTooLong = "分割大小填写得太长,描述文件无法保存!";
 
 inline constexpr const char* kBadDescriptor = "这不是有效的分割描述文件,无法合并!";
 inline constexpr const char* kBadStoredName = "描述文件中保存的文件名无效,无法合并!";

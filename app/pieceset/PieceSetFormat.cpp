@@ -1,5 +1,6 @@
 #include "app/pieceset/PieceSetFormat.h"
 
+#include "app/pieceset/CheckedMath.h"
 #include "app/pieceset/SizeText.h"
 
 #include <algorithm>
@@ -105,16 +106,29 @@ std::string BaseNameOf(std::string_view fileName) {
 }
 
 std::int64_t ChunksPerPiece(std::int64_t pieceSize, std::int64_t chunkSize) {
-    return (pieceSize + chunkSize - 1) / chunkSize;
+    return CeilDiv(pieceSize, chunkSize);
 }
 
 std::int64_t ChunkCount(std::int64_t length, std::int64_t pieceSize, std::int64_t chunkSize) {
-    std::int64_t rest = length % pieceSize;
-    return (length / pieceSize) * ChunksPerPiece(pieceSize, chunkSize) + (rest + chunkSize - 1) / chunkSize;
+    // Cannot overflow: the full pieces hold at most length / chunkSize + length / pieceSize
+    // chunks, which is at most length for sizes of 2 and more (and exactly length for 1).
+    return (length / pieceSize) * ChunksPerPiece(pieceSize, chunkSize) + CeilDiv(length % pieceSize, chunkSize);
 }
 
-std::int64_t PieceCount(std::int64_t length, std::int64_t pieceSize) {
-    return length / pieceSize + (length % pieceSize != 0 ? 1 : 0);
+std::int64_t PieceCount(std::int64_t length, std::int64_t pieceSize) { return CeilDiv(length, pieceSize); }
+
+std::optional<SetShape> ShapeOfSet(std::int64_t pieceSize, std::int64_t chunkCount, std::int64_t chunkSize) {
+    if (pieceSize < 1 || chunkCount < 1 || chunkSize < 1) return std::nullopt;
+    SetShape shape;
+    shape.pieceSize = pieceSize;
+    const std::int64_t perPiece = ChunksPerPiece(pieceSize, chunkSize);
+    shape.pieceCount = CeilDiv(chunkCount, perPiece);
+    shape.lastPieceChunks = chunkCount - (shape.pieceCount - 1) * perPiece;  // 1 … perPiece
+    shape.lastPieceMin = (shape.lastPieceChunks - 1) * chunkSize + 1;
+    shape.lastPieceMax = shape.lastPieceChunks == perPiece ? pieceSize : shape.lastPieceChunks * chunkSize;
+    std::optional<std::int64_t> full = CheckedMul(shape.pieceCount - 1, pieceSize);
+    if (!full || !CheckedAdd(*full, shape.lastPieceMax)) return std::nullopt;
+    return shape;
 }
 
 std::string MakePayload(std::string_view sizeText, bool megabytes, std::int64_t chunkCount) {

@@ -44,6 +44,23 @@ std::int64_t ChunkCount(std::int64_t length, std::int64_t pieceSize, std::int64_
 // Pieces in a set cut from `length` bytes.
 std::int64_t PieceCount(std::int64_t length, std::int64_t pieceSize);
 
+// What a descriptor's piece size and chunk count say about its set: how many pieces, and
+// how long the last one may be (every other piece is exactly one piece size long).
+struct SetShape {
+    std::int64_t pieceSize = 0;
+    std::int64_t pieceCount = 0;
+    std::int64_t lastPieceChunks = 0;
+    std::int64_t lastPieceMin = 0;  // bytes
+    std::int64_t lastPieceMax = 0;
+
+    bool FitsLastPiece(std::int64_t size) const { return size >= lastPieceMin && size <= lastPieceMax; }
+    // The whole file's length when the last piece holds `lastPieceSize` bytes (one that fits).
+    std::int64_t Length(std::int64_t lastPieceSize) const { return (pieceCount - 1) * pieceSize + lastPieceSize; }
+};
+// Empty when no such set can exist: a size or count below 1, or a whole file whose length
+// would not fit in 64 bits.
+std::optional<SetShape> ShapeOfSet(std::int64_t pieceSize, std::int64_t chunkCount, std::int64_t chunkSize = ChunkSize);
+
 // The payload before scrambling: size text + "k" or "m" + ":" + count.
 std::string MakePayload(std::string_view sizeText, bool megabytes, std::int64_t chunkCount);
 

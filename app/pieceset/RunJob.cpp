@@ -12,17 +12,52 @@ RunOutcome RunJob::Refuse(const std::string& text, bool resetBar) {
     return RunOutcome::Refused;
 }
 
+std::string RunJob::LeftoversText() {
+    const std::vector<std::string> left = RemoveWritten();
+    if (left.empty()) return "";
+    std::string text = notice::kNotRemoved;
+    for (std::size_t i = 0; i < left.size(); ++i) text += (i ? "、" : "") + left[i];
+    return text + "。";
+}
+
 RunOutcome RunJob::Fail(const std::string& text) {
-    RemoveWritten();
-    mReporter.ShowNotice(text + notice::kRemovedWritten);
+    const std::string left = LeftoversText();
+    mReporter.ShowNotice(text + (left.empty() ? std::string(notice::kRemovedWritten) : left));
     mReporter.SetProgress(0);
     return RunOutcome::Failed;
 }
 
+RunOutcome RunJob::FailCommit(const CommitFailure& failure) {
+    std::string text = Problem("无法保存", failure.name, failure.ec);
+    if (!failure.notRestored.empty()) {
+        text += notice::kNotRestored;
+        for (std::size_t i = 0; i < failure.notRestored.size(); ++i) text += (i ? "、" : "") + failure.notRestored[i];
+        text += "。";
+    }
+    return Fail(text);
+}
+
 RunOutcome RunJob::Stop() {
-    RemoveWritten();
+    // A stop is quiet unless something it wrote could not be removed.
+    const std::string left = LeftoversText();
+    if (!left.empty()) mReporter.ShowNotice(left);
     mReporter.SetProgress(0);
     return RunOutcome::Stopped;
+}
+
+bool RunJob::LockFolder(const std::filesystem::path& folder) {
+    mLock = FolderLock::Take(folder);
+    switch (mLock.GetState()) {
+    case FolderLock::State::Busy:
+        Refuse(notice::kFolderBusy, true);
+        return false;
+    case FolderLock::State::Held:
+        RemoveStaleStaging(folder);
+        break;
+    case FolderLock::State::Unsupported:
+        break;  // nothing tells a live run's files from a dead one's: leave them all
+    }
+    return true;
 }
 
 RunOutcome RunJob::Complete(const std::string& text) {

@@ -3,23 +3,33 @@
 // how they let the caller breathe, and how one chunk is copied.
 
 #include "app/pieceset/RunReporter.h"
+#include "app/pieceset/Staging.h"
 #include "platform/io/File.h"
+#include "platform/io/FolderLock.h"
 
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace tirnel {
 
 class RunJob {
 protected:
-    RunJob(RunReporter& reporter, std::int64_t chunkSize) : mReporter(reporter), mChunk(chunkSize) {}
+    RunJob(RunReporter& reporter, const RunOptions& options)
+        : mReporter(reporter), mChunk(options.chunkSize), mPreferUnnamed(options.unnamedStaging) {}
     virtual ~RunJob() = default;
 
-    // Removes every file this run has written so far.
-    virtual void RemoveWritten() = 0;
+    // Removes every file this run has written so far; returns the names of those it could
+    // not remove.
+    virtual std::vector<std::string> RemoveWritten() = 0;
 
     RunOutcome Refuse(const std::string& text, bool resetBar);
     RunOutcome Fail(const std::string& text);
+    // A failed commit: what could not be put in place and why.
+    RunOutcome FailCommit(const CommitFailure& failure);
+    // Takes the folder's lock for the rest of the run and clears what killed runs left there;
+    // false (with the refusal shown) when another run holds it.
+    bool LockFolder(const std::filesystem::path& folder);
     RunOutcome Stop();
     RunOutcome Complete(const std::string& text);
 
@@ -39,6 +49,14 @@ protected:
 
     RunReporter& mReporter;
     const std::int64_t mChunk;
+    const bool mPreferUnnamed;
+    const std::string mToken = NewStagingToken();
+
+private:
+    // What to say of the written files after a failure or a stop: "" when all are gone.
+    std::string LeftoversText();
+
+    FolderLock mLock;
 };
 
 }  // namespace tirnel

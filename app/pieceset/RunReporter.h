@@ -37,6 +37,8 @@ enum class RunOutcome {
 // Chunk size and copy-block settings of a run; tests make the chunk small.
 struct RunOptions {
     std::int64_t chunkSize = ChunkSize;
+    // Write unnamed files where the file system can (false: always under hidden names).
+    bool unnamedStaging = true;
 };
 
 }  // namespace tirnel

@@ -9,8 +9,11 @@
 #include "app/pieceset/SizeText.h"
 #include "app/pieceset/Staging.h"
 #include "platform/io/File.h"
+#include "platform/io/ProcessLimits.h"
 
+#include <deque>
 #include <optional>
+#include <vector>
 
 namespace tirnel {
 
@@ -31,7 +34,7 @@ bool SetWouldReplaceSource(const fs::path& source, const fs::path& folder,
 
 class SplitJob : public RunJob {
 public:
-    SplitJob(RunReporter& reporter, std::int64_t chunkSize) : RunJob(reporter, chunkSize) {}
+    SplitJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
 
     RunOutcome Run(const SplitInput& input);
 
@@ -39,18 +42,30 @@ private:
     RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, false); }
     bool WriteDescriptor(std::string& failure);
     bool StartPiece(std::int64_t number, std::string& failure);
-    bool ClosePiece(std::string& failure);
-    bool Commit(std::string& failure);
-    void RemoveWritten() override;
+    bool EndPiece(std::string& failure);
+    std::vector<StagedOutput*> Outputs();
+    std::vector<std::string> RemoveWritten() override { return DiscardOutputs(Outputs()); }
 
-    std::string mToken = NewStagingToken();
     fs::path mFolder;
     std::string mDescriptorName;
     std::string mDescriptorBytes;
-    bool mDescriptorWritten = false;
-    std::int64_t mPiecesStarted = 0;
-    File mPiece;
+    StagedOutput mDescriptor;
+    std::deque<StagedOutput> mPieces;
+    std::int64_t mOpenPieces = 0;  // unnamed pieces whose handles are kept until the commit
 };
+
+// Reads back what the descriptor will say, with every check a merge makes, so the split
+// never writes a set that no merge would read.
+std::string ReadBackFailure(const std::string& descriptor, const std::string& name, std::int64_t pieceSize,
+                            std::int64_t chunkCount, std::int64_t chunkSize) {
+    if (static_cast<std::int64_t>(descriptor.size()) > kMaxDescriptorBytes) return notice::kSizeTextTooLong;
+    std::string failure;
+    std::optional<DescribedSet> set = ReadDescribedSet(descriptor, chunkSize, failure);
+    if (!set || set->name != name || set->shape.pieceSize != pieceSize || set->chunkCount != chunkCount) {
+        return notice::kSizeNotNumber;
+    }
+    return "";
+}
 
 RunOutcome SplitJob::Run(const SplitInput& input) {
     fs::path sourcePath = PathFromText(input.source);
@@ -75,16 +90,19 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     if (name.find_first_of(":\\") != std::string::npos) return Refuse(notice::kNameHasSeparator);
     const std::int64_t count = ChunkCount(length, n, mChunk);
     const std::string payload = MakePayload(input.sizeText, input.megabytes, count);
-    std::optional<DecodedPayload> readBack = DecodePayload(UnscrambleText(UnshuffleText(ScrambleText(payload))));
-    if (!readBack || readBack->pieceSize != n || readBack->chunkCount != count) return Refuse(notice::kSizeNotNumber);
+    std::optional<DecodedPayload> decoded = DecodePayload(UnscrambleText(UnshuffleText(ScrambleText(payload))));
+    if (!decoded || decoded->pieceSize != n || decoded->chunkCount != count) return Refuse(notice::kSizeNotNumber);
     std::optional<std::string> descriptor = DescriptorBytes(name, payload);
     if (!descriptor) return Refuse(notice::kNameNotStorable);
+    const std::string readBack = ReadBackFailure(*descriptor, name, n, count, mChunk);
+    if (!readBack.empty()) return Refuse(readBack);
     mDescriptorBytes = *descriptor;
     mDescriptorName = DescriptorNameOf(name);
     mFolder = PathFromText(WithBackslash(input.folder));
     if (SetWouldReplaceSource(sourcePath, mFolder, mDescriptorName, PieceCount(length, n))) {
         return Refuse(notice::kSourceIsTarget);
     }
+    if (!LockFolder(mFolder)) return RunOutcome::Refused;
 
     std::string failure;
     const ChunkPlan plan(length, n, mChunk);
@@ -92,92 +110,62 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         const Chunk chunk = plan.At(i);
         if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);
         if (chunk.startsPiece && !StartPiece(chunk.piece + 1, failure)) return Fail(failure);
-        switch (CopyChunk(source, chunk.fileOffset, mPiece, chunk.pieceOffset, chunk.size, ec)) {
+        switch (CopyChunk(source, chunk.fileOffset, mPieces.back().file.Data(), chunk.pieceOffset, chunk.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));
         case ChunkResult::Short: return Fail(notice::kSourceChanged);
         }
-        if (chunk.endsPiece && !ClosePiece(failure)) return Fail(failure);
+        if ((chunk.endsPiece || chunk.last) && !EndPiece(failure)) return Fail(failure);
         if (!ChunkDone(i, plan.Count())) return Stop();
     }
     source.Close(ec);
-    if (!ClosePiece(failure) || !Commit(failure)) return Fail(failure);
-
+    // Pieces first, the descriptor last: the set is complete once its descriptor appears.
+    CommitFailure commitFailure;
+    if (!CommitOutputs(Outputs(), mFolder, mToken, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kSplitDone);
 }
 
+std::vector<StagedOutput*> SplitJob::Outputs() {
+    std::vector<StagedOutput*> outputs;
+    for (StagedOutput& piece : mPieces) outputs.push_back(&piece);
+    if (mDescriptor.file.IsOpen() || mDescriptor.file.IsNamed()) outputs.push_back(&mDescriptor);
+    return outputs;
+}
+
 bool SplitJob::WriteDescriptor(std::string& failure) {
-    const fs::path finalPath = mFolder / PathFromText(mDescriptorName);
-    const fs::path staged = StagingPathFor(finalPath, mToken);
-    mReporter.FileStarted(finalPath);
+    mReporter.FileStarted(mFolder / PathFromText(mDescriptorName));
     std::error_code ec;
-    File file = File::CreateNew(staged, ec);
-    if (!ec) {
-        mDescriptorWritten = true;
-        file.WriteAt(mDescriptorBytes.data(), mDescriptorBytes.size(), 0, ec);
-    }
-    if (!ec) file.Close(ec);
+    mDescriptor = StageOutput(mFolder, mDescriptorName, mToken, "hpe", mPreferUnnamed, ec);
+    if (!ec) mDescriptor.file.Data().WriteAt(mDescriptorBytes.data(), mDescriptorBytes.size(), 0, ec);
     if (ec) failure = Problem("无法写入", mDescriptorName, ec);
     return !ec;
 }
 
 bool SplitJob::StartPiece(std::int64_t number, std::string& failure) {
-    const fs::path finalPath = mFolder / PieceName(number);
-    mReporter.FileStarted(finalPath);
+    const std::string name = PieceName(number);
+    mReporter.FileStarted(mFolder / name);
     std::error_code ec;
-    mPiece = File::CreateNew(StagingPathFor(finalPath, mToken), ec);
-    if (ec) {
-        failure = Problem("无法创建", PieceName(number), ec);
-        return false;
-    }
-    mPiecesStarted = number;
-    return true;
-}
-
-bool SplitJob::ClosePiece(std::string& failure) {
-    if (!mPiece.IsOpen()) return true;
-    std::error_code ec;
-    mPiece.Close(ec);
-    if (ec) failure = Problem("写入", PieceName(mPiecesStarted), ec);
+    mPieces.push_back(StageOutput(mFolder, name, mToken, std::to_string(number), mPreferUnnamed, ec));
+    if (ec) failure = Problem("无法创建", name, ec);
     return !ec;
 }
 
-bool SplitJob::Commit(std::string& failure) {
-    // Pieces first, the descriptor last: the set is complete once its descriptor appears.
+bool SplitJob::EndPiece(std::string& failure) {
+    StagedFile& piece = mPieces.back().file;
+    // An unnamed piece lives only as long as its handle: keep it open while the process may
+    // hold that many files, give it its hidden name beyond that.
+    if (!piece.IsNamed() && ++mOpenPieces <= OpenFileAllowance()) return true;
     std::error_code ec;
-    for (std::int64_t number = 1; number <= mPiecesStarted; ++number) {
-        const fs::path finalPath = mFolder / PieceName(number);
-        CommitStaged(StagingPathFor(finalPath, mToken), finalPath, ec);
-        if (ec) {
-            // Pieces already moved are part of this run's output too.
-            for (std::int64_t done = 1; done < number; ++done) DiscardStaged(mFolder / PieceName(done));
-            failure = Problem("无法保存", PieceName(number), ec);
-            return false;
-        }
-    }
-    const fs::path descriptor = mFolder / PathFromText(mDescriptorName);
-    CommitStaged(StagingPathFor(descriptor, mToken), descriptor, ec);
-    if (ec) {
-        for (std::int64_t done = 1; done <= mPiecesStarted; ++done) DiscardStaged(mFolder / PieceName(done));
-        failure = Problem("无法保存", mDescriptorName, ec);
-    }
+    piece.Close(ec);
+    if (ec) failure = Problem("写入", mPieces.back().displayName, ec);
     return !ec;
-}
-
-void SplitJob::RemoveWritten() {
-    std::error_code ignored;
-    mPiece.Close(ignored);
-    for (std::int64_t number = 1; number <= mPiecesStarted; ++number) {
-        DiscardStaged(StagingPathFor(mFolder / PieceName(number), mToken));
-    }
-    if (mDescriptorWritten) DiscardStaged(StagingPathFor(mFolder / PathFromText(mDescriptorName), mToken));
 }
 
 }  // namespace
 
 RunOutcome SplitRun(const SplitInput& input, RunReporter& reporter, const RunOptions& options) {
-    return SplitJob(reporter, options.chunkSize).Run(input);
+    return SplitJob(reporter, options).Run(input);
 }
 
 }  // namespace tirnel

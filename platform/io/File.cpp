@@ -1,5 +1,6 @@
 #include "platform/io/File.h"
 
+#include <string>
 #include <utility>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -41,6 +42,45 @@ File File::CreateNew(const std::filesystem::path& path, std::error_code& ec) {
     File f;
     f.mImpl = OpenWith(path, O_WRONLY | O_CREAT | O_EXCL, ec);
     return f;
+}
+
+File File::CreateUnnamed(const std::filesystem::path& folder, bool& unsupported, std::error_code& ec) {
+    File f;
+    unsupported = false;
+#ifdef O_TMPFILE
+    f.mImpl = OpenWith(folder, O_WRONLY | O_TMPFILE, ec);
+    // Kernels and file systems without unnamed files answer with one of these.
+    if (ec == std::errc::operation_not_supported || ec == std::errc::is_a_directory ||
+        ec == std::errc::invalid_argument || ec == std::errc::function_not_supported) {
+        unsupported = true;
+        ec.clear();
+    }
+#else
+    (void)folder;
+    unsupported = true;
+    ec.clear();
+#endif
+    return f;
+}
+
+void File::LinkAs(const std::filesystem::path& path, std::error_code& ec) {
+    ec.clear();
+#if defined(__linux__)
+    // Through /proc, which needs no privilege; AT_EMPTY_PATH needs one but works without /proc.
+    const std::string self = "/proc/self/fd/" + std::to_string(mImpl->fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) return;
+    const int viaProc = errno;
+    if (::linkat(mImpl->fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0) return;
+    ec = {viaProc == ENOENT ? errno : viaProc, std::generic_category()};
+#else
+    (void)path;
+    ec = std::make_error_code(std::errc::operation_not_supported);
+#endif
+}
+
+void File::Sync(std::error_code& ec) {
+    ec.clear();
+    if (::fsync(mImpl->fd) != 0) ec = LastError();
 }
 
 std::int64_t File::Size(std::error_code& ec) const {
@@ -102,6 +142,12 @@ int File::NativeHandle() const { return mImpl ? mImpl->fd : -1; }
 File::~File() {
     if (mImpl) ::close(mImpl->fd);
     delete mImpl;
+}
+
+void SyncFolder(const std::filesystem::path& folder, std::error_code& ec) {
+    File dir;
+    dir.mImpl = OpenWith(folder, O_RDONLY | O_DIRECTORY, ec);
+    if (!ec) dir.Sync(ec);
 }
 
 }  // namespace tirnel
@@ -190,6 +236,24 @@ void File::Close(std::error_code& ec) {
 int File::NativeHandle() const { return -1; }
 
 File::~File() { delete mImpl; }
+
+File File::CreateUnnamed(const std::filesystem::path&, bool& unsupported, std::error_code& ec) {
+    unsupported = true;
+    ec.clear();
+    return File();
+}
+
+void File::LinkAs(const std::filesystem::path&, std::error_code& ec) {
+    ec = std::make_error_code(std::errc::operation_not_supported);
+}
+
+void File::Sync(std::error_code& ec) {
+    ec.clear();
+    mImpl->stream.flush();
+    if (!mImpl->stream) ec = std::make_error_code(std::errc::io_error);
+}
+
+void SyncFolder(const std::filesystem::path&, std::error_code& ec) { ec.clear(); }
 
 }  // namespace tirnel
 #endif

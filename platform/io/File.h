@@ -23,6 +23,10 @@ public:
     static File OpenRead(const std::filesystem::path& path, std::error_code& ec);
     // Creates a file that must not exist yet, for writing.
     static File CreateNew(const std::filesystem::path& path, std::error_code& ec);
+    // Creates a file without a name in `folder`, for writing; it vanishes when closed unless
+    // LinkAs gives it a name. `unsupported` is set (and nothing created) where the system or
+    // the file system has no such files.
+    static File CreateUnnamed(const std::filesystem::path& folder, bool& unsupported, std::error_code& ec);
 
     bool IsOpen() const;
     std::int64_t Size(std::error_code& ec) const;
@@ -32,6 +36,10 @@ public:
     std::size_t ReadAt(void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec);
     // Writes all `count` bytes at `offset`, looping over short writes.
     void WriteAt(const void* buffer, std::size_t count, std::int64_t offset, std::error_code& ec);
+    // Gives a file made by CreateUnnamed the name `path`, which must not exist yet.
+    void LinkAs(const std::filesystem::path& path, std::error_code& ec);
+    // Flushes the file's data and size to the disk.
+    void Sync(std::error_code& ec);
     // Closes and reports what the system says on close (a late write error, for one).
     void Close(std::error_code& ec);
 
@@ -41,8 +49,13 @@ public:
     struct Impl;  // the system's handle
 
 private:
+    friend void SyncFolder(const std::filesystem::path& folder, std::error_code& ec);
     Impl* mImpl = nullptr;
 };
+
+// Flushes a folder's entries (a rename into it) to the disk; a no-op where the system
+// cannot open folders.
+void SyncFolder(const std::filesystem::path& folder, std::error_code& ec);
 
 // Called between blocks of a long copy with the bytes copied so far; returning false
 // stops the copy.

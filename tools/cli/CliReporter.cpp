@@ -34,8 +34,11 @@ void CliReporter::ClearBar() {
 void CliReporter::Finish(RunOutcome outcome) {
     ClearBar();
     std::FILE* to = outcome == RunOutcome::Completed ? mOut : mErr;
+    // A stop is quiet unless something it wrote could not be removed.
+    if (outcome == RunOutcome::Stopped) {
+        std::fputs(mNotices.empty() ? "已中断,本次写入的文件已删除。\n" : "已中断。\n", mErr);
+    }
     for (const std::string& text : mNotices) std::fprintf(to, "%s\n", text.c_str());
-    if (outcome == RunOutcome::Stopped) std::fprintf(mErr, "已中断,本次写入的文件已删除。\n");
     std::fflush(to);
 }
 

@@ -2,10 +2,10 @@
 
 #include "app/pieceset/MergeRun.h"
 #include "app/pieceset/SplitRun.h"
+#include "platform/io/ProcessLimits.h"
 #include "platform/io/Terminal.h"
 #include "tools/cli/CliReporter.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -29,7 +29,8 @@ constexpr const char* kHelp =
     "       (文件名取自描述文件)。\n"
     "\n"
     "完成时的提示写到标准输出,拒绝和失败的原因写到标准错误;\n"
-    "标准错误是终端时显示进度条。Ctrl+C 中断运行并删除本次写入的文件。\n"
+    "标准错误是终端时显示进度条。Ctrl+C(以及关闭终端、SIGTERM、SIGQUIT)中断运行\n"
+    "并删除本次写入的文件。\n"
     "\n"
     "退出状态: 0 完成; 1 运行以提示结束,没有留下任何文件; 2 用法错误。\n";
 
@@ -55,8 +56,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    tirnel::RouteStopSignals(OnInterrupt);
     tirnel::CliReporter reporter(stdout, stderr, tirnel::IsTerminal(stderr));
 
     if (args[0] == "split") {
