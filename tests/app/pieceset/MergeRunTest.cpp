@@ -154,6 +154,10 @@ TEST(MergeRun, RefusesDescriptorsThatDoNotDecodeOrEscapeTheFolder) {
         {"x.bin", "1k:0", notice::kBadDescriptor},
         {"x.bin", "0k:3", notice::kBadDescriptor},
         {"x.bin", "1k", notice::kBadDescriptor},
+        // Sets whose whole length would not fit in 64 bits.
+        {"x.bin", "400000k:9223372036854775000", notice::kBadDescriptor},
+        {"x.bin", "1k:9223372036854775807", notice::kBadDescriptor},
+        {"x.bin", "8796093022207m:53543417920", notice::kBadDescriptor},  // two full pieces of 2^63 - 1 MiB
         {"001.pe", "1k:3", notice::kOutputIsInput},
         {"003.pe", "1k:3", notice::kOutputIsInput},
         {"q.hpe", "1k:3", notice::kOutputIsInput},
@@ -173,6 +177,35 @@ TEST(MergeRun, RefusesDescriptorsThatDoNotDecodeOrEscapeTheFolder) {
     RecordingReporter reporter;
     EXPECT_EQ(set.Merge(reporter), RunOutcome::Refused);
     EXPECT_THAT(reporter.notices, ElementsAre(notice::kBadDescriptor));
+}
+
+TEST(MergeRun, ACraftedCountNeverReplacesAFileWithNothing) {
+    // A chunk count near 2^63 with pieces above the chunk size; no piece exists.
+    TempFolder folder;
+    WriteFile(folder / "report.doc", "the user's report");
+    WriteFile(folder / "r.hpe", "report.doc:TGQML\\@JUV\nK_HIYQ[FLQOSXNMQ\r\n");
+    const auto before = Snapshot(folder.Path());
+    RecordingReporter reporter;
+    EXPECT_EQ(MergeRun({(folder / "r.hpe").string(), folder.Text()}, reporter), RunOutcome::Refused);
+    EXPECT_THAT(reporter.notices, ElementsAre(notice::kBadDescriptor));
+    EXPECT_EQ(Snapshot(folder.Path()), before);
+}
+
+TEST(MergeRun, APieceGrowingDuringTheRunFailsCleanly) {
+    PieceSet set("g.bin", 9000, "2");
+    WriteFile(set.folder / "g.bin", "keep me");
+    const auto before = Snapshot(set.folder.Path());
+    RecordingReporter reporter;
+    bool grown = false;
+    reporter.onEvents = [&](int) {
+        if (!grown) WriteFile(set.folder / "005.pe", Pattern(4096));  // the last piece, checked at 808 bytes
+        grown = true;
+    };
+    EXPECT_EQ(set.Merge(reporter), RunOutcome::Failed);
+    ASSERT_EQ(reporter.notices.size(), 1u);
+    EXPECT_THAT(reporter.notices[0], HasSubstr("005.pe"));
+    auto after = Snapshot(set.folder.Path());
+    EXPECT_EQ(after["g.bin"], before.at("g.bin"));
 }
 
 TEST(MergeRun, ReadsSetsWhoseSizeHasAFractionLikeTheSplitCutThem) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 #include <random>
 
@@ -105,11 +107,50 @@ TEST(ChunkCount, PiecesAboveAndBelowTheChunk) {
         {5LL << 30, 2048 * mb, ChunkSize, 7, 7 + 7 + 4, 3},
         {25, 10, 4, 3, 2 * 3 + 2, 3},
         {24, 8, 4, 2, 6, 3},
+        // Piece sizes near the top of 64 bits count their chunks without overflowing.
+        {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::max(), ChunkSize,
+         std::numeric_limits<std::int64_t>::max() / ChunkSize + 1, std::numeric_limits<std::int64_t>::max() / ChunkSize + 1,
+         1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ChunksPerPiece(c.piece, c.chunk), c.cpp);
         EXPECT_EQ(ChunkCount(c.length, c.piece, c.chunk), c.count) << c.length << "/" << c.piece;
         EXPECT_EQ(PieceCount(c.length, c.piece), c.pieces);
+    }
+}
+
+TEST(ShapeOfSet, PiecesLastPieceAndSetsTooLargeFor64Bits) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    struct Case {
+        std::int64_t piece, count, chunk;
+        bool valid;
+        std::int64_t pieces, lastMin, lastMax;
+    };
+    const Case cases[] = {
+        {10, 8, 4, true, 3, 5, 8},                // 3 chunks a piece: the last holds 2 (5..8 bytes)
+        {10, 9, 4, true, 3, 9, 10},               // a full last piece: 9..10 bytes
+        {1024, 3, ChunkSize, true, 3, 1, 1024},
+        {2 * ChunkSize, 3, ChunkSize, true, 2, 1, ChunkSize},
+        {kMax, 1, ChunkSize, true, 1, 1, ChunkSize},  // one chunk of a piece near the top
+        {kMax, 2, ChunkSize, true, 1, ChunkSize + 1, 2 * ChunkSize},
+        // The whole set would not fit in 64 bits.
+        {400000 * 1024, 9223372036854775000LL, ChunkSize, false, 0, 0, 0},
+        {1024, kMax, ChunkSize, false, 0, 0, 0},
+        {kMax, kMax, ChunkSize, false, 0, 0, 0},
+        {kMax / 2 + 1, 2 * ChunksPerPiece(kMax / 2 + 1), ChunkSize, false, 0, 0, 0},
+        {0, 3, ChunkSize, false, 0, 0, 0},
+        {1024, 0, ChunkSize, false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::optional<SetShape> shape = ShapeOfSet(c.piece, c.count, c.chunk);
+        ASSERT_EQ(shape.has_value(), c.valid) << c.piece << " × " << c.count;
+        if (!c.valid) continue;
+        EXPECT_EQ(shape->pieceCount, c.pieces) << c.piece << " × " << c.count;
+        EXPECT_EQ(shape->lastPieceMin, c.lastMin) << c.piece << " × " << c.count;
+        EXPECT_EQ(shape->lastPieceMax, c.lastMax) << c.piece << " × " << c.count;
+        // The largest set it admits fits, and the split of that set counts the same chunks.
+        const std::int64_t length = shape->Length(shape->lastPieceMax);
+        EXPECT_EQ(ChunkCount(length, c.piece, c.chunk), c.count) << c.piece << " × " << c.count;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/pieceset/SplitRun.h"
 
 #include "app/pieceset/Descriptor.h"
+#include "app/pieceset/MergeRun.h"
 #include "app/pieceset/Notices.h"
 #include "app/pieceset/PieceSetFormat.h"
 #include "tests/app/pieceset/FileSizeLimit.h"
@@ -230,16 +231,61 @@ TEST(SplitRun, WriteFailureSaysWhyAndLeavesTheFolderAsItWas) {
     EXPECT_EQ(Snapshot(s.folder.Path()), before);
 }
 
-TEST(SplitRun, FailureToPutAPieceInPlaceRemovesTheSet) {
+TEST(SplitRun, FailureToPutTheSetInPlaceLeavesTheOlderSetAsItWas) {
+    // An older set of three pieces; the new one of four cannot put one of its files in place.
+    for (const char* blocker : {"004.pe", "b.hpe", "001.pe"}) {
+        Split s;
+        WriteFile(s.folder / "a.bin", Pattern(3000, 1));
+        ASSERT_EQ(s.Run((s.folder / "a.bin").string(), "1"), RunOutcome::Completed);
+        fs::rename(s.folder / "a.hpe", s.folder / "b.hpe");  // the new set's descriptor replaces it
+        if (std::string(blocker) == "001.pe") fs::remove(s.folder / "001.pe");
+        if (!fs::exists(s.folder / blocker)) fs::create_directory(s.folder / blocker);
+        else {
+            fs::remove(s.folder / blocker);
+            fs::create_directory(s.folder / blocker);
+        }
+        WriteFile(s.folder / "b.bin", Pattern(4000, 2));
+        const auto before = Snapshot(s.folder.Path());
+        s.reporter.notices.clear();
+        EXPECT_EQ(s.Run((s.folder / "b.bin").string(), "1"), RunOutcome::Failed) << blocker;
+        ASSERT_EQ(s.reporter.notices.size(), 1u) << blocker;
+        EXPECT_THAT(s.reporter.notices[0], HasSubstr(blocker));
+        EXPECT_THAT(s.reporter.notices[0], HasSubstr(notice::kRemovedWritten));
+        EXPECT_EQ(Snapshot(s.folder.Path()), before) << blocker;
+    }
+}
+
+TEST(SplitRun, NamesUpToTheFileSystemsLimit) {
+    // 255 bytes is the longest name of most file systems; staging names must not add to it.
+    const std::string chinese80 = [] {
+        std::string text;
+        for (int i = 0; i < 80; ++i) text += "文";
+        return text;
+    }();
+    for (const std::string& name : {std::string(251, 'a') + ".bin", chinese80 + ".bin", chinese80 + "12345678901.bin"}) {
+        Split s;
+        TempFolder source;
+        WriteFile(source / name, Pattern(3000));
+        ASSERT_EQ(s.Run((source / name).string(), "1"), RunOutcome::Completed) << name.size();
+        RecordingReporter reporter;
+        const std::string descriptor = (s.folder / DescriptorNameOf(name)).string();
+        ASSERT_EQ(MergeRun({descriptor, s.folder.Text()}, reporter), RunOutcome::Completed) << name.size();
+        EXPECT_EQ(ReadFile(s.folder / name), Pattern(3000));
+    }
+}
+
+TEST(SplitRun, RefusesASizeTextNoMergeWouldRead) {
+    // Blanks between digits are read over, so this is 10 KB written in 70,002 characters.
     Split s;
-    WriteFile(s.folder / "c.bin", Pattern(3000));
-    fs::create_directory(s.folder / "002.pe");
-    EXPECT_EQ(s.Run((s.folder / "c.bin").string(), "1"), RunOutcome::Failed);
-    ASSERT_EQ(s.reporter.notices.size(), 1u);
-    EXPECT_THAT(s.reporter.notices[0], HasSubstr("002.pe"));
-    auto after = Snapshot(s.folder.Path());
-    EXPECT_EQ(after.size(), 2u);
-    EXPECT_EQ(after["002.pe"], "<folder>");
+    WriteFile(s.folder / "t.bin", Pattern(30000));
+    const auto before = Snapshot(s.folder.Path());
+    EXPECT_EQ(s.Run((s.folder / "t.bin").string(), "1" + std::string(70000, ' ') + "0"), RunOutcome::Refused);
+    EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSizeTextTooLong));
+    EXPECT_EQ(Snapshot(s.folder.Path()), before);
+    // The longest text a merge reads still splits.
+    Split fits;
+    WriteFile(fits.folder / "t.bin", Pattern(30000));
+    EXPECT_EQ(fits.Run((fits.folder / "t.bin").string(), "1" + std::string(60000, ' ') + "0"), RunOutcome::Completed);
 }
 
 TEST(SplitRun, FollowsALinkToTheSource) {
