@@ -1,6 +1,8 @@
 // Split and merge started from the window by clicks, and what the window does around a run.
 
 #include "app/MainF.h"
+#include "app/pieceset/Notices.h"
+#include "platform/io/FolderLock.h"
 #include "tests/app/FakeShellServices.h"
 #include "tests/app/WindowTestSupport.h"
 
@@ -110,6 +112,21 @@ TEST_F(MainFRunTest, SplitAndMergeByClicksRebuildTheFile) {
     EXPECT_EQ(log, mergeLog);
     EXPECT_EQ(ReadAll(setFolder + QStringLiteral("数据.bin")), original);
     for (int style : shell.noticeStyles) EXPECT_EQ(style, 64);
+}
+
+TEST_F(MainFRunTest, AFolderInUseByAnotherRunIsARefusalLikeAnyOther) {
+    PrepareSplit();
+    {
+        FolderLock other = FolderLock::Take(std::filesystem::path(setFolder.toStdString()));
+        ASSERT_EQ(other.GetState(), FolderLock::State::Held);
+        ClickButton(window->Command2);
+        EXPECT_EQ(log, (QStringList{QString::fromUtf8(notice::kFolderBusy), QStringLiteral("bar 0")}));
+        EXPECT_TRUE(SetFolderEntries().isEmpty());
+    }
+    log.clear();
+    ClickButton(window->Command2);
+    EXPECT_EQ(log.last(), QStringLiteral("bar 0"));
+    EXPECT_EQ(SetFolderEntries().size(), 4);
 }
 
 TEST_F(MainFRunTest, RunButtonOfTheOtherModeDoesNothing) {
