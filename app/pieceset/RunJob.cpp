@@ -12,12 +12,18 @@ RunOutcome RunJob::Refuse(const std::string& text, bool resetBar) {
     return RunOutcome::Refused;
 }
 
+namespace {
+// "<lead>a、b、c。"
+std::string NameList(const char* lead, const std::vector<std::string>& names) {
+    std::string text = lead;
+    for (std::size_t i = 0; i < names.size(); ++i) text += (i ? "、" : "") + names[i];
+    return text + "。";
+}
+}  // namespace
+
 std::string RunJob::LeftoversText() {
     const std::vector<std::string> left = RemoveWritten();
-    if (left.empty()) return "";
-    std::string text = notice::kNotRemoved;
-    for (std::size_t i = 0; i < left.size(); ++i) text += (i ? "、" : "") + left[i];
-    return text + "。";
+    return left.empty() ? "" : NameList(notice::kNotRemoved, left);
 }
 
 RunOutcome RunJob::Fail(const std::string& text) {
@@ -29,11 +35,7 @@ RunOutcome RunJob::Fail(const std::string& text) {
 
 RunOutcome RunJob::FailCommit(const CommitFailure& failure) {
     std::string text = Problem("无法保存", failure.name, failure.ec);
-    if (!failure.notRestored.empty()) {
-        text += notice::kNotRestored;
-        for (std::size_t i = 0; i < failure.notRestored.size(); ++i) text += (i ? "、" : "") + failure.notRestored[i];
-        text += "。";
-    }
+    if (!failure.notRestored.empty()) text += NameList(notice::kNotRestored, failure.notRestored);
     return Fail(text);
 }
 

@@ -5,8 +5,9 @@
 
 namespace tirnel {
 
-// How many more files the process may hold open at once, after raising its own soft limit
-// as far as the system lets it (within reason). Computed once.
+// How many files a run may hold open at once, leaving room for the rest of the process,
+// after raising the process's own soft limit as far as the system lets it (within reason).
+// Computed once.
 std::int64_t OpenFileAllowance();
 
 // Routes the signals that ask a terminal program to end (interrupt, terminate, hang-up,
