@@ -2,6 +2,7 @@
 // What both fuzz targets share: stopping on a broken invariant, and values drawn from the input.
 
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string_view>
 
@@ -9,9 +10,12 @@ namespace tirnel::fuzz {
 
 inline constexpr std::int64_t kMaxSize = std::numeric_limits<std::int64_t>::max();
 
-// A broken invariant is a finding: stop the way a crash does, so libFuzzer keeps the input.
-inline void Require(bool holds) {
-    if (!holds) __builtin_trap();
+// A broken invariant is a finding: say which one, and stop the way a crash does, so that
+// libFuzzer keeps the input.
+inline void Require(bool holds, const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    if (holds) return;
+    std::fprintf(stderr, "invariant broken at %s:%d\n", file, line);
+    __builtin_trap();
 }
 
 // A 64-bit value that follows every byte of the input (FNV-1a), for the sizes and counts the

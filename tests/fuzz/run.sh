@@ -7,17 +7,25 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 seconds="${1:?usage: run.sh SECONDS [FOLDER_OF_TARGETS]}"
 targets="${2:-$here/../../build-sanitize/fuzz}"
+# libFuzzer takes 0 for "no limit": here it means no fuzzing.
+if [ "$seconds" -le 0 ]; then
+  echo "fuzzing skipped (0 seconds)"
+  exit 0
+fi
 findings="${FINDINGS:-/tmp/tirnel-fuzz-findings}"
 mkdir -p "$findings"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# An interrupted run stops the targets it started.
+trap 'for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 
+# target -> its seeds in corpus/ and its dictionary of tokens
 declare -A corpus=([descriptor_fuzz]=descriptor [size_text_fuzz]=size)
 pids=()
 for target in "${!corpus[@]}"; do
   mkdir -p "$work/$target"
   cp "$here/corpus/${corpus[$target]}/"* "$work/$target/"
   "$targets/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    -dict="$here/${corpus[$target]}.dict" \
     -artifact_prefix="$findings/$target-" "$work/$target" >"$work/$target.log" 2>&1 &
   pids+=("$!:$target")
 done
@@ -30,7 +38,7 @@ for entry in "${pids[@]}"; do
     echo "$target: ${runs:-?} runs in ${seconds} s, no finding"
   else
     status=1
-    echo "$target: FINDING" >&2
+    echo "$target: failed" >&2
     tail -n 60 "$work/$target.log" >&2
     artifact="$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$work/$target.log" | tail -n 1)"
     if [ -n "$artifact" ] && [ -f "$artifact" ]; then

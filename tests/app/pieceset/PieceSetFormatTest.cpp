@@ -73,12 +73,14 @@ TEST(UnshuffleText, DropsEveryLineEnd) {
 
 TEST(PieceName, ThreeDigitsAtLeast) {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {1, "001.pe"}, {12, "012.pe"}, {999, "999.pe"}, {1000, "1000.pe"}, {123456, "123456.pe"}};
+        {1, "001.pe"}, {12, "012.pe"}, {999, "999.pe"}, {1000, "1000.pe"}, {123456, "123456.pe"},
+        {9223372036854775807LL, "9223372036854775807.pe"}};
     for (const auto& [number, name] : cases) {
         EXPECT_EQ(PieceName(number), name);
         EXPECT_EQ(PieceNumberOf(name), number);
     }
-    for (const char* other : {"1.pe", "0001.pe", "000.pe", "01a.pe", ".pe", "001.PE", "001.pe.part"}) {
+    for (const char* other : {"1.pe", "0001.pe", "000.pe", "01a.pe", ".pe", "001.PE", "001.pe.part",
+                              "9223372036854775808.pe", "99999999999999999999.pe"}) {
         EXPECT_FALSE(PieceNumberOf(other).has_value()) << other;
     }
 }
