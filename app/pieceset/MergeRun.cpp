@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MergeJob : public RunJob {
+class MergeJob : public RunJob, private StagedOutputs {
 public:
     MergeJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
 
@@ -31,10 +31,15 @@ private:
     bool OutputReplacesInput(const fs::path& descriptor) const;
     // True when the piece's file still holds exactly the bytes the copy read from it.
     bool ReadWhole(const File& piece, std::int64_t number) const;
-    std::vector<std::string> RemoveWritten() override { return DiscardOutputs({&mOutput}); }
+    std::vector<std::string> RemoveWritten() override;
+
+    // The one output the commit puts in place.
+    std::int64_t Count() const override { return 1; }
+    OutputName NameOf(std::int64_t) const override { return {mName, "out"}; }
+    StagedFile Take(std::int64_t) override { return std::move(mOutput); }
 
     fs::path mFolder;
-    StagedOutput mOutput;
+    StagedFile mOutput;
     SetShape mShape;
     std::int64_t mLastPieceSize = 0;
     std::string mName;
@@ -63,9 +68,9 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     const std::int64_t length = mShape.Length(mLastPieceSize);
     mReporter.FileStarted(mFolder / PathFromText(mName));
     std::error_code ec;
-    mOutput = StageOutput(mFolder, mName, mToken, "out", mPreferUnnamed, ec);
+    mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
     if (ec) return Fail(Problem("无法创建", mName, ec));
-    File& out = mOutput.file.Data();
+    File& out = mOutput.Data();
 
     const ChunkPlan plan(length, mShape.pieceSize, mChunk);
     File piece;
@@ -93,7 +98,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
         return Fail(ec ? Problem("写入", mName, ec) : "合并出的文件" + mName + "长度不对。");
     }
     CommitFailure commitFailure;
-    if (!CommitOutputs({&mOutput}, mFolder, mToken, commitFailure)) return FailCommit(commitFailure);
+    if (!CommitOutputs(*this, mFolder, mToken, true, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kMergeDone);
 }
 
@@ -144,6 +149,11 @@ bool MergeJob::ReadWhole(const File& piece, std::int64_t number) const {
     std::error_code ec;
     const std::int64_t expected = number == mShape.pieceCount ? mLastPieceSize : mShape.pieceSize;
     return piece.Size(ec) == expected && !ec;
+}
+
+std::vector<std::string> MergeJob::RemoveWritten() {
+    if (mOutput.Discard()) return {};
+    return {TextFromPath(mOutput.StagingPath().filename())};
 }
 
 bool MergeJob::OutputReplacesInput(const fs::path& descriptor) const {

@@ -11,7 +11,6 @@
 #include "platform/io/File.h"
 #include "platform/io/ProcessLimits.h"
 
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -32,7 +31,7 @@ bool SetWouldReplaceSource(const fs::path& source, const fs::path& folder,
     return name == descriptorName || IsPieceOfSet(name, pieceCount);
 }
 
-class SplitJob : public RunJob {
+class SplitJob : public RunJob, private StagedOutputs {
 public:
     SplitJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
 
@@ -43,15 +42,23 @@ private:
     bool WriteDescriptor(std::string& failure);
     bool StartPiece(std::int64_t number, std::string& failure);
     bool EndPiece(std::string& failure);
-    std::vector<StagedOutput*> Outputs();
-    std::vector<std::string> RemoveWritten() override { return DiscardOutputs(Outputs()); }
+    std::vector<std::string> RemoveWritten() override;
+
+    // The set as the commit puts it in place: the pieces, then the descriptor.
+    std::int64_t Count() const override { return mPiecesEnded + 1; }
+    OutputName NameOf(std::int64_t i) const override;
+    StagedFile Take(std::int64_t i) override;
 
     fs::path mFolder;
     std::string mDescriptorName;
     std::string mDescriptorBytes;
-    StagedOutput mDescriptor;
-    std::deque<StagedOutput> mPieces;
-    std::int64_t mOpenPieces = 0;  // unnamed pieces whose handles are kept until the commit
+    StagedFile mDescriptor;
+    StagedFile mPiece;                 // the piece being written
+    std::int64_t mPiecesStarted = 0;
+    std::int64_t mPiecesEnded = 0;
+    // Unnamed pieces live only as long as their handles: the first ones are kept here until
+    // the commit, as many as the process may hold open; the rest get their hidden names.
+    std::vector<File> mUnnamed;
 };
 
 // Reads back what the descriptor will say, with every check a merge makes, so the split
@@ -110,7 +117,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         const Chunk chunk = plan.At(i);
         if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);
         if (chunk.startsPiece && !StartPiece(chunk.piece + 1, failure)) return Fail(failure);
-        switch (CopyChunk(source, chunk.fileOffset, mPieces.back().file.Data(), chunk.pieceOffset, chunk.size, ec)) {
+        switch (CopyChunk(source, chunk.fileOffset, mPiece.Data(), chunk.pieceOffset, chunk.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));
@@ -121,23 +128,17 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     }
     source.Close(ec);
     // Pieces first, the descriptor last: the set is complete once its descriptor appears.
+    // A set replaced is not flushed first: its pieces are gone with the new set anyway.
     CommitFailure commitFailure;
-    if (!CommitOutputs(Outputs(), mFolder, mToken, commitFailure)) return FailCommit(commitFailure);
+    if (!CommitOutputs(*this, mFolder, mToken, false, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kSplitDone);
-}
-
-std::vector<StagedOutput*> SplitJob::Outputs() {
-    std::vector<StagedOutput*> outputs;
-    for (StagedOutput& piece : mPieces) outputs.push_back(&piece);
-    if (mDescriptor.file.IsOpen() || mDescriptor.file.IsNamed()) outputs.push_back(&mDescriptor);
-    return outputs;
 }
 
 bool SplitJob::WriteDescriptor(std::string& failure) {
     mReporter.FileStarted(mFolder / PathFromText(mDescriptorName));
     std::error_code ec;
-    mDescriptor = StageOutput(mFolder, mDescriptorName, mToken, "hpe", mPreferUnnamed, ec);
-    if (!ec) mDescriptor.file.Data().WriteAt(mDescriptorBytes.data(), mDescriptorBytes.size(), 0, ec);
+    mDescriptor = StagedFile::Create(StagingPath(mFolder, mToken, "hpe"), mPreferUnnamed, ec);
+    if (!ec) mDescriptor.Data().WriteAt(mDescriptorBytes.data(), mDescriptorBytes.size(), 0, ec);
     if (ec) failure = Problem("无法写入", mDescriptorName, ec);
     return !ec;
 }
@@ -146,20 +147,50 @@ bool SplitJob::StartPiece(std::int64_t number, std::string& failure) {
     const std::string name = PieceName(number);
     mReporter.FileStarted(mFolder / name);
     std::error_code ec;
-    mPieces.push_back(StageOutput(mFolder, name, mToken, std::to_string(number), mPreferUnnamed, ec));
+    mPiece = StagedFile::Create(StagingPath(mFolder, mToken, std::to_string(number)), mPreferUnnamed, ec);
     if (ec) failure = Problem("无法创建", name, ec);
+    else mPiecesStarted = number;
     return !ec;
 }
 
 bool SplitJob::EndPiece(std::string& failure) {
-    StagedFile& piece = mPieces.back().file;
-    // An unnamed piece lives only as long as its handle: keep it open while the process may
-    // hold that many files, give it its hidden name beyond that.
-    if (!piece.IsNamed() && ++mOpenPieces <= OpenFileAllowance()) return true;
+    mPiecesEnded = mPiecesStarted;
+    if (!mPiece.IsNamed() && static_cast<std::int64_t>(mUnnamed.size()) < OpenFileAllowance()) {
+        mUnnamed.push_back(mPiece.ReleaseData());
+        return true;
+    }
     std::error_code ec;
-    piece.Close(ec);
-    if (ec) failure = Problem("写入", mPieces.back().displayName, ec);
+    mPiece.Close(ec);
+    if (ec) failure = Problem("写入", PieceName(mPiecesEnded), ec);
     return !ec;
+}
+
+OutputName SplitJob::NameOf(std::int64_t i) const {
+    if (i == mPiecesEnded) return {mDescriptorName, "hpe"};
+    return {PieceName(i + 1), std::to_string(i + 1)};
+}
+
+StagedFile SplitJob::Take(std::int64_t i) {
+    if (i == mPiecesEnded) return std::move(mDescriptor);
+    const fs::path staged = StagingPath(mFolder, mToken, std::to_string(i + 1));
+    const std::size_t k = static_cast<std::size_t>(i);
+    if (k < mUnnamed.size()) return StagedFile(std::move(mUnnamed[k]), staged, false);
+    return StagedFile(File(), staged, true);
+}
+
+std::vector<std::string> SplitJob::RemoveWritten() {
+    std::vector<std::string> left;
+    auto discard = [&](StagedFile&& file) {
+        if (!file.Discard()) left.push_back(TextFromPath(file.StagingPath().filename()));
+    };
+    const std::int64_t unnamed = static_cast<std::int64_t>(mUnnamed.size());
+    mUnnamed.clear();  // unnamed pieces are gone with their handles
+    for (std::int64_t number = unnamed + 1; number <= mPiecesEnded; ++number) {
+        discard(StagedFile(File(), StagingPath(mFolder, mToken, std::to_string(number)), true));
+    }
+    discard(std::move(mPiece));
+    discard(std::move(mDescriptor));
+    return left;
 }
 
 }  // namespace

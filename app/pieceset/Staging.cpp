@@ -37,6 +37,10 @@ std::string StagingName(std::string_view token, std::string_view slot) {
     return std::string(kPrefix) + std::string(token) + "-" + std::string(slot) + std::string(kStagedSuffix);
 }
 
+fs::path StagingPath(const fs::path& folder, std::string_view token, std::string_view slot) {
+    return folder / PathFromText(StagingName(token, slot));
+}
+
 bool IsStagingName(std::string_view name) {
     if (!name.starts_with(kPrefix)) return false;
     name.remove_prefix(kPrefix.size());
@@ -68,26 +72,7 @@ void RemoveStaleStaging(const fs::path& folder) {
     for (const fs::path& path : stale) fs::remove(path, ec);
 }
 
-StagedOutput StageOutput(const fs::path& folder, const std::string& finalName, std::string_view token,
-                         std::string_view slot, bool preferUnnamed, std::error_code& ec) {
-    StagedOutput output;
-    output.finalPath = folder / PathFromText(finalName);
-    output.displayName = finalName;
-    output.slot = std::string(slot);
-    output.file = StagedFile::Create(folder / PathFromText(StagingName(token, slot)), preferUnnamed, ec);
-    return output;
-}
-
 namespace {
-
-// One output's way into place, as far as it got, so that it can be walked back.
-struct CommitStep {
-    StagedOutput* output = nullptr;
-    fs::path aside;
-    bool linkedAside = false;   // the old file has a second name at `aside`
-    bool movedAside = false;    // the old file was renamed to `aside`
-    bool movedIn = false;       // the new file stands at the final name
-};
 
 bool Exists(const fs::path& path, fs::file_status& status) {
     std::error_code ec;
@@ -95,81 +80,88 @@ bool Exists(const fs::path& path, fs::file_status& status) {
     return !ec && status.type() != fs::file_type::not_found;
 }
 
-// Puts the old file back (or removes the new one where there was none); false when it
-// could not.
-bool WalkBack(const CommitStep& step) {
+bool Exists(const fs::path& path) {
+    fs::file_status status;
+    return Exists(path, status);
+}
+
+// One output on its way into place.
+struct CommitStep {
+    fs::path target;
+    fs::path aside;  // where the file it replaces is kept meanwhile
+};
+
+CommitStep StepFor(const fs::path& folder, std::string_view token, const OutputName& name) {
+    return {folder / PathFromText(name.finalName), folder / PathFromText(AsideName(token, name.slot))};
+}
+
+// Puts back what stood at the target before (or removes the new file where nothing did).
+// What the step did is read off the folder: the kept file is at `aside` exactly when the step
+// got that far, and still at the target too when it was kept by a second name. False when
+// it could not.
+bool WalkBack(const CommitStep& step, bool movedIn) {
     std::error_code ec;
-    const fs::path& target = step.output->finalPath;
-    if (step.movedIn) {
-        if (step.linkedAside || step.movedAside) fs::rename(step.aside, target, ec);
-        else fs::remove(target, ec);
-    } else if (step.movedAside) {
-        fs::rename(step.aside, target, ec);
-    } else if (step.linkedAside) {
-        fs::remove(step.aside, ec);
+    const bool kept = Exists(step.aside);
+    if (movedIn) {
+        if (kept) fs::rename(step.aside, step.target, ec);
+        else fs::remove(step.target, ec);
+    } else if (kept) {
+        if (Exists(step.target)) fs::remove(step.aside, ec);
+        else fs::rename(step.aside, step.target, ec);
     }
     return !ec;
 }
 
-bool PutInPlace(CommitStep& step, std::string_view token, bool& replaced, std::error_code& ec) {
-    StagedOutput& output = *step.output;
+bool PutInPlace(StagedFile& file, const CommitStep& step, bool flush, bool& replaced, std::error_code& ec) {
     fs::file_status status;
-    if (Exists(output.finalPath, status)) {
+    if (Exists(step.target, status)) {
         if (status.type() == fs::file_type::directory) {
             ec = std::make_error_code(std::errc::is_a_directory);
             return false;
         }
         replaced = true;
-        output.file.Sync(ec);
+        if (flush) file.Sync(ec);
         if (ec) return false;
         // A second name keeps the old file at its own name until the new one replaces it in
         // one step; file systems without links get it moved aside instead.
-        step.aside = output.finalPath.parent_path() / PathFromText(AsideName(token, output.slot));
-        fs::create_hard_link(output.finalPath, step.aside, ec);
-        step.linkedAside = !ec;
-        if (!step.linkedAside) {
-            fs::rename(output.finalPath, step.aside, ec);
+        fs::create_hard_link(step.target, step.aside, ec);
+        if (ec) {
+            fs::rename(step.target, step.aside, ec);
             if (ec) return false;
-            step.movedAside = true;
         }
     }
-    output.file.CommitTo(output.finalPath, ec);
-    step.movedIn = !ec;
-    return step.movedIn;
+    file.CommitTo(step.target, ec);
+    return !ec;
 }
 
 }  // namespace
 
-bool CommitOutputs(std::vector<StagedOutput*> outputs, const fs::path& folder, std::string_view token,
+bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_view token, bool flushReplaced,
                    CommitFailure& failure) {
-    std::vector<CommitStep> steps;
-    steps.reserve(outputs.size());
     bool replaced = false;
-    for (StagedOutput* output : outputs) {
-        steps.emplace_back().output = output;
+    const std::int64_t count = outputs.Count();
+    for (std::int64_t i = 0; i < count; ++i) {
+        const OutputName name = outputs.NameOf(i);
+        const CommitStep step = StepFor(folder, token, name);
+        StagedFile file = outputs.Take(i);
         std::error_code ec;
-        if (PutInPlace(steps.back(), token, replaced, ec)) continue;
-        failure.name = output->displayName;
+        if (PutInPlace(file, step, flushReplaced, replaced, ec)) continue;
+        file.Discard();
+        failure.name = name.finalName;
         failure.ec = ec;
-        for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
-            if (!WalkBack(*step)) failure.notRestored.push_back(step->output->displayName);
+        if (!WalkBack(step, false)) failure.notRestored.push_back(name.finalName);
+        for (std::int64_t back = i - 1; back >= 0; --back) {
+            const OutputName done = outputs.NameOf(back);
+            if (!WalkBack(StepFor(folder, token, done), true)) failure.notRestored.push_back(done.finalName);
         }
         return false;
     }
     std::error_code ec;
-    for (const CommitStep& step : steps) {
-        if (step.linkedAside || step.movedAside) fs::remove(step.aside, ec);
+    if (replaced) {
+        for (std::int64_t i = 0; i < count; ++i) fs::remove(StepFor(folder, token, outputs.NameOf(i)).aside, ec);
+        if (flushReplaced) SyncFolder(folder, ec);
     }
-    if (replaced) SyncFolder(folder, ec);
     return true;
-}
-
-std::vector<std::string> DiscardOutputs(const std::vector<StagedOutput*>& outputs) {
-    std::vector<std::string> left;
-    for (StagedOutput* output : outputs) {
-        if (!output->file.Discard()) left.push_back(TextFromPath(output->file.StagingPath().filename()));
-    }
-    return left;
 }
 
 }  // namespace tirnel

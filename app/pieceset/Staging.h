@@ -6,6 +6,7 @@
 
 #include "platform/io/StagedFile.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ std::string NewStagingToken();
 // ".tirnel-<token>-<slot>.part": the hidden name of one staged file of a run, whatever the
 // length of its final name. `slot` is short: a piece number, "hpe", "out".
 std::string StagingName(std::string_view token, std::string_view slot);
+std::filesystem::path StagingPath(const std::filesystem::path& folder, std::string_view token, std::string_view slot);
 // True for a name of that pattern, or of the pattern of what a commit moves aside.
 bool IsStagingName(std::string_view name);
 
@@ -28,17 +30,22 @@ bool IsStagingName(std::string_view name);
 // live run's files are touched.
 void RemoveStaleStaging(const std::filesystem::path& folder);
 
-// One file of a run's output.
-struct StagedOutput {
-    StagedFile file;
-    std::filesystem::path finalPath;
-    std::string displayName;  // as notices name it
+// Where one output of a run goes, and its slot among the run's staging names.
+struct OutputName {
+    std::string finalName;
     std::string slot;
 };
 
-// Creates a staged output in `folder`.
-StagedOutput StageOutput(const std::filesystem::path& folder, const std::string& finalName, std::string_view token,
-                         std::string_view slot, bool preferUnnamed, std::error_code& ec);
+// What a commit puts in place, output by output, without holding a list of them all: a set
+// may have millions of pieces.
+class StagedOutputs {
+public:
+    virtual ~StagedOutputs() = default;
+    virtual std::int64_t Count() const = 0;
+    virtual OutputName NameOf(std::int64_t i) const = 0;
+    // Hands output i over to be put in place; called once for each, in order.
+    virtual StagedFile Take(std::int64_t i) = 0;
+};
 
 // Why a commit failed: the file that could not be put in place, and the reason.
 struct CommitFailure {
@@ -48,13 +55,12 @@ struct CommitFailure {
 };
 
 // Puts every output in place, in order, replacing files of their names; all or nothing.
-// Where an output replaces a file, its data is flushed to the disk before the rename and
-// the folder after, so a crash leaves the old file or the new one, never neither.
-// On failure every final name holds what it held before and `failure` says why.
-bool CommitOutputs(std::vector<StagedOutput*> outputs, const std::filesystem::path& folder,
-                   std::string_view token, CommitFailure& failure);
-
-// Removes staged files not yet committed; returns the hidden names it could not remove.
-std::vector<std::string> DiscardOutputs(const std::vector<StagedOutput*>& outputs);
+// With `flushReplaced`, where an output replaces a file its data is flushed to the disk
+// before the rename and the folder after, so a crash leaves the old file or the new one,
+// never neither (outputs that replace nothing are not flushed: they cost no speed).
+// On failure every final name holds what it held before, the outputs not yet put in place
+// are still the caller's to discard, and `failure` says why.
+bool CommitOutputs(StagedOutputs& outputs, const std::filesystem::path& folder, std::string_view token,
+                   bool flushReplaced, CommitFailure& failure);
 
 }  // namespace tirnel

@@ -7,12 +7,17 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace tirnel {
 
 class StagedFile {
 public:
     StagedFile() = default;
+    // A staged file known by its parts: the handle of an unnamed one (`named` false), or a
+    // named one whose handle may be closed.
+    StagedFile(File data, std::filesystem::path stagingPath, bool named)
+        : mData(std::move(data)), mStagingPath(std::move(stagingPath)), mNamed(named) {}
     StagedFile(StagedFile&&) noexcept = default;
     StagedFile& operator=(StagedFile&&) noexcept = default;
 
@@ -21,6 +26,8 @@ public:
     static StagedFile Create(const std::filesystem::path& stagingPath, bool preferUnnamed, std::error_code& ec);
 
     File& Data() { return mData; }
+    // Hands the handle over (for an unnamed file, the file itself: keep it open).
+    File ReleaseData() { return std::move(mData); }
     bool IsNamed() const { return mNamed; }
     bool IsOpen() const { return mData.IsOpen(); }
     const std::filesystem::path& StagingPath() const { return mStagingPath; }
