@@ -89,11 +89,13 @@ std::optional<std::int64_t> PieceNumberOf(std::string_view fileName) {
     constexpr std::string_view kExt = ".pe";
     if (fileName.size() <= kExt.size() || !fileName.ends_with(kExt)) return std::nullopt;
     std::string_view digits = fileName.substr(0, fileName.size() - kExt.size());
-    if (digits.size() > 18) return std::nullopt;
+    // A descriptor may describe up to 2^63 - 1 pieces: every one of their names reads back.
     std::int64_t number = 0;
     for (char c : digits) {
         if (c < '0' || c > '9') return std::nullopt;
-        number = number * 10 + (c - '0');
+        std::optional<std::int64_t> shifted = CheckedMul(number, 10);
+        if (!shifted || !(shifted = CheckedAdd(*shifted, c - '0'))) return std::nullopt;
+        number = *shifted;
     }
     if (number < 1 || PieceName(number) != fileName) return std::nullopt;
     return number;
