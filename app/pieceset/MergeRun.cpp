@@ -6,6 +6,7 @@
 #include "app/pieceset/PathText.h"
 #include "app/pieceset/PieceSetFormat.h"
 #include "app/pieceset/RunJob.h"
+#include "app/pieceset/SetChecksums.h"
 #include "app/pieceset/Staging.h"
 #include "platform/io/File.h"
 
@@ -27,6 +28,9 @@ public:
 private:
     RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, true); }
     std::optional<DescribedSet> ReadDescriptor(const fs::path& path, std::string& failure);
+    // Compares the digests finished so far with the checksum file's; false (with the notice
+    // in `failure`) at the first piece that differs or could not be read back.
+    bool CheckHashes(std::string& failure);
     bool CheckPieces(std::string& failure);
     bool OutputReplacesInput(const fs::path& descriptor) const;
     // True when the piece's file still holds exactly the bytes the copy read from it.
@@ -43,6 +47,8 @@ private:
     SetShape mShape;
     std::int64_t mLastPieceSize = 0;
     std::string mName;
+    std::string mDescriptorBytes;
+    std::vector<Sha256Digest> mExpected;  // empty: the set has no checksum file
 };
 
 RunOutcome MergeJob::Run(const MergeInput& input) {
@@ -64,6 +70,10 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
 
     if (!CheckPieces(failure)) return Refuse(failure);
     if (OutputReplacesInput(descriptorPath)) return Refuse(notice::kOutputIsInput);
+    if (LoadSetChecksums(descriptorPath, mDescriptorBytes, mShape.pieceCount, "无法合并!", mExpected, failure) ==
+        ChecksumsFound::Bad) {
+        return Refuse(failure);
+    }
 
     const std::int64_t length = mShape.Length(mLastPieceSize);
     mReporter.FileStarted(mFolder / PathFromText(mName));
@@ -90,9 +100,17 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
         if (chunk.endsPiece || chunk.last) {
             if (!ReadWhole(piece, chunk.piece + 1)) return Fail("分割文件" + pieceName + "在合并过程中被改动了。");
             piece.Close(ec);
+            // What the output holds of this piece is checked, not the piece: that is what is kept.
+            const std::int64_t size = chunk.pieceOffset + chunk.size;
+            if (!mExpected.empty() && !QueueHash(out, chunk.fileOffset - chunk.pieceOffset, size, chunk.piece, ec)) {
+                return ec ? Fail(Problem("读取", mName, ec)) : Stop();
+            }
         }
+        if (!CheckHashes(failure)) return Fail(failure);
         if (!ChunkDone(i, plan.Count())) return Stop();
     }
+    if (!FinishHashes()) return Stop();
+    if (!CheckHashes(failure)) return Fail(failure);
     // Never call it done unless the file has exactly the length its descriptor implies.
     if (out.Size(ec) != length || ec) {
         return Fail(ec ? Problem("写入", mName, ec) : "合并出的文件" + mName + "长度不对。");
@@ -100,6 +118,21 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     CommitFailure commitFailure;
     if (!CommitOutputs(*this, mFolder, mToken, true, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kMergeDone);
+}
+
+bool MergeJob::CheckHashes(std::string& failure) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        const std::string name = PieceName(result.index + 1);
+        if (result.ec || result.shortRead) {
+            failure = result.ec ? Problem("读取", mName, result.ec) : "合并出的文件" + mName + "长度不对。";
+            return false;
+        }
+        if (result.digest != mExpected[static_cast<std::size_t>(result.index)]) {
+            failure = DamagedPieceNotice(name);
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<DescribedSet> MergeJob::ReadDescriptor(const fs::path& path, std::string& failure) {
@@ -117,6 +150,7 @@ std::optional<DescribedSet> MergeJob::ReadDescriptor(const fs::path& path, std::
         failure = Problem("无法读取描述文件", "", ec);
         return std::nullopt;
     }
+    mDescriptorBytes = bytes;
     return ReadDescribedSet(bytes, mChunk, failure);
 }
 

@@ -33,4 +33,7 @@ inline constexpr const char* kBadStoredName = "描述文件中保存的文件名
 inline constexpr const char* kOutputIsInput =
     "合并出的文件会覆盖描述文件或分割文件,无法合并!";
 
+// Checksums.
+inline constexpr const char* kSetIntact = "分割文件全部完好,可以合并。";
+
 }  // namespace tirnel::notice

@@ -79,6 +79,32 @@ bool RunJob::ChunkDone(std::int64_t i, std::int64_t count) {
     return true;
 }
 
+namespace {
+// How long one wait for the hashing threads lasts before the caller breathes again.
+constexpr std::chrono::milliseconds kHashWait{20};
+}  // namespace
+
+bool RunJob::QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
+                       std::error_code& ec) {
+    ec.clear();
+    if (!mHasher) mHasher = std::make_unique<RangeHasher>();
+    while (!mHasher->WaitForRoom(kHashWait)) {
+        if (!KeepGoing()) return false;
+    }
+    return mHasher->Submit(file, offset, length, index, ec);
+}
+
+bool RunJob::FinishHashes() {
+    while (mHasher && !mHasher->WaitIdle(kHashWait)) {
+        if (!KeepGoing()) return false;
+    }
+    return true;
+}
+
+std::vector<RangeHasher::HashResult> RunJob::TakeHashes() {
+    return mHasher ? mHasher->TakeResults() : std::vector<RangeHasher::HashResult>{};
+}
+
 RunJob::ChunkResult RunJob::CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,
                                       std::int64_t size, std::error_code& ec) {
     bool stopped = false;

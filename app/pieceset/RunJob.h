@@ -6,7 +6,9 @@
 #include "app/pieceset/Staging.h"
 #include "platform/io/File.h"
 #include "platform/io/FolderLock.h"
+#include "platform/io/RangeHasher.h"
 
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -44,6 +46,15 @@ protected:
     ChunkResult CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,
                           std::int64_t size, std::error_code& ec);
 
+    // Hashing in the background while the run copies. QueueHash waits for room, letting the
+    // caller breathe; both return false when the caller asked to stop (or, for QueueHash,
+    // with `ec` set when the file could not be handed over).
+    bool QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
+                   std::error_code& ec);
+    bool FinishHashes();
+    // The digests finished since the last call, in any order.
+    std::vector<RangeHasher::HashResult> TakeHashes();
+
     // "<what><name>:<reason>。"
     static std::string Problem(const std::string& what, const std::string& name, const std::error_code& ec);
 
@@ -57,6 +68,7 @@ private:
     std::string LeftoversText();
 
     FolderLock mLock;
+    std::unique_ptr<RangeHasher> mHasher;
 };
 
 }  // namespace tirnel

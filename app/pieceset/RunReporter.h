@@ -22,6 +22,12 @@ public:
     virtual void DoEvents() {}
     // Asked after every DoEvents: true ends the run at once and removes what it wrote.
     virtual bool StopRequested() { return false; }
+    // Another set in the folder would lose pieces to the split: may it be replaced (its
+    // descriptor and checksum file removed with them)? `descriptorName` names that set.
+    virtual bool ConfirmReplaceSet(const std::string& descriptorName) {
+        (void)descriptorName;
+        return false;
+    }
     // The run starts writing the file that will stand under this name when it succeeds.
     virtual void FileStarted(const std::filesystem::path& finalPath) { (void)finalPath; }
 };

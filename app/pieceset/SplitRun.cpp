@@ -1,8 +1,10 @@
 #include "app/pieceset/SplitRun.h"
 
+#include "app/pieceset/ChecksumFile.h"
 #include "app/pieceset/ChunkPlan.h"
 #include "app/pieceset/Descriptor.h"
 #include "app/pieceset/Notices.h"
+#include "app/pieceset/OtherSets.h"
 #include "app/pieceset/PathText.h"
 #include "app/pieceset/PieceSetFormat.h"
 #include "app/pieceset/RunJob.h"
@@ -11,6 +13,7 @@
 #include "platform/io/File.h"
 #include "platform/io/ProcessLimits.h"
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -42,10 +45,18 @@ private:
     bool WriteDescriptor(std::string& failure);
     bool StartPiece(std::int64_t number, std::string& failure);
     bool EndPiece(std::string& failure);
+    // Asks before replacing pieces of another set in the folder; false when not allowed.
+    bool MayReplaceOtherSets();
+    // Writes the checksum lines of the pieces hashed so far, in piece order.
+    bool WriteChecksums(std::string& failure);
+    bool WriteChecksumLine(const std::string& name, const Sha256Digest& digest, std::string& failure);
     std::vector<std::string> RemoveWritten() override;
 
-    // The set as the commit puts it in place: the pieces, then the descriptor.
-    std::int64_t Count() const override { return mPiecesEnded + 1; }
+    // The set as the commit puts it in place: what other sets leave, the pieces, the
+    // checksum file, then the descriptor.
+    std::int64_t Count() const override {
+        return static_cast<std::int64_t>(mRemoved.size()) + mPiecesEnded + (mChecksums ? 2 : 1);
+    }
     OutputName NameOf(std::int64_t i) const override;
     StagedFile Take(std::int64_t i) override;
 
@@ -59,6 +70,13 @@ private:
     // Unnamed pieces live only as long as their handles: the first ones are kept here until
     // the commit, as many as the process may hold open; the rest get their hidden names.
     std::vector<File> mUnnamed;
+
+    bool mChecksums = true;
+    StagedFile mChecksumFile;
+    std::int64_t mChecksumBytes = 0;
+    std::int64_t mNextChecksum = 0;                    // the piece whose line comes next
+    std::map<std::int64_t, Sha256Digest> mEarlyDigests;  // finished before their turn
+    std::vector<std::string> mRemoved;  // descriptors and checksum files of the sets replaced
 };
 
 // Reads back what the descriptor will say, with every check a merge makes, so the split
@@ -110,6 +128,10 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         return Refuse(notice::kSourceIsTarget);
     }
     if (!LockFolder(mFolder)) return RunOutcome::Refused;
+    if (!MayReplaceOtherSets()) return RunOutcome::Refused;
+    // A descriptor name within a few bytes of the file system's limit leaves no room for
+    // ".sha256": such a set goes without its checksum file, like the original program's.
+    mChecksums = input.checksums && ChecksumFileNameOf(mDescriptorName).size() <= MaxFileNameBytes(mFolder);
 
     std::string failure;
     const ChunkPlan plan(length, n, mChunk);
@@ -123,10 +145,25 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));
         case ChunkResult::Short: return Fail(notice::kSourceChanged);
         }
-        if ((chunk.endsPiece || chunk.last) && !EndPiece(failure)) return Fail(failure);
+        if (chunk.endsPiece || chunk.last) {
+            // The piece as written is hashed, on another thread, from the page cache.
+            const std::int64_t size = chunk.pieceOffset + chunk.size;
+            if (mChecksums && !QueueHash(mPiece.Data(), 0, size, chunk.piece, ec)) {
+                return ec ? Fail(Problem("读取", PieceName(chunk.piece + 1), ec)) : Stop();
+            }
+            if (!EndPiece(failure)) return Fail(failure);
+        }
+        if (!WriteChecksums(failure)) return Fail(failure);
         if (!ChunkDone(i, plan.Count())) return Stop();
     }
     source.Close(ec);
+    if (mChecksums) {
+        if (!FinishHashes()) return Stop();
+        if (!WriteChecksums(failure) ||
+            !WriteChecksumLine(mDescriptorName, Sha256Of(mDescriptorBytes), failure)) {
+            return Fail(failure);
+        }
+    }
     // Pieces first, the descriptor last: the set is complete once its descriptor appears.
     // A set replaced is not flushed first: its pieces are gone with the new set anyway.
     CommitFailure commitFailure;
@@ -165,13 +202,63 @@ bool SplitJob::EndPiece(std::string& failure) {
     return !ec;
 }
 
+bool SplitJob::MayReplaceOtherSets() {
+    const std::vector<std::string> others = OtherSetsIn(mFolder, mDescriptorName, mChunk);
+    if (others.empty()) return true;
+    if (!mReporter.ConfirmReplaceSet(others.front())) return false;
+    for (const std::string& other : others) {
+        mRemoved.push_back(other);
+        const std::string checksums = ChecksumFileNameOf(other);
+        if (IsOrdinaryFile(mFolder / PathFromText(checksums))) mRemoved.push_back(checksums);
+    }
+    return true;
+}
+
+bool SplitJob::WriteChecksumLine(const std::string& name, const Sha256Digest& digest, std::string& failure) {
+    std::error_code ec;
+    if (!mChecksumFile.IsOpen() && !mChecksumFile.IsNamed()) {
+        mChecksumFile = StagedFile::Create(StagingPath(mFolder, mToken, "sha"), mPreferUnnamed, ec);
+    }
+    const std::string line = ChecksumLineText(name, digest);
+    if (!ec) mChecksumFile.Data().WriteAt(line.data(), line.size(), mChecksumBytes, ec);
+    if (ec) {
+        failure = Problem("无法写入", ChecksumFileNameOf(mDescriptorName), ec);
+        return false;
+    }
+    mChecksumBytes += static_cast<std::int64_t>(line.size());
+    return true;
+}
+
+bool SplitJob::WriteChecksums(std::string& failure) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        if (result.ec || result.shortRead) {
+            const std::error_code ec = result.ec ? result.ec : std::make_error_code(std::errc::io_error);
+            failure = Problem("无法读回", PieceName(result.index + 1), ec);
+            return false;
+        }
+        mEarlyDigests[result.index] = result.digest;
+    }
+    for (auto next = mEarlyDigests.begin(); next != mEarlyDigests.end() && next->first == mNextChecksum;
+         next = mEarlyDigests.erase(next)) {
+        if (!WriteChecksumLine(PieceName(mNextChecksum + 1), next->second, failure)) return false;
+        ++mNextChecksum;
+    }
+    return true;
+}
+
 OutputName SplitJob::NameOf(std::int64_t i) const {
-    if (i == mPiecesEnded) return {mDescriptorName, "hpe"};
-    return {PieceName(i + 1), std::to_string(i + 1)};
+    const std::int64_t removed = static_cast<std::int64_t>(mRemoved.size());
+    if (i < removed) return {mRemoved[static_cast<std::size_t>(i)], "r" + std::to_string(i), true};
+    i -= removed;
+    if (i < mPiecesEnded) return {PieceName(i + 1), std::to_string(i + 1)};
+    if (mChecksums && i == mPiecesEnded) return {ChecksumFileNameOf(mDescriptorName), "sha"};
+    return {mDescriptorName, "hpe"};
 }
 
 StagedFile SplitJob::Take(std::int64_t i) {
-    if (i == mPiecesEnded) return std::move(mDescriptor);
+    i -= static_cast<std::int64_t>(mRemoved.size());
+    if (mChecksums && i == mPiecesEnded) return std::move(mChecksumFile);
+    if (i >= mPiecesEnded) return std::move(mDescriptor);
     const fs::path staged = StagingPath(mFolder, mToken, std::to_string(i + 1));
     const std::size_t k = static_cast<std::size_t>(i);
     if (k < mUnnamed.size()) return StagedFile(std::move(mUnnamed[k]), staged, false);
@@ -189,6 +276,7 @@ std::vector<std::string> SplitJob::RemoveWritten() {
         discard(StagedFile(File(), StagingPath(mFolder, mToken, std::to_string(number)), true));
     }
     discard(std::move(mPiece));
+    discard(std::move(mChecksumFile));
     discard(std::move(mDescriptor));
     return left;
 }

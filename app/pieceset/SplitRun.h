@@ -13,6 +13,7 @@ struct SplitInput {
     std::string folder;    // the folder box
     std::string sizeText;  // the size box, as the user left it
     bool megabytes = false;  // "MB" chosen rather than "KB"
+    bool checksums = true;   // write NAME.hpe.sha256 beside the descriptor
 };
 
 RunOutcome SplitRun(const SplitInput& input, RunReporter& reporter, const RunOptions& options = {});

@@ -134,6 +134,27 @@ bool PutInPlace(StagedFile& file, const CommitStep& step, bool flush, bool& repl
     return !ec;
 }
 
+// Moves what stands at the name aside, to be deleted once the whole commit has succeeded.
+bool RemoveInCommit(const CommitStep& step, bool& replaced, std::error_code& ec) {
+    if (!Exists(step.target)) return true;
+    replaced = true;
+    fs::rename(step.target, step.aside, ec);
+    return !ec;
+}
+
+// Output i failed with `ec`: walks it and every output before it back, and says why.
+bool Undo(StagedOutputs& outputs, const fs::path& folder, std::string_view token, std::int64_t i,
+          const OutputName& name, const std::error_code& ec, CommitFailure& failure) {
+    failure.name = name.finalName;
+    failure.ec = ec;
+    if (!WalkBack(StepFor(folder, token, name), false)) failure.notRestored.push_back(name.finalName);
+    for (std::int64_t back = i - 1; back >= 0; --back) {
+        const OutputName done = outputs.NameOf(back);
+        if (!WalkBack(StepFor(folder, token, done), true)) failure.notRestored.push_back(done.finalName);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_view token, bool flushReplaced,
@@ -143,18 +164,15 @@ bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_v
     for (std::int64_t i = 0; i < count; ++i) {
         const OutputName name = outputs.NameOf(i);
         const CommitStep step = StepFor(folder, token, name);
-        StagedFile file = outputs.Take(i);
         std::error_code ec;
+        if (name.remove) {
+            if (!RemoveInCommit(step, replaced, ec)) return Undo(outputs, folder, token, i, name, ec, failure);
+            continue;
+        }
+        StagedFile file = outputs.Take(i);
         if (PutInPlace(file, step, flushReplaced, replaced, ec)) continue;
         file.Discard();
-        failure.name = name.finalName;
-        failure.ec = ec;
-        if (!WalkBack(step, false)) failure.notRestored.push_back(name.finalName);
-        for (std::int64_t back = i - 1; back >= 0; --back) {
-            const OutputName done = outputs.NameOf(back);
-            if (!WalkBack(StepFor(folder, token, done), true)) failure.notRestored.push_back(done.finalName);
-        }
-        return false;
+        return Undo(outputs, folder, token, i, name, ec, failure);
     }
     std::error_code ec;
     if (replaced) {

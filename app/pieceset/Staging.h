@@ -34,6 +34,7 @@ void RemoveStaleStaging(const std::filesystem::path& folder);
 struct OutputName {
     std::string finalName;
     std::string slot;
+    bool remove = false;  // no new file: what stands at the name goes with the commit
 };
 
 // What a commit puts in place, output by output, without holding a list of them all: a set
@@ -43,7 +44,8 @@ public:
     virtual ~StagedOutputs() = default;
     virtual std::int64_t Count() const = 0;
     virtual OutputName NameOf(std::int64_t i) const = 0;
-    // Hands output i over to be put in place; called once for each, in order.
+    // Hands output i over to be put in place; called once for each, in order (not for
+    // the names a commit removes).
     virtual StagedFile Take(std::int64_t i) = 0;
 };
 

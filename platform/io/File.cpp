@@ -40,7 +40,7 @@ File File::OpenRead(const std::filesystem::path& path, std::error_code& ec) {
 
 File File::CreateNew(const std::filesystem::path& path, std::error_code& ec) {
     File f;
-    f.mImpl = OpenWith(path, O_WRONLY | O_CREAT | O_EXCL, ec);
+    f.mImpl = OpenWith(path, O_RDWR | O_CREAT | O_EXCL, ec);
     return f;
 }
 
@@ -48,7 +48,7 @@ File File::CreateUnnamed(const std::filesystem::path& folder, bool& unsupported,
     File f;
     unsupported = false;
 #ifdef O_TMPFILE
-    f.mImpl = OpenWith(folder, O_WRONLY | O_TMPFILE, ec);
+    f.mImpl = OpenWith(folder, O_RDWR | O_TMPFILE, ec);
     // Kernels and file systems without unnamed files answer with one of these.
     if (ec == std::errc::operation_not_supported || ec == std::errc::is_a_directory ||
         ec == std::errc::invalid_argument || ec == std::errc::function_not_supported) {
@@ -139,9 +139,30 @@ void File::Close(std::error_code& ec) {
 
 int File::NativeHandle() const { return mImpl ? mImpl->fd : -1; }
 
+File File::Duplicate(std::error_code& ec) const {
+    File copy;
+    if (!mImpl) {
+        ec = std::make_error_code(std::errc::bad_file_descriptor);
+        return copy;
+    }
+    const int fd = ::fcntl(mImpl->fd, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) {
+        ec = LastError();
+        return copy;
+    }
+    ec.clear();
+    copy.mImpl = new Impl{fd};
+    return copy;
+}
+
 File::~File() {
     if (mImpl) ::close(mImpl->fd);
     delete mImpl;
+}
+
+std::size_t MaxFileNameBytes(const std::filesystem::path& folder) {
+    const long max = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return max > 0 ? static_cast<std::size_t>(max) : 255;
 }
 
 void SyncFolder(const std::filesystem::path& folder, std::error_code& ec) {
@@ -183,7 +204,7 @@ File File::CreateNew(const std::filesystem::path& path, std::error_code& ec) {
         return f;
     }
     f.mImpl = new Impl;
-    f.mImpl->stream.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
+    f.mImpl->stream.open(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
     if (!f.mImpl->stream) {
         ec = std::make_error_code(std::errc::permission_denied);
         delete f.mImpl;
@@ -235,6 +256,12 @@ void File::Close(std::error_code& ec) {
 
 int File::NativeHandle() const { return -1; }
 
+// Standard streams cannot share an open file.
+File File::Duplicate(std::error_code& ec) const {
+    ec = std::make_error_code(std::errc::operation_not_supported);
+    return File();
+}
+
 File::~File() { delete mImpl; }
 
 File File::CreateUnnamed(const std::filesystem::path&, bool& unsupported, std::error_code& ec) {
@@ -254,6 +281,8 @@ void File::Sync(std::error_code& ec) {
 }
 
 void SyncFolder(const std::filesystem::path&, std::error_code& ec) { ec.clear(); }
+
+std::size_t MaxFileNameBytes(const std::filesystem::path&) { return 255; }
 
 }  // namespace tirnel
 #endif

@@ -21,14 +21,17 @@ public:
 
     // Opens an existing file for reading.
     static File OpenRead(const std::filesystem::path& path, std::error_code& ec);
-    // Creates a file that must not exist yet, for writing.
+    // Creates a file that must not exist yet, for writing (and reading back).
     static File CreateNew(const std::filesystem::path& path, std::error_code& ec);
-    // Creates a file without a name in `folder`, for writing; it vanishes when closed unless
-    // LinkAs gives it a name. `unsupported` is set (and nothing created) where the system or
-    // the file system has no such files.
+    // Creates a file without a name in `folder`, for writing and reading; it vanishes when
+    // closed unless LinkAs gives it a name. `unsupported` is set (and nothing created) where
+    // the system or the file system has no such files.
     static File CreateUnnamed(const std::filesystem::path& folder, bool& unsupported, std::error_code& ec);
 
     bool IsOpen() const;
+    // A second handle on the same open file, which stays valid when this one is closed.
+    // Its position is shared, which positioned reads and writes never use.
+    File Duplicate(std::error_code& ec) const;
     std::int64_t Size(std::error_code& ec) const;
 
     // Reads up to `count` bytes at `offset`, looping over short reads; returns fewer
@@ -52,6 +55,9 @@ private:
     friend void SyncFolder(const std::filesystem::path& folder, std::error_code& ec);
     Impl* mImpl = nullptr;
 };
+
+// The longest file name (in bytes) the folder's file system takes.
+std::size_t MaxFileNameBytes(const std::filesystem::path& folder);
 
 // Flushes a folder's entries (a rename into it) to the disk; a no-op where the system
 // cannot open folders.

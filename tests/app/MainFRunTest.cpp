@@ -101,7 +101,7 @@ TEST_F(MainFRunTest, SplitAndMergeByClicksRebuildTheFile) {
     ClickButton(window->Command2);
     const QStringList splitLog = {"bar 33", "bar 67", "bar 100", "文件分割完毕!", "bar 0"};
     EXPECT_EQ(log, splitLog);
-    EXPECT_EQ(SetFolderEntries(), (QStringList{"001.pe", "002.pe", "003.pe", "数据.hpe"}));
+    EXPECT_EQ(SetFolderEntries(), (QStringList{"001.pe", "002.pe", "003.pe", "数据.hpe", "数据.hpe.sha256"}));
     EXPECT_EQ(QFileInfo(setFolder + "003.pe").size(), 952);
 
     log.clear();
@@ -126,7 +126,7 @@ TEST_F(MainFRunTest, AFolderInUseByAnotherRunIsARefusalLikeAnyOther) {
     log.clear();
     ClickButton(window->Command2);
     EXPECT_EQ(log.last(), QStringLiteral("bar 0"));
-    EXPECT_EQ(SetFolderEntries().size(), 4);
+    EXPECT_EQ(SetFolderEntries().size(), 5);
 }
 
 TEST_F(MainFRunTest, RunButtonOfTheOtherModeDoesNothing) {

@@ -77,7 +77,7 @@ TEST(MergeRun, ReplacesAnOutputOfTheStoredNameAndIgnoresTheDescriptorsOwnName) {
     RecordingReporter reporter;
     EXPECT_EQ(MergeRun({(set.folder / "renamed.hpe").string(), set.folder.Text()}, reporter), RunOutcome::Completed);
     EXPECT_EQ(ReadFile(set.folder / "data.bin"), set.bytes);
-    EXPECT_EQ(Snapshot(set.folder.Path()).size(), 5u) << "three pieces, the descriptor and the output";
+    EXPECT_EQ(Snapshot(set.folder.Path()).size(), 6u) << "three pieces, the descriptor, its checksums and the output";
 }
 
 TEST(MergeRun, RefusesMissingInputWithTheBarReset) {

@@ -72,6 +72,10 @@ public:
         if (onEvents) onEvents(events);
     }
     bool StopRequested() override { return stop; }
+    bool ConfirmReplaceSet(const std::string& descriptorName) override {
+        asked.push_back(descriptorName);
+        return replaceSets;
+    }
     void FileStarted(const fs::path& path) override {
         std::u8string name = path.filename().u8string();
         started.emplace_back(name.begin(), name.end());
@@ -82,6 +86,8 @@ public:
     std::vector<std::string> started;
     int events = 0;
     bool stop = false;
+    bool replaceSets = false;         // the answer to "replace the other set?"
+    std::vector<std::string> asked;   // the sets it was asked about
     std::function<void(int)> onEvents;
 };
 

@@ -111,7 +111,7 @@ TEST(SplitRun, CutsPiecesAndWritesTheDescriptor) {
         EXPECT_EQ(joined, bytes);
         EXPECT_EQ(s.Payload("数据.tar.hpe"),
                   std::string("数据.tar.gz|") + c.size + (c.megabytes ? "m:" : "k:") + std::to_string(c.pieces.size()));
-        EXPECT_EQ(Snapshot(s.folder.Path()).size(), c.pieces.size() + 2) << "no temporary file is left";
+        EXPECT_EQ(Snapshot(s.folder.Path()).size(), c.pieces.size() + 3) << "pieces, descriptor, checksums, source: no temporary file is left";
     }
 }
 

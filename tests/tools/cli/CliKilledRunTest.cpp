@@ -116,7 +116,7 @@ TEST_F(KilledRun, SigkillLeavesNothingOrHiddenFilesTheNextRunClears) {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(target.Path())) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (std::vector<std::string>{"001.pe", "002.pe", "003.pe", "small.hpe"}));
+        EXPECT_EQ(names, (std::vector<std::string>{"001.pe", "002.pe", "003.pe", "small.hpe", "small.hpe.sha256"}));
     }
 }
 
