@@ -23,4 +23,10 @@ void WindowReporter::DoEvents() {
 
 bool WindowReporter::StopRequested() { return mClosing; }
 
+bool WindowReporter::ConfirmReplaceSet(const std::string& descriptorName) {
+    const QString text = QStringLiteral("目标文件夹中已有另一组分割文件(描述文件%1),继续分割会替换这组文件。\n要替换吗?")
+                             .arg(QString::fromStdString(descriptorName));
+    return mShell.ShowNotice(text, kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond) == kNoticeResultYes;
+}
+
 }  // namespace tirnel

@@ -22,6 +22,8 @@ public:
     // so that tiny chunks cost little and the window never waits long.
     void DoEvents() override;
     bool StopRequested() override;
+    // Asks in a 是/否 box whose default is 否.
+    bool ConfirmReplaceSet(const std::string& descriptorName) override;
 
     static constexpr qint64 kEventIntervalMs = 10;
 

@@ -1,8 +1,12 @@
 #include "app/pieceset/Descriptor.h"
 
+#include "app/pieceset/FailureText.h"
 #include "app/pieceset/Notices.h"
 #include "app/pieceset/PieceSetFormat.h"
 #include "platform/io/AnsiCodePage.h"
+#include "platform/io/File.h"
+
+#include <algorithm>
 
 namespace tirnel {
 
@@ -48,6 +52,23 @@ std::optional<DescribedSet> ReadDescribedSet(std::string_view bytes, std::int64_
     if (!shape) return std::nullopt;
     failure.clear();
     return DescribedSet{std::move(content->name), payload->chunkCount, *shape};
+}
+
+std::optional<DescribedSet> ReadDescriptorFile(const std::filesystem::path& path, std::string& bytes,
+                                               std::string& failure, std::int64_t chunkSize) {
+    std::error_code ec;
+    File file = File::OpenRead(path, ec);
+    const std::int64_t size = ec ? 0 : file.Size(ec);
+    if (!ec) {
+        // One byte more than any descriptor may have tells a too-long one from one of the limit.
+        bytes.assign(static_cast<std::size_t>(std::min(size, kMaxDescriptorBytes + 1)), '\0');
+        bytes.resize(file.ReadAt(bytes.data(), bytes.size(), 0, ec));
+    }
+    if (ec) {
+        failure = "无法读取描述文件:" + FailureReason(ec) + "。";
+        return std::nullopt;
+    }
+    return ReadDescribedSet(bytes, chunkSize, failure);
 }
 
 bool IsPlainFileName(std::string_view name) {

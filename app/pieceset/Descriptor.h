@@ -42,5 +42,8 @@ struct DescribedSet {
 // Reads a descriptor's bytes with every check the merge makes; empty, with the notice in
 // `failure`, when no merge could use them. The split reads back what it writes with this.
 std::optional<DescribedSet> ReadDescribedSet(std::string_view bytes, std::int64_t chunkSize, std::string& failure);
+// The same for a descriptor file; `bytes` gets what it holds.
+std::optional<DescribedSet> ReadDescriptorFile(const std::filesystem::path& path, std::string& bytes,
+                                               std::string& failure, std::int64_t chunkSize = ChunkSize);
 
 }  // namespace tirnel

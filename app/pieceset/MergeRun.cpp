@@ -27,7 +27,6 @@ public:
 
 private:
     RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, true); }
-    std::optional<DescribedSet> ReadDescriptor(const fs::path& path, std::string& failure);
     // Compares the digests finished so far with the checksum file's; false (with the notice
     // in `failure`) at the first piece that differs or could not be read back.
     bool CheckHashes(std::string& failure);
@@ -61,7 +60,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     }
 
     std::string failure;
-    std::optional<DescribedSet> set = ReadDescriptor(descriptorPath, failure);
+    std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, mDescriptorBytes, failure, mChunk);
     if (!set) return Refuse(failure);
     mName = set->name;
     mShape = set->shape;
@@ -133,25 +132,6 @@ bool MergeJob::CheckHashes(std::string& failure) {
         }
     }
     return true;
-}
-
-std::optional<DescribedSet> MergeJob::ReadDescriptor(const fs::path& path, std::string& failure) {
-    std::error_code ec;
-    File file = File::OpenRead(path, ec);
-    std::int64_t size = ec ? 0 : file.Size(ec);
-    if (ec) {
-        failure = Problem("无法读取描述文件", "", ec);
-        return std::nullopt;
-    }
-    // One byte more than any descriptor may have tells a too-long one from one of the limit.
-    std::string bytes(static_cast<std::size_t>(std::min(size, kMaxDescriptorBytes + 1)), '\0');
-    bytes.resize(file.ReadAt(bytes.data(), bytes.size(), 0, ec));
-    if (ec) {
-        failure = Problem("无法读取描述文件", "", ec);
-        return std::nullopt;
-    }
-    mDescriptorBytes = bytes;
-    return ReadDescribedSet(bytes, mChunk, failure);
 }
 
 bool MergeJob::CheckPieces(std::string& failure) {

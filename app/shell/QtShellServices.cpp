@@ -53,6 +53,8 @@ std::unique_ptr<QMessageBox> QtShellServices::NewNoticeBox(const QString& text, 
     QMessageBox::StandardButtons buttons;
     for (const NoticeButton& b : NoticeButtonsOf(style)) buttons |= b.button;
     box->setStandardButtons(buttons);
+    const QList<NoticeButton> order = NoticeButtonsOf(style);
+    if ((style & kNoticeDefaultSecond) && order.size() > 1) box->setDefaultButton(order[1].button);
     box->setWindowModality(Qt::ApplicationModal);
     return box;
 }

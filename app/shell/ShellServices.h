@@ -12,7 +12,10 @@ namespace tirnel {
 inline constexpr int kNoticeOk = 0;
 inline constexpr int kNoticeOkCancel = 1;
 inline constexpr int kNoticeYesNo = 4;
+inline constexpr int kNoticeIconQuestion = 32;
 inline constexpr int kNoticeIconInformation = 64;
+// The second button is the default (Enter answers with it).
+inline constexpr int kNoticeDefaultSecond = 0x100;
 // Buttons a notice box returns.
 inline constexpr int kNoticeResultOk = 1;
 inline constexpr int kNoticeResultCancel = 2;

@@ -29,7 +29,7 @@ public:
         notices.push_back(text);
         noticeStyles.push_back(style);
         if (onNotice) onNotice(text);
-        return kNoticeResultOk;
+        return (style & 0xF) == kNoticeYesNo ? answer : kNoticeResultOk;
     }
 
     void ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) override {
@@ -50,6 +50,7 @@ public:
     // Answers: the file the dialog returns (none: cancelled), the folder ("" cancelled).
     std::optional<QString> nextFile;
     QString nextFolder;
+    int answer = kNoticeResultNo;  // to a 是/否 box
     // Called with every notice, while the notice would be showing.
     std::function<void(const QString&)> onNotice;
 

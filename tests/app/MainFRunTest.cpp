@@ -2,6 +2,7 @@
 
 #include "app/MainF.h"
 #include "app/pieceset/Notices.h"
+#include "app/pieceset/PieceSetFormat.h"
 #include "platform/io/FolderLock.h"
 #include "tests/app/FakeShellServices.h"
 #include "tests/app/WindowTestSupport.h"
@@ -127,6 +128,36 @@ TEST_F(MainFRunTest, AFolderInUseByAnotherRunIsARefusalLikeAnyOther) {
     ClickButton(window->Command2);
     EXPECT_EQ(log.last(), QStringLiteral("bar 0"));
     EXPECT_EQ(SetFolderEntries().size(), 5);
+}
+
+TEST_F(MainFRunTest, ASplitOverAnotherSetAsksFirstAndNoKeepsIt) {
+    // Another file's set in the folder; the split of 数据.bin would replace its pieces.
+    QFile other(setFolder + QStringLiteral("旧.hpe"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(QByteArray("old.bin:") + QByteArray::fromStdString(ScrambleText("1k:2")) + "\r\n");
+    other.close();
+    for (const char* piece : {"001.pe", "002.pe"}) {
+        QFile file(setFolder + piece);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(SampleBytes(1024));
+    }
+    PrepareSplit();
+    for (int answer : {kNoticeResultNo, kNoticeResultYes}) {
+        shell.answer = answer;
+        shell.noticeStyles.clear();
+        log.clear();
+        ClickButton(window->Command2);
+        ASSERT_FALSE(shell.noticeStyles.empty());
+        EXPECT_EQ(shell.noticeStyles.front(), kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond);
+        EXPECT_TRUE(log.front().contains(QStringLiteral("旧.hpe"))) << log.front().toStdString();
+        if (answer == kNoticeResultNo) {
+            EXPECT_EQ(log.size(), 1) << "no run after 否";
+            EXPECT_EQ(ReadAll(setFolder + "001.pe"), SampleBytes(1024));
+        } else {
+            EXPECT_EQ(log.at(log.size() - 2), QStringLiteral("文件分割完毕!"));
+            EXPECT_EQ(SetFolderEntries(), (QStringList{"001.pe", "002.pe", "003.pe", "数据.hpe", "数据.hpe.sha256"}));
+        }
+    }
 }
 
 TEST_F(MainFRunTest, RunButtonOfTheOtherModeDoesNothing) {

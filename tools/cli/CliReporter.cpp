@@ -25,6 +25,14 @@ void CliReporter::SetProgress(int value) {
 
 bool CliReporter::StopRequested() { return sInterrupted != 0; }
 
+bool CliReporter::ConfirmReplaceSet(const std::string& descriptorName) {
+    if (!replaceSets) {
+        mNotices.push_back("目标文件夹中已有另一组分割文件(描述文件" + descriptorName +
+                           "),分割会替换它的分割文件。要替换这组文件,请加上 --replace。");
+    }
+    return replaceSets;
+}
+
 void CliReporter::ClearBar() {
     if (!mShowProgress) return;
     std::fprintf(mErr, "\r%*s\r", 48, "");

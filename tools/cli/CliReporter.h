@@ -17,6 +17,10 @@ public:
     void ShowNotice(const std::string& text) override;
     void SetProgress(int value) override;
     bool StopRequested() override;
+    // Answers with `replaceSets` (--replace); a refusal says how to go on.
+    bool ConfirmReplaceSet(const std::string& descriptorName) override;
+
+    bool replaceSets = false;
 
     // Prints the notices once the outcome is known.
     void Finish(RunOutcome outcome);
