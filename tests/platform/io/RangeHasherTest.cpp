@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -10,57 +11,40 @@
 namespace tirnel {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
 constexpr std::int64_t kBlock = RangeHasher::kReadBlock;
 
-class RangeHasherTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        mFolder = fs::temp_directory_path() / ("tirnel-hash-" + std::to_string(std::random_device{}()));
-        fs::create_directories(mFolder);
-        mBytes.resize(3 * kBlock + 4321);
-        std::mt19937 gen(5);
-        for (char& c : mBytes) c = static_cast<char>(gen());
-    }
-    void TearDown() override { fs::remove_all(mFolder); }
-
-    fs::path mFolder;
-    std::string mBytes;
-};
-
-// Ranges across the read blocks and past the end, submitted in rounds through a full queue from
-// a handle that wrote the data and is closed before the hashing ends: each comes back once.
-TEST_F(RangeHasherTest, HashesEveryRangeOnceFromAClosedHandle) {
-    const std::int64_t size = static_cast<std::int64_t>(mBytes.size());
-    struct Range {
-        std::int64_t offset, length;
-    };
-    const Range ranges[] = {{0, 0},         {9, 1},          {1, kBlock - 1},     {0, kBlock},
-                            {3, kBlock + 1}, {kBlock - 1, 2}, {5, size - 5},       {size - 10, 100},
-                            {size, 1},       {size + 7, 0}};
-    const int kRounds = 5;
-    static_assert(kRounds * std::size(ranges) > RangeHasher::kMaxUnfinished);
-
+// Ranges across the read blocks and past the end, in rounds through a full queue, from a handle
+// that wrote the data and is closed before the hashing ends: each comes back once, right.
+TEST(RangeHasher, HashesEveryRangeOnceFromAClosedHandle) {
+    std::string bytes(3 * kBlock + 4321, '\0');
+    std::mt19937 gen(5);
+    for (char& c : bytes) c = static_cast<char>(gen());
+    const std::int64_t size = static_cast<std::int64_t>(bytes.size());
+    const auto path = std::filesystem::temp_directory_path() / ("tirnel-hash-" + std::to_string(gen()));
     std::error_code ec;
-    File file = File::CreateNew(mFolder / "data", ec);
+    File file = File::CreateNew(path, ec);
     ASSERT_FALSE(ec);
-    file.WriteAt(mBytes.data(), mBytes.size(), 0, ec);
+    std::filesystem::remove(path);  // the handles keep the data
+    file.WriteAt(bytes.data(), bytes.size(), 0, ec);
     ASSERT_FALSE(ec);
 
+    const std::pair<std::int64_t, std::int64_t> ranges[] = {
+        {0, 0}, {9, 1}, {1, kBlock - 1}, {0, kBlock}, {3, kBlock + 1}, {kBlock - 1, 2},
+        {5, size - 5}, {size - 10, 100}, {size, 1}, {size + 7, 0}};
+    const std::int64_t count = 5 * static_cast<std::int64_t>(std::size(ranges));
+    static_assert(5 * std::size(ranges) > RangeHasher::kMaxUnfinished);
     RangeHasher hasher(2);
     std::map<std::int64_t, RangeHasher::HashResult> results;
     auto collect = [&] {
         for (RangeHasher::HashResult& r : hasher.TakeResults()) EXPECT_TRUE(results.emplace(r.index, r).second);
     };
-    const std::int64_t count = kRounds * static_cast<std::int64_t>(std::size(ranges));
     for (std::int64_t index = 0; index < count; ++index) {
         if (!hasher.HasRoom()) {
             ASSERT_TRUE(hasher.WaitForRoom(10s));
         }
-        const Range& r = ranges[index % std::size(ranges)];
-        ASSERT_TRUE(hasher.Submit(file, r.offset, r.length, index, ec)) << ec.message();
+        const auto [offset, length] = ranges[index % std::size(ranges)];
+        ASSERT_TRUE(hasher.Submit(file, offset, length, index, ec)) << ec.message();
         if (index % 7 == 0) collect();
     }
     file.Close(ec);
@@ -70,20 +54,18 @@ TEST_F(RangeHasherTest, HashesEveryRangeOnceFromAClosedHandle) {
 
     ASSERT_EQ(results.size(), static_cast<std::size_t>(count));
     for (const auto& [index, result] : results) {
-        const Range& r = ranges[index % std::size(ranges)];
-        SCOPED_TRACE(testing::Message() << "offset " << r.offset << " length " << r.length);
-        const std::int64_t start = std::min(r.offset, size);
-        const std::int64_t there = std::min(r.length, size - start);
-        const std::string expected = mBytes.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(there));
+        const auto [offset, length] = ranges[index % std::size(ranges)];
+        SCOPED_TRACE(testing::Message() << "offset " << offset << " length " << length);
+        const std::int64_t start = std::min(offset, size), there = std::min(length, size - start);
         EXPECT_FALSE(result.ec);
-        EXPECT_EQ(result.shortRead, there < r.length);
-        EXPECT_EQ(HexOf(result.digest), HexOf(Sha256Of(expected)));
+        EXPECT_EQ(result.shortRead, there < length);
+        EXPECT_EQ(HexOf(result.digest), HexOf(Sha256Of(std::string_view(bytes).substr(start, there))));
     }
 }
 
 // A worker kept busy by an endless source: the queue fills, waits give up at their timeout,
 // and the hasher still goes away at once with the work pending.
-TEST_F(RangeHasherTest, FullQueueTimesOutAndDestructionCancels) {
+TEST(RangeHasher, FullQueueTimesOutAndDestructionCancels) {
     std::error_code ec;
     File endless = File::OpenRead("/dev/zero", ec);
     if (ec) GTEST_SKIP() << "no /dev/zero";
