@@ -180,11 +180,13 @@ namespace tirnel {
 
 struct File::Impl {
     std::fstream stream;
+    std::filesystem::path path;  // for a second handle: streams cannot be duplicated
 };
 
 File File::OpenRead(const std::filesystem::path& path, std::error_code& ec) {
     File f;
     f.mImpl = new Impl;
+    f.mImpl->path = path;
     f.mImpl->stream.open(path, std::ios::in | std::ios::binary);
     if (!f.mImpl->stream) {
         ec = std::filesystem::exists(path) ? std::make_error_code(std::errc::permission_denied)
@@ -204,6 +206,7 @@ File File::CreateNew(const std::filesystem::path& path, std::error_code& ec) {
         return f;
     }
     f.mImpl = new Impl;
+    f.mImpl->path = path;
     f.mImpl->stream.open(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
     if (!f.mImpl->stream) {
         ec = std::make_error_code(std::errc::permission_denied);
@@ -258,8 +261,12 @@ int File::NativeHandle() const { return -1; }
 
 // Standard streams cannot share an open file.
 File File::Duplicate(std::error_code& ec) const {
-    ec = std::make_error_code(std::errc::operation_not_supported);
-    return File();
+    // Every file here has a name (there are no unnamed ones): a second handle opens it again.
+    if (!mImpl) {
+        ec = std::make_error_code(std::errc::bad_file_descriptor);
+        return File();
+    }
+    return OpenRead(mImpl->path, ec);
 }
 
 File::~File() { delete mImpl; }
