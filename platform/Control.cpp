@@ -1,6 +1,7 @@
 #include "platform/Control.h"
 
 #include "platform/InputCodes.h"
+#include "platform/MessageHooks.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -201,6 +202,10 @@ bool Control::HitsShape(const QPointF& position) const {
     if (!rect().contains(point)) return false;
     const QRegion shape = mask();
     return shape.isEmpty() || shape.contains(point);
+}
+
+bool Control::event(QEvent* event) {
+    return RouteEvent(this, event, false, [this, event] { return QWidget::event(event); });
 }
 
 void Control::paintEvent(QPaintEvent* event) {

@@ -120,6 +120,8 @@ protected:
     virtual void UserControl_GotFocus() {}
     virtual void UserControl_LostFocus() {}
 
+    // Runs pointer moves and leaves through the window's message hooks (MessageHooks.h).
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "platform/LineWalk.h"
+#include "platform/MessageHooks.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -66,6 +67,10 @@ void Form::UnloadControls() {
 }
 
 void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+bool Form::event(QEvent* event) {
+    return RouteEvent(this, event, true, [this, event] { return QWidget::event(event); });
+}
 
 void Form::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

@@ -59,6 +59,9 @@ public:
     static void DoEvents();
 
 protected:
+    // Runs pointer moves, leaves and the window's activation through its message hooks
+    // (MessageHooks.h).
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
