@@ -3,13 +3,13 @@
 // Colour values as the controls pass them around: 32 bits, 0x00BBGGRR for a plain colour
 // (red in the low byte), or 0x800000nn for system colour nn.
 
+#include "platform/ColorChannels.h"
+
 #include <QRgb>
 
 #include <cstdint>
 
 namespace tirnel {
-
-using Color = std::uint32_t;
 
 constexpr Color kSystemColorFlag = 0x80000000u;
 // What a failed translation yields (-1 as a signed 32-bit value).
@@ -26,12 +26,6 @@ enum SystemColorIndex : int {
     kColor3dLight = 22,
     kSystemColorCount = 25,
 };
-
-// A plain colour from three channels; a channel above 255 is taken as 255, one below 0 as 0.
-constexpr Color RGB(int red, int green, int blue) {
-    auto clamp = [](int v) { return static_cast<Color>(v < 0 ? 0 : (v > 255 ? 255 : v)); };
-    return clamp(red) | (clamp(green) << 8) | (clamp(blue) << 16);
-}
 
 constexpr Color SystemColor(int index) { return kSystemColorFlag | static_cast<Color>(index); }
 constexpr bool IsSystemColor(Color value) { return (value & kSystemColorFlag) != 0; }

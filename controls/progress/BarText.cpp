@@ -1,7 +1,7 @@
 #include "controls/progress/BarText.h"
 
 #include "controls/progress/ColorShades.h"
-#include "controls/progress/Nearest.h"
+#include "platform/Nearest.h"
 #include "controls/progress/ProgressEnums.h"
 #include "platform/Boolean.h"
 #include "platform/Surface.h"

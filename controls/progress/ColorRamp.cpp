@@ -1,6 +1,6 @@
 #include "controls/progress/ColorRamp.h"
 
-#include "controls/progress/Nearest.h"
+#include "platform/Nearest.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ namespace {
 
 std::uint8_t RampChannel(int from, float step, std::int64_t i) {
     const std::int32_t value = Nearest(static_cast<double>(step) * static_cast<double>(i) + from);
-    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+    return static_cast<std::uint8_t>(ClampChannel(value));
 }
 
 }  // namespace

@@ -3,30 +3,12 @@
 // another, each channel stepping by a single-precision step and rounded to the nearest, ties to
 // even.
 
-#include "platform/Colors.h"
+#include "platform/ColorChannels.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace tirnel {
-
-// One pixel of a 24-bit bitmap, in its byte order.
-struct ColorTriple {
-    std::uint8_t Blue = 0;
-    std::uint8_t Green = 0;
-    std::uint8_t Red = 0;
-    friend bool operator==(const ColorTriple&, const ColorTriple&) = default;
-};
-static_assert(sizeof(ColorTriple) == 3);
-
-// The channels of a colour value as passed (no translation of system colours).
-constexpr int GetRed(Color c) { return static_cast<int>(c & 0xFFu); }
-constexpr int GetGreen(Color c) { return static_cast<int>((c & 0xFF00u) / 256); }
-constexpr int GetBlue(Color c) { return static_cast<int>((c & 0xFF0000u) / 65536); }
-constexpr ColorTriple TripleOf(Color c) {
-    return {static_cast<std::uint8_t>(GetBlue(c)), static_cast<std::uint8_t>(GetGreen(c)),
-            static_cast<std::uint8_t>(GetRed(c))};
-}
 
 // difference / n in single precision; 0 when either is 0.
 float RampStep(int difference, std::int64_t n);

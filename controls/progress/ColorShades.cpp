@@ -1,20 +1,11 @@
 #include "controls/progress/ColorShades.h"
 
-#include "controls/progress/Nearest.h"
+#include "platform/ColorChannels.h"
+#include "platform/Nearest.h"
 
 #include <cstdlib>
 
 namespace tirnel {
-
-namespace {
-
-// A channel result as RGB takes it: above 255 is 255 (and, for the signed remainders of system
-// colours, below 0 is 0).
-int Channel(std::int64_t value) {
-    return static_cast<int>(value > 255 ? 255 : (value < 0 ? 0 : value));
-}
-
-}  // namespace
 
 Color LightenColor(Color c, std::int32_t amount) {
     const std::int64_t value = static_cast<std::int32_t>(c);
@@ -22,8 +13,8 @@ Color LightenColor(Color c, std::int32_t amount) {
     const std::int64_t red = value % 256;
     const std::int64_t green = ((value & ~std::int64_t{0xFF}) / 256) % 256;
     const std::int64_t blue = (value & 0x00FF0000) / 65536;
-    return RGB(Channel(std::llabs(red + amount)), Channel(std::llabs(green + amount)),
-               Channel(std::llabs(blue + amount)));
+    return RGB(ClampChannel(std::llabs(red + amount)), ClampChannel(std::llabs(green + amount)),
+               ClampChannel(std::llabs(blue + amount)));
 }
 
 Color GreyOf(Color c) {
@@ -31,7 +22,7 @@ Color GreyOf(Color c) {
     const std::int64_t a = value % 256;
     const std::int64_t b = Nearest(static_cast<double>(value % 65536) / 256.0);
     const std::int64_t d = Nearest(static_cast<double>(value) / 65536.0);
-    const int v = Channel(Nearest(static_cast<double>(a + b + d) / 3.0));
+    const int v = ClampChannel(Nearest(static_cast<double>(a + b + d) / 3.0));
     return RGB(v, v, v);
 }
 

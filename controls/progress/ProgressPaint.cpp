@@ -3,7 +3,7 @@
 #include "controls/progress/BarCaption.h"
 #include "controls/progress/BarText.h"
 #include "controls/progress/ColorShades.h"
-#include "controls/progress/Nearest.h"
+#include "platform/Nearest.h"
 #include "controls/progress/uo.h"
 #include "platform/Boolean.h"
 

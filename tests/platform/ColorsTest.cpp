@@ -5,19 +5,6 @@
 namespace tirnel {
 namespace {
 
-TEST(ColorsTest, RgbPacksRedLowAndClampsChannels) {
-    struct Case {
-        int r, g, b;
-        Color expected;
-    };
-    const Case cases[] = {
-        {0, 0, 0, 0x000000},       {255, 0, 0, 0x0000FF},    {0, 255, 0, 0x00FF00},
-        {0, 0, 255, 0xFF0000},     {1, 2, 3, 0x030201},      {256, 300, 1000, 0xFFFFFF},
-        {-5, 128, 255, 0xFF8000},
-    };
-    for (const Case& c : cases) EXPECT_EQ(RGB(c.r, c.g, c.b), c.expected) << c.r << "," << c.g << "," << c.b;
-}
-
 TEST(ColorsTest, TranslatesSystemColoursAndPassesPlainOnes) {
     struct Case {
         Color value;

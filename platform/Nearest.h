@@ -1,5 +1,5 @@
 #pragma once
-// Conversion of a floating value to a whole number as the bar does it everywhere: to the
+// Conversion of a floating value to a whole number as the controls do it everywhere: to the
 // nearest integer, ties to even (8.5 becomes 8, 9.5 becomes 10), in the default rounding mode.
 
 #include <cmath>
