@@ -2,6 +2,7 @@
 
 #include "platform/Control.h"
 #include "platform/Form.h"
+#include "platform/LeaveTracking.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -286,7 +287,9 @@ std::int32_t SendThroughHooks(QWidget* window, std::int32_t uMsg, std::int32_t w
 bool RouteEvent(QWidget* window, QEvent* event, bool frameWindow, const std::function<bool()>& ownHandling) {
     const QEvent::Type type = event->type();
     const bool activation = frameWindow && (type == QEvent::WindowActivate || type == QEvent::WindowDeactivate);
-    const bool translated = activation || type == QEvent::MouseMove || type == QEvent::Leave;
+    // A leave becomes 0x2A3 only when one was asked for (LeaveTracking.h).
+    const bool leave = type == QEvent::Leave && IsHooked(window) && TakeLeaveRequest(window);
+    const bool translated = activation || type == QEvent::MouseMove || leave;
     if (!translated || !IsHooked(window)) return ownHandling();
 
     bool ran = false;

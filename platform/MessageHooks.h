@@ -28,9 +28,10 @@
 //
 // Translated events: a pointer move is 0x200 with lParam = x | y << 16 (16 bits each, in
 // the window's pixels) and wParam the held buttons and keys, 1 left, 2 right, 0x10
-// middle, 4 Shift, 8 Ctrl. The pointer leaving is 0x2A3. Only a Form translates its
-// activation: activated, 0x86 then 0x6, both with wParam 1; deactivated, the same with
-// wParam 0; lParam 0. The Qt event is the window's own handling of 0x6, 0x86 has none of
+// middle, 4 Shift, 8 Ctrl. The pointer leaving is 0x2A3, but only when the window asked
+// for its next leave (TrackMouseLeave, LeaveTracking.h); any other leave goes to the
+// window's own handling directly. Only a Form translates its activation: activated, 0x86
+// then 0x6, both with wParam 1; deactivated, the same with wParam 0; lParam 0. The Qt event is the window's own handling of 0x6, 0x86 has none of
 // its own (it comes back with lReturn 1). Every other event goes to the window's own
 // handling directly.
 

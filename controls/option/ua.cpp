@@ -151,7 +151,7 @@ void ua::UserControl_Click() {
 }
 
 void ua::UseCursorPositionSource(CursorPositionSource source) {
-    mCursorPosition = source ? std::move(source) : CursorPositionSource(SystemCursorPosition);
+    mCursorPosition = source ? std::move(source) : CursorPositionSource(CursorPosition);
 }
 
 }  // namespace tirnel

@@ -16,13 +16,13 @@
 // queued connection cannot carry references).
 
 #include "controls/option/CaptionLabel.h"
-#include "controls/option/CursorPosition.h"
 #include "controls/option/ImageHolder.h"
 #include "controls/option/StatePictures.h"
 #include "platform/Boolean.h"
 #include "platform/Colors.h"
 #include "platform/Control.h"
 #include "platform/FontObject.h"
+#include "platform/PointerService.h"
 
 #include <QString>
 #include <QTimer>
@@ -67,7 +67,7 @@ public:
     Color ForeColor() const { return mForeColor; }
     void ForeColor(Color New_ForeColor);
 
-    // Where the leave watch finds the pointer; the system's pointer unless replaced.
+    // Where the leave watch finds the pointer; the pointer service's unless replaced.
     void UseCursorPositionSource(CursorPositionSource source);
 
     // The parts as they stand, for containers and tests.
@@ -142,7 +142,7 @@ private:
     Color mBackColor = kDefaultBackColor;
     Color mForeColor = 0;
     QMetaObject::Connection mFontWatch;
-    CursorPositionSource mCursorPosition = SystemCursorPosition;
+    CursorPositionSource mCursorPosition = CursorPosition;
 
     // A press holds the pointer for where it began (a part, or the control's own surface
     // when `part` is null) until every button is up.

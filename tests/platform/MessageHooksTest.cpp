@@ -1,6 +1,8 @@
 #include "platform/MessageHooks.h"
 
 #include "platform/Form.h"
+#include "platform/LeaveTracking.h"
+#include "platform/PointerService.h"
 #include "tests/platform/RecordingControl.h"
 
 #include <gtest/gtest.h>
@@ -330,6 +332,11 @@ TEST(MessageHooksTest, PointerMovesAndLeavesArriveAsMessagesAroundTheControlsOwn
                                                   "control after 200 1 655369"}));
     QTest::mouseRelease(shown.control, Qt::LeftButton, Qt::NoModifier, QPoint(9, 10));
 
+    {
+        // A leave reaches the hooks when it was asked for with the pointer over the control.
+        ScopedPointerSource over({{}, [&](const QPoint&) -> QWidget* { return shown.control; }});
+        TrackMouseLeave(shown.control);
+    }
     shown.control->mCalls.clear();
     QTest::mouseMove(&shown.form, QPoint(100, 70));
     EXPECT_TRUE(shown.control->mCalls.contains("control after 2a3 0 0"))

@@ -1,9 +1,0 @@
-#include "controls/option/CursorPosition.h"
-
-#include <QCursor>
-
-namespace tirnel {
-
-QPoint SystemCursorPosition() { return QCursor::pos(); }
-
-}  // namespace tirnel
