@@ -13,12 +13,13 @@ constexpr std::size_t kKeyCount = 6;
 
 // One default serves for reading (a missing key gives it) and writing (it is not stored).
 const std::array<PropertyKey<ua>, kKeyCount> kPropertyKeys = {{
-    {"Value", 1, 2, BooleanKey<ua>{&ua::Value, &ua::Value, kFalse, kFalse}},
-    {"Caption", 2, 3, TextKey<ua>{&ua::Caption, &ua::Caption, TextWriteDefault::DisplayName}},
-    {"Enabled", 3, 4, BooleanKey<ua>{&ua::Enabled, &ua::Enabled, kTrue, kTrue}},
-    {"Font", 4, 1, AmbientFontKey<ua>{&ua::Font, &ua::Font}},
-    {"BackColor", 5, 5, ColourKey<ua>{&ua::BackColor, &ua::BackColor, ua::kDefaultBackColor, ua::kDefaultBackColor}},
-    {"ForeColor", 6, 6, ColourKey<ua>{&ua::ForeColor, &ua::ForeColor, 0, 0}},
+    {"Value", 1, 2, BooleanKey<ua>{{&ua::Value, &ua::Value}, kFalse, kFalse}},
+    {"Caption", 2, 3,
+     TextKey<ua>{{&ua::Caption, &ua::Caption}, TextDefault::DisplayName(), TextDefault::DisplayName()}},
+    {"Enabled", 3, 4, BooleanKey<ua>{{&ua::Enabled, &ua::Enabled}, kTrue, kTrue}},
+    {"Font", 4, 1, AmbientFontKey<ua>{{&ua::Font, &ua::Font}}},
+    {"BackColor", 5, 5, ColourKey<ua>{{&ua::BackColor, &ua::BackColor}, ua::kDefaultBackColor, ua::kDefaultBackColor}},
+    {"ForeColor", 6, 6, ColourKey<ua>{{&ua::ForeColor, &ua::ForeColor}, 0, 0}},
 }};
 
 }  // namespace
