@@ -1,24 +1,20 @@
 #include "app/StandIns.h"
 
-#include "platform/AmbientProperties.h"
 #include "platform/Boolean.h"
+#include "platform/ControlSite.h"
 #include "platform/PropertyBag.h"
 
 namespace tirnel {
 
 namespace {
 
-// Makes a control the way the window's loading does: named, tagged, told its display name,
-// then loaded from its stored settings.
+// Makes a control the way the window's loading does: tagged, then sited on the form and
+// loaded from its stored settings.
 template <class T>
 T* LoadControl(QWidget* parent, const QString& name, const QString& tag, const PropertyBag& bag) {
-    auto* control = new T(parent);
-    control->setObjectName(name);
+    auto* control = new Hosted<T>(parent);
     control->Tag(tag);
-    AmbientProperties ambient;
-    ambient.DisplayName = name;
-    control->SetAmbient(ambient);
-    control->Create(bag);
+    SiteControl(*control, name, &bag);
     return control;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Control.h"
 
+#include "platform/Form.h"
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
 #include "platform/Twips.h"
@@ -56,7 +57,13 @@ Control::Control(QWidget* parent) : QWidget(parent) {
 }
 
 // The widget part still runs focus changes while it goes; they must not reach this part.
-Control::~Control() { disconnect(mFocusWatch); }
+// By now only this part is left, so a control that was not unloaded runs no Terminate of a
+// derived class here (Hosted<T> does that first); its hooks go all the same.
+Control::~Control() {
+    disconnect(mFocusWatch);
+    Unload();
+    UnsubclassAll(this);
+}
 
 void Control::Begin() {
     SyncSurfaceSize();
@@ -86,6 +93,13 @@ void Control::Unload() {
     if (!mCreated || mUnloaded) return;
     mUnloaded = true;
     UserControl_Terminate();
+    UnsubclassAll(this);
+}
+
+void Control::DefaultCapable(bool vNewValue) {
+    if (mDefaultCapable == vNewValue) return;
+    mDefaultCapable = vNewValue;
+    if (auto* form = qobject_cast<Form*>(window())) form->ShowDefault();
 }
 
 void Control::SetAmbient(const AmbientProperties& ambient) {
@@ -156,13 +170,15 @@ void Control::AccessKeys(const QString& vNewValue) {
         const int keyAscii = key.unicode();
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(key.toUpper().unicode())), this);
         shortcut->setContext(Qt::WindowShortcut);
-        const auto press = [this, keyAscii] {
-            if (isEnabled() && isVisible()) UserControl_AccessKeyPress(keyAscii);
-        };
+        const auto press = [this, keyAscii] { AccessKeyPress(keyAscii); };
         connect(shortcut, &QShortcut::activated, this, press);
         connect(shortcut, &QShortcut::activatedAmbiguously, this, press);
         mAccessShortcuts.push_back(shortcut);
     }
+}
+
+void Control::AccessKeyPress(int KeyAscii) {
+    if (isEnabled() && isVisible()) UserControl_AccessKeyPress(KeyAscii);
 }
 
 void Control::MousePointer(std::int16_t vNewValue) {

@@ -7,8 +7,10 @@
 //
 // Lifecycle, as a forms host runs it: Create() (Initialize, InitProperties, Resize) for
 // a new instance or Create(bag) (Initialize, ReadProperties, Resize) for a stored one;
-// Save(bag) runs WriteProperties; Unload() runs Terminate once. A Form unloads its
-// controls when it closes or is destroyed.
+// Save(bag) runs WriteProperties; Unload() runs Terminate once and removes the message
+// hooks the control owns. A Form unloads its controls when it closes or is destroyed; a
+// control made as a Hosted<T> (ControlSite.h) unloads itself when destroyed, so Terminate
+// runs while the whole control still exists.
 
 #include "platform/AmbientProperties.h"
 #include "platform/PropertyBag.h"
@@ -41,6 +43,12 @@ public:
     // UserControl_AmbientChanged once for each property that changed.
     const AmbientProperties& Ambient() const { return mAmbient; }
     void SetAmbient(const AmbientProperties& ambient);
+
+    // Whether the control can be a default button: one that takes Enter itself when it has
+    // the focus and then shows itself as the default (DisplayAsDefault) in place of the
+    // form's default button.
+    bool DefaultCapable() const { return mDefaultCapable; }
+    void DefaultCapable(bool vNewValue);
 
     // Tells the container that a property changed (PropertyAnnounced).
     void PropertyChanged(const QString& PropertyName);
@@ -80,6 +88,10 @@ public:
     // UserControl_AccessKeyPress with that character.
     QString AccessKeys() const { return mAccessKeys; }
     void AccessKeys(const QString& vNewValue);
+    // Runs UserControl_AccessKeyPress when the control is enabled and shown: for its access
+    // keys, and for Enter (13) and Escape (27) the form routes to its default and cancel
+    // buttons.
+    void AccessKeyPress(int KeyAscii);
 
     // The cursor over the control by the platform's numbers: 0 default, 1 arrow, 2 cross,
     // 3 I-beam, 5 and 15 size all, 6 to 9 the four sizing arrows (NE-SW, N-S, NW-SE, W-E),
@@ -151,6 +163,7 @@ private:
 
     bool mCreated = false;
     bool mUnloaded = false;
+    bool mDefaultCapable = false;
     QSize mResizedTo{-1, -1};
     int mWidthTwips = -1;   // as last set, while the widget still has that many pixels
     int mHeightTwips = -1;

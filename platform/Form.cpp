@@ -3,8 +3,9 @@
 #include "platform/LineWalk.h"
 #include "platform/MessageHooks.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,12 +14,37 @@
 
 namespace tirnel {
 
+// Sees every key press of the application before the focused widget does and hands the
+// form's Enter and Escape to it.
+class DefaultKeyFilter : public QObject {
+public:
+    explicit DefaultKeyFilter(Form* form) : QObject(form), mForm(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return mForm->RouteDefaultKey(watched, event) || QObject::eventFilter(watched, event);
+    }
+
+private:
+    Form* mForm;
+};
+
 Form::Form(QWidget* parent) : QWidget(parent) {
     mLayer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     mLayer.fill(Qt::transparent);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        mKeyFilter = new DefaultKeyFilter(this);
+        app->installEventFilter(mKeyFilter);
+        mFocusWatch = connect(app, &QApplication::focusChanged, this, [this] { ShowDefault(); });
+    }
 }
 
-Form::~Form() { UnloadControls(); }
+// The widget part still moves the focus while its children go; this part is gone by then.
+Form::~Form() {
+    disconnect(mFocusWatch);
+    delete mKeyFilter;
+    UnloadControls();
+}
 
 std::vector<Control*> Form::Controls() const { return ControlsOnWindow(const_cast<Form*>(this)); }
 
@@ -59,7 +85,60 @@ AmbientProperties Form::AmbientFor(const Control& control) const {
     ambient.DisplayName = control.objectName();
     ambient.Font = mFont ? mFont->Clone() : FontObject::Create();
     ambient.BackColor = mBackColor;
+    ambient.DisplayAsDefault = ToBoolean(&control == ShownDefault());
     return ambient;
+}
+
+void Form::BackColor(Color vNewValue) {
+    mBackColor = vNewValue;
+    for (Control* control : Controls()) {
+        AmbientProperties ambient = control->Ambient();
+        ambient.BackColor = vNewValue;
+        control->SetAmbient(ambient);
+    }
+}
+
+void Form::DefaultButton(Control* vNewValue) {
+    mDefaultButton = vNewValue;
+    ShowDefault();
+}
+
+Control* Form::FocusedControl() const {
+    for (QWidget* widget = focusWidget(); widget && widget != this; widget = widget->parentWidget())
+        if (auto* control = qobject_cast<Control*>(widget)) return control->window() == this ? control : nullptr;
+    return nullptr;
+}
+
+Control* Form::ShownDefault() const {
+    Control* focused = FocusedControl();
+    if (focused && focused->DefaultCapable()) return focused;
+    return mDefaultButton;
+}
+
+void Form::ShowDefault() {
+    const Control* shown = ShownDefault();
+    for (Control* control : Controls()) {
+        const std::int16_t isDefault = ToBoolean(control == shown);
+        if (control->Ambient().DisplayAsDefault == isDefault) continue;
+        AmbientProperties ambient = control->Ambient();
+        ambient.DisplayAsDefault = isDefault;
+        control->SetAmbient(ambient);
+    }
+}
+
+bool Form::RouteDefaultKey(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!enter && key != Qt::Key_Escape) return false;
+    const Control* focused = FocusedControl();
+    if (focused && focused->DefaultCapable()) return false;
+    Control* button = enter ? mDefaultButton.data() : mCancelButton.data();
+    if (!button) return false;
+    button->AccessKeyPress(enter ? 13 : 27);
+    return true;
 }
 
 void Form::UnloadControls() {

@@ -2,8 +2,13 @@
 // The top-level window the controls sit on. It finds its controls at any depth of
 // containers, keeps a drawing layer of its own (lines and unfilled rectangles drawn on
 // the window stay there across repaints, under the child widgets), tells each control
-// the ambient properties it offers, lets pending events run, and unloads its controls
-// when it closes or goes away.
+// the ambient properties it offers and each change of them, has a default and a cancel
+// button, lets pending events run, and unloads its controls when it closes or goes away.
+//
+// DisplayAsDefault is True for one control at most: the focused control when it can be a
+// default button, otherwise the default button. Enter and Escape pressed anywhere in the
+// window, unless the focused control can be a default button, reach the default and the
+// cancel button as their access-key presses 13 and 27 instead of the focused widget.
 
 #include "platform/AmbientProperties.h"
 #include "platform/Colors.h"
@@ -11,6 +16,7 @@
 #include "platform/FontObject.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
@@ -43,14 +49,29 @@ public:
     const QImage& DrawingLayer() const { return mLayer; }
 
     // What this window offers a control as its ambient properties: its user mode, font
-    // (a copy per control), colours and the control's object name as display name.
+    // (a copy per control), colours, the control's object name as display name and whether
+    // it shows as the default button.
     AmbientProperties AmbientFor(const Control& control) const;
     std::int16_t UserMode() const { return mUserMode; }
     void UserMode(std::int16_t vNewValue) { mUserMode = vNewValue; }
     FontRef Font() const { return mFont; }
     void Font(FontRef vNewValue) { mFont = std::move(vNewValue); }
+    // A new colour reaches every control as an ambient change.
     Color BackColor() const { return mBackColor; }
-    void BackColor(Color vNewValue) { mBackColor = vNewValue; }
+    void BackColor(Color vNewValue);
+    // Always False: this window is never a child of a multiple-document window.
+    std::int16_t MDIChild() const { return kFalse; }
+
+    // The buttons Enter and Escape reach; none (nullptr) at first.
+    Control* DefaultButton() const { return mDefaultButton; }
+    void DefaultButton(Control* vNewValue);
+    Control* CancelButton() const { return mCancelButton; }
+    void CancelButton(Control* vNewValue) { mCancelButton = vNewValue; }
+    // The control that shows as the default now (see above); nullptr for none.
+    Control* ShownDefault() const;
+    // Tells every control whose DisplayAsDefault changed. Runs by itself when the focus
+    // moves, the default button changes or a control becomes default-capable.
+    void ShowDefault();
 
     // Runs Terminate of every control that was created and not yet unloaded.
     void UnloadControls();
@@ -68,11 +89,20 @@ protected:
 
 private:
     void Plot(int x, int y, QRgb pixel);
+    // The control that holds the window's focus widget, if one does.
+    Control* FocusedControl() const;
+    // Routes Enter and Escape of a widget of this window; true when the key was taken.
+    bool RouteDefaultKey(QObject* watched, QEvent* event);
+    friend class DefaultKeyFilter;
 
     QImage mLayer;
     std::int16_t mUserMode = kTrue;
     FontRef mFont = FontObject::Create();
     Color mBackColor = SystemColor(kColorButtonFace);
+    QPointer<Control> mDefaultButton;
+    QPointer<Control> mCancelButton;
+    QObject* mKeyFilter = nullptr;
+    QMetaObject::Connection mFocusWatch;
 };
 
 }  // namespace tirnel

@@ -1,7 +1,10 @@
 #include "tests/platform/RecordingControl.h"
 
 #include "platform/Boolean.h"
+#include "platform/ControlSite.h"
+#include "platform/Form.h"
 #include "platform/InputCodes.h"
+#include "platform/MessageHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +54,53 @@ TEST(ControlTest, CreateRunsInitializeThenInitOrReadPropertiesThenResize) {
     loaded.Unload();
     loaded.Unload();
     EXPECT_EQ(loaded.mCalls.count("Terminate"), 1);
+}
+
+// Counts its Terminates where the count outlives it, and hooks its container window when
+// created, as a control that tracks its container does.
+class TerminateCounter : public Control {
+public:
+    using Control::Control;
+    int* mTerminated = nullptr;
+    bool* mHookedAtTerminate = nullptr;
+
+protected:
+    void UserControl_InitProperties() override { SubclassWindow(this, window(), [](auto&&...) {}); }
+    void UserControl_Terminate() override {
+        ++*mTerminated;
+        *mHookedAtTerminate = IsHooked(window());
+    }
+};
+
+TEST(ControlTest, DestructionTerminatesOnceAfterAnyUnloadAndLeavesNoHook) {
+    const struct {
+        const char* name;
+        bool create, unloadFirst;
+        int terminated;
+    } rows[] = {
+        {"created, then destroyed", true, false, 1},
+        {"created, unloaded, then destroyed", true, true, 1},
+        {"never created", false, false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Form window;
+        int terminated = 0;
+        bool hookedAtTerminate = false;
+        auto* control = new Hosted<TerminateCounter>(&window);
+        control->mTerminated = &terminated;
+        control->mHookedAtTerminate = &hookedAtTerminate;
+        if (row.create) SiteControl(*control, "bt1");
+        EXPECT_EQ(IsHooked(&window), row.create);
+        if (row.unloadFirst) {
+            control->Unload();
+            EXPECT_FALSE(IsHooked(&window)) << "unloading removes the control's hooks";
+        }
+        delete control;
+        EXPECT_EQ(terminated, row.terminated);
+        EXPECT_EQ(hookedAtTerminate, row.create) << "Terminate runs before the hooks go";
+        EXPECT_FALSE(IsHooked(&window));
+    }
 }
 
 TEST(ControlTest, ResizeReachesTheHandlerOnlyAfterCreationAndOncePerSize) {

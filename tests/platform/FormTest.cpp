@@ -1,5 +1,6 @@
 #include "tests/platform/RecordingControl.h"
 
+#include "platform/ControlSite.h"
 #include "platform/Form.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,36 @@ TEST(FormTest, AmbientPropertiesGiveEachControlItsOwnFont) {
     ASSERT_TRUE(ambient.Font);
     EXPECT_NE(ambient.Font, form.Font());
     EXPECT_TRUE(ambient.Font->SameAs(*form.Font()));
+}
+
+TEST(FormTest, ASitedControlTakesTheAmbientValuesOfItsFormAndHearsOfBackColor) {
+    Form form;
+    form.UserMode(kFalse);
+    form.BackColor(0x00123456);
+    form.Font(FontObject::Create("Tahoma", 8));
+    auto* nested = new RecordingControl(new QFrame(&form));
+    auto* top = new RecordingControl(&form);
+    PropertyBag bag;
+    bag.WriteString("Caption", "stored", "");
+    SiteControl(*nested, "Okbs", &bag);
+    SiteControl(*top, "uo1");
+
+    for (RecordingControl* c : {nested, top}) {
+        EXPECT_EQ(c->Ambient().UserMode, kFalse);
+        EXPECT_EQ(c->Ambient().BackColor, 0x00123456u);
+        EXPECT_TRUE(c->Ambient().Font->SameAs(*form.Font()));
+        EXPECT_EQ(c->mCalls.filter("Ambient"), QStringList());
+    }
+    EXPECT_EQ(nested->Ambient().DisplayName, "Okbs");
+    EXPECT_EQ(nested->mCalls.mid(0, 2), (QStringList{"Initialize", "ReadProperties stored"}));
+    EXPECT_EQ(top->mCalls.mid(0, 2), (QStringList{"Initialize", "InitProperties"}));
+
+    form.BackColor(0x00FF0000);
+    form.BackColor(0x00FF0000);  // the same colour again is no change
+    for (RecordingControl* c : {nested, top}) {
+        EXPECT_EQ(c->mCalls.filter("Ambient"), QStringList{"AmbientChanged BackColor"});
+        EXPECT_EQ(c->Ambient().BackColor, 0x00FF0000u);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "tools/render/RenderControl.h"
 
-#include "platform/AmbientProperties.h"
+#include "platform/ControlSite.h"
 
 #include <QRegion>
 
@@ -10,13 +10,8 @@ namespace tirnel::render {
 
 QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag, const RenderState* state) {
     std::unique_ptr<Control> control = target.make();
-    control->setObjectName(QLatin1String(target.displayName));
     control->resize(size);
-    AmbientProperties ambient;
-    ambient.UserMode = kTrue;
-    ambient.DisplayName = QLatin1String(target.displayName);
-    control->SetAmbient(ambient);
-    control->Create(bag);
+    SiteControl(*control, QLatin1String(target.displayName), &bag);
     if (state) state->enter(*control);
 
     QImage image = std::as_const(*control).DrawingSurface().Image().convertToFormat(QImage::Format_ARGB32);
@@ -29,8 +24,7 @@ QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& 
                 if (!shape.contains(QPoint(x, y))) row[x] = qRgba(0, 0, 0, 0);
         }
     }
-    control->Unload();
-    return image;
+    return image;  // the control unloads as it goes
 }
 
 }  // namespace tirnel::render

@@ -2,6 +2,7 @@
 
 #include "controls/option/ua.h"
 #include "controls/progress/uo.h"
+#include "platform/ControlSite.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -14,7 +15,7 @@ namespace {
 
 template <typename T>
 std::unique_ptr<Control> Make() {
-    return std::make_unique<T>();
+    return std::make_unique<Hosted<T>>();
 }
 
 // Real input at the middle of the control: a move without buttons, or a left press.

@@ -3,7 +3,7 @@
 // look whose bands are easy to tell apart on the surface.
 
 #include "controls/progress/uo.h"
-#include "platform/AmbientProperties.h"
+#include "platform/ControlSite.h"
 #include "platform/PropertyBag.h"
 
 #include <memory>
@@ -18,14 +18,7 @@ constexpr Color kTrackGreen = RGB(0, 255, 0);
 inline std::unique_ptr<uo> MakeBar(int width, int height, const PropertyBag* bag = nullptr) {
     auto bar = std::make_unique<uo>();
     bar->resize(width, height);
-    AmbientProperties ambient;
-    ambient.DisplayName = QStringLiteral("uo1");
-    bar->SetAmbient(ambient);
-    if (bag) {
-        bar->Create(*bag);
-    } else {
-        bar->Create();
-    }
+    SiteControl(*bar, QStringLiteral("uo1"), bag);
     return bar;
 }
 

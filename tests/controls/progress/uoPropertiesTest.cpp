@@ -184,10 +184,7 @@ TEST(uoLifecycleTest, EmptyBagLoadsTheReadDefaults) {
     QStringList names;
     QObject::connect(&bar, &Control::PropertyAnnounced, &bar, [&](const QString& n) { names << n; });
     bar.resize(200, 20);
-    AmbientProperties ambient;
-    ambient.DisplayName = "uo7";
-    bar.SetAmbient(ambient);
-    bar.Create(bag);
+    SiteControl(bar, "uo7", &bag);
     EXPECT_EQ(names, (QStringList{"Max", "Min", "Value", "RoundedValue", "Enabled", "Theme", "TextStyle",
                                   "Orientations", "Text", "TextEffectColor", "TextEffect", "TextAlignment",
                                   "TextFont", "TextForeColor", "PBSCustomeColor2", "PBSCustomeColor1"}));
