@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/LeaveTracking.h"
 #include "platform/PointerService.h"
+#include "tests/platform/FormWithControl.h"
 #include "tests/platform/RecordingControl.h"
 
 #include <gtest/gtest.h>
@@ -289,20 +290,9 @@ TEST(MessageHooksTest, WatchTablesKeepOneEntryPerMessageAndReuseFreedEntries) {
     EXPECT_FALSE(IsHooked(&hooked.window));
 }
 
-// A control of 40 x 20 pixels at (10, 10) on an active form of 120 x 80.
-struct ShownForm {
-    Form form;
-    RecordingControl* control = new RecordingControl(&form);
+// The shown form with its control, and an owner for the hooks.
+struct ShownForm : test::FormWithControl {
     QObject owner;
-
-    ShownForm() {
-        form.resize(120, 80);
-        control->setGeometry(10, 10, 40, 20);
-        control->Create();
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
 
     // Hooks the window for every message, logging "<tag> before|after <uMsg> <wParam> <lParam>"
     // into the control's handler log.
