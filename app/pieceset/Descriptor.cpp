@@ -6,7 +6,6 @@
 #include "platform/io/AnsiCodePage.h"
 #include "platform/io/File.h"
 
-#include <algorithm>
 
 namespace tirnel {
 
@@ -57,13 +56,7 @@ std::optional<DescribedSet> ReadDescribedSet(std::string_view bytes, std::int64_
 std::optional<DescribedSet> ReadDescriptorFile(const std::filesystem::path& path, std::string& bytes,
                                                std::string& failure, std::int64_t chunkSize) {
     std::error_code ec;
-    File file = File::OpenRead(path, ec);
-    const std::int64_t size = ec ? 0 : file.Size(ec);
-    if (!ec) {
-        // One byte more than any descriptor may have tells a too-long one from one of the limit.
-        bytes.assign(static_cast<std::size_t>(std::min(size, kMaxDescriptorBytes + 1)), '\0');
-        bytes.resize(file.ReadAt(bytes.data(), bytes.size(), 0, ec));
-    }
+    ReadFileUpTo(path, kMaxDescriptorBytes + 1, bytes, ec);
     if (ec) {
         failure = "无法读取描述文件:" + FailureReason(ec) + "。";
         return std::nullopt;

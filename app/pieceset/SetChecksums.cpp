@@ -47,13 +47,12 @@ ChecksumsFound LoadSetChecksums(const fs::path& descriptorPath, std::string_view
         return ChecksumsFound::Bad;
     };
 
-    File file = File::OpenRead(path, ec);
-    const std::int64_t size = ec ? 0 : file.Size(ec);
+    std::string text;
+    ReadFileUpTo(path, kMaxChecksumBytes + 1, text, ec);
     if (ec) return bad(what + "无法读取:" + FailureReason(ec) + "," + ending);
-    if (size > kMaxChecksumBytes) return bad(what + "太大,不是这组分割文件的校验文件," + ending);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    text.resize(file.ReadAt(text.data(), text.size(), 0, ec));
-    if (ec) return bad(what + "无法读取:" + FailureReason(ec) + "," + ending);
+    if (static_cast<std::int64_t>(text.size()) > kMaxChecksumBytes) {
+        return bad(what + "太大,不是这组分割文件的校验文件," + ending);
+    }
 
     ChecksumParse parse = ParseChecksumFile(text);
     if (parse.badLine != 0) return bad(what + "第" + std::to_string(parse.badLine) + "行格式不对," + ending);

@@ -1,5 +1,7 @@
 #include "platform/io/File.h"
 
+#include <algorithm>
+
 #include <string>
 #include <utility>
 
@@ -295,6 +297,15 @@ std::size_t MaxFileNameBytes(const std::filesystem::path&) { return 255; }
 #endif
 
 namespace tirnel {
+
+void ReadFileUpTo(const std::filesystem::path& path, std::int64_t limit, std::string& bytes, std::error_code& ec) {
+    File file = File::OpenRead(path, ec);
+    const std::int64_t size = ec ? 0 : file.Size(ec);
+    bytes.clear();
+    if (ec) return;
+    bytes.resize(static_cast<std::size_t>(std::min(size, limit)));
+    bytes.resize(file.ReadAt(bytes.data(), bytes.size(), 0, ec));
+}
 
 File::File(File&& other) noexcept : mImpl(std::exchange(other.mImpl, nullptr)) {}
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <system_error>
 
 namespace tirnel {
@@ -55,6 +56,10 @@ private:
     friend void SyncFolder(const std::filesystem::path& folder, std::error_code& ec);
     Impl* mImpl = nullptr;
 };
+
+// Reads a file into `bytes`, but never more than `limit` bytes of it (a caller that passes
+// its own maximum + 1 tells a file over the maximum from one at it).
+void ReadFileUpTo(const std::filesystem::path& path, std::int64_t limit, std::string& bytes, std::error_code& ec);
 
 // The longest file name (in bytes) the folder's file system takes.
 std::size_t MaxFileNameBytes(const std::filesystem::path& folder);
