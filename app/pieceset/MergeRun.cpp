@@ -30,6 +30,7 @@ private:
     // Compares the digests finished so far with the checksum file's; false (with the notice
     // in `failure`) at the first piece that differs or could not be read back.
     bool CheckHashes(std::string& failure);
+    std::string WrongLength() const { return "合并出的文件" + mName + "长度不对。"; }
     bool CheckPieces(std::string& failure);
     bool OutputReplacesInput(const fs::path& descriptor) const;
     // True when the piece's file still holds exactly the bytes the copy read from it.
@@ -112,7 +113,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     if (!CheckHashes(failure)) return Fail(failure);
     // Never call it done unless the file has exactly the length its descriptor implies.
     if (out.Size(ec) != length || ec) {
-        return Fail(ec ? Problem("写入", mName, ec) : "合并出的文件" + mName + "长度不对。");
+        return Fail(ec ? Problem("写入", mName, ec) : WrongLength());
     }
     CommitFailure commitFailure;
     if (!CommitOutputs(*this, mFolder, mToken, true, commitFailure)) return FailCommit(commitFailure);
@@ -123,7 +124,7 @@ bool MergeJob::CheckHashes(std::string& failure) {
     for (const RangeHasher::HashResult& result : TakeHashes()) {
         const std::string name = PieceName(result.index + 1);
         if (result.ec || result.shortRead) {
-            failure = result.ec ? Problem("读取", mName, result.ec) : "合并出的文件" + mName + "长度不对。";
+            failure = result.ec ? Problem("读取", mName, result.ec) : WrongLength();
             return false;
         }
         if (result.digest != mExpected[static_cast<std::size_t>(result.index)]) {
@@ -135,8 +136,6 @@ bool MergeJob::CheckHashes(std::string& failure) {
 }
 
 bool MergeJob::CheckPieces(std::string& failure) {
-    // Every piece but the last is exactly one piece size long; the last holds the chunks
-    // the count leaves for it.
     for (std::int64_t number = 1; number <= mShape.pieceCount; ++number) {
         const std::string name = PieceName(number);
         std::error_code ec;
@@ -146,15 +145,12 @@ bool MergeJob::CheckPieces(std::string& failure) {
             return false;
         }
         const std::uintmax_t rawSize = fs::file_size(path, ec);
-        const bool last = number == mShape.pieceCount;
         const std::int64_t size = static_cast<std::int64_t>(rawSize);
-        const bool fits = !ec && rawSize <= static_cast<std::uintmax_t>(mShape.pieceSize) &&
-                          (last ? mShape.FitsLastPiece(size) : size == mShape.pieceSize);
-        if (!fits) {
+        if (ec || rawSize > static_cast<std::uintmax_t>(mShape.pieceSize) || !mShape.FitsPiece(number, size)) {
             failure = "分割文件" + name + "的大小不对,无法合并!";
             return false;
         }
-        if (last) mLastPieceSize = size;
+        if (number == mShape.pieceCount) mLastPieceSize = size;
     }
     return true;
 }

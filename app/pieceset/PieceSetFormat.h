@@ -54,6 +54,11 @@ struct SetShape {
     std::int64_t lastPieceMax = 0;
 
     bool FitsLastPiece(std::int64_t size) const { return size >= lastPieceMin && size <= lastPieceMax; }
+    // Piece `number` (1-based) may hold `size` bytes: every piece but the last exactly one
+    // piece size, the last what the count leaves for it.
+    bool FitsPiece(std::int64_t number, std::int64_t size) const {
+        return number == pieceCount ? FitsLastPiece(size) : size == pieceSize;
+    }
     // The whole file's length when the last piece holds `lastPieceSize` bytes (one that fits).
     std::int64_t Length(std::int64_t lastPieceSize) const { return (pieceCount - 1) * pieceSize + lastPieceSize; }
 };

@@ -16,10 +16,13 @@ constexpr std::string_view kStagedSuffix = ".part";
 constexpr std::string_view kAsideSuffix = ".old";
 constexpr std::size_t kTokenLength = 12;
 
-// What a file of that name is moved aside to while a commit replaces it.
-std::string AsideName(std::string_view token, std::string_view slot) {
-    return std::string(kPrefix) + std::string(token) + "-" + std::string(slot) + std::string(kAsideSuffix);
+// ".tirnel-<token>-<slot><suffix>": the staged file (".part") or what the commit keeps of
+// the file it replaces (".old").
+std::string HiddenName(std::string_view token, std::string_view slot, std::string_view suffix) {
+    return std::string(kPrefix) + std::string(token) + "-" + std::string(slot) + std::string(suffix);
 }
+
+std::string AsideName(std::string_view token, std::string_view slot) { return HiddenName(token, slot, kAsideSuffix); }
 
 bool IsAsideName(std::string_view name) { return IsStagingName(name) && name.ends_with(kAsideSuffix); }
 
@@ -34,7 +37,7 @@ std::string NewStagingToken() {
 }
 
 std::string StagingName(std::string_view token, std::string_view slot) {
-    return std::string(kPrefix) + std::string(token) + "-" + std::string(slot) + std::string(kStagedSuffix);
+    return HiddenName(token, slot, kStagedSuffix);
 }
 
 fs::path StagingPath(const fs::path& folder, std::string_view token, std::string_view slot) {

@@ -68,8 +68,7 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
             Report(Problem("无法读取", name, ec));
             continue;
         }
-        const bool last = number == set->shape.pieceCount;
-        if (last ? !set->shape.FitsLastPiece(size) : size != set->shape.pieceSize) {
+        if (!set->shape.FitsPiece(number, size)) {
             Report("分割文件" + name + "的大小不对!");
             continue;
         }
