@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
+#include "platform/MouseCapture.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -94,6 +95,7 @@ void Control::Unload() {
     mUnloaded = true;
     UserControl_Terminate();
     UnsubclassAll(this);
+    ReleaseCaptureOf(this);
 }
 
 void Control::DefaultCapable(bool vNewValue) {
@@ -270,9 +272,11 @@ void Control::mouseReleaseEvent(QMouseEvent* event) {
 
 void Control::keyPressEvent(QKeyEvent* event) {
     const int shift = ShiftCode(event->modifiers());
+    mKeyRepeating = event->isAutoRepeat();
     UserControl_KeyDown(VirtualKeyCode(event->key()), shift);
     const int keyAscii = KeyAsciiOf(*event);
     if (keyAscii != 0) UserControl_KeyPress(keyAscii);
+    mKeyRepeating = false;
 }
 
 void Control::keyReleaseEvent(QKeyEvent* event) {
@@ -295,6 +299,8 @@ void Control::focusInEvent(QFocusEvent* event) {
 
 void Control::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    // A control that took the pointer never keeps it past its focus.
+    ReleaseCaptureOf(this);
     // Switching to another window or opening a menu keeps the focus where it is.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
     if (mGotFocus) {

@@ -38,6 +38,7 @@ public:
     void Save(PropertyBag& bag);
     void Unload();
     bool IsCreated() const { return mCreated; }
+    bool IsUnloaded() const { return mUnloaded; }
 
     // The container's ambient properties. Setting them after creation runs
     // UserControl_AmbientChanged once for each property that changed.
@@ -132,6 +133,9 @@ protected:
     virtual void UserControl_GotFocus() {}
     virtual void UserControl_LostFocus() {}
 
+    // While a key handler runs: whether the key press is one a held key repeats.
+    bool KeyRepeating() const { return mKeyRepeating; }
+
     // Runs pointer moves and leaves through the window's message hooks (MessageHooks.h).
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -170,6 +174,7 @@ private:
 
     Qt::MouseButton mPressedButton = Qt::NoButton;  // the press a release would make a click of
     bool mInDoubleClick = false;
+    bool mKeyRepeating = false;
     bool mGotFocus = false;
     bool mFocusInside = false;
     QMetaObject::Connection mFocusWatch;

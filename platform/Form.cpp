@@ -2,6 +2,7 @@
 
 #include "platform/LineWalk.h"
 #include "platform/MessageHooks.h"
+#include "platform/MouseCapture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -130,14 +131,16 @@ bool Form::RouteDefaultKey(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (!enter && key != Qt::Key_Escape) return false;
     const Control* focused = FocusedControl();
     if (focused && focused->DefaultCapable()) return false;
     Control* button = enter ? mDefaultButton.data() : mCancelButton.data();
     if (!button) return false;
-    button->AccessKeyPress(enter ? 13 : 27);
+    // A held key presses the button once.
+    if (!keyEvent->isAutoRepeat()) button->AccessKeyPress(enter ? 13 : 27);
     return true;
 }
 
@@ -148,6 +151,9 @@ void Form::UnloadControls() {
 void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool Form::event(QEvent* event) {
+    // A control of a window that goes inactive lets the pointer go.
+    if (event->type() == QEvent::WindowDeactivate)
+        for (Control* control : Controls()) ReleaseCaptureOf(control);
     return RouteEvent(this, event, true, [this, event] { return QWidget::event(event); });
 }
 

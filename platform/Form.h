@@ -8,7 +8,8 @@
 // DisplayAsDefault is True for one control at most: the focused control when it can be a
 // default button, otherwise the default button. Enter and Escape pressed anywhere in the
 // window, unless the focused control can be a default button, reach the default and the
-// cancel button as their access-key presses 13 and 27 instead of the focused widget.
+// cancel button as their access-key presses 13 and 27 instead of the focused widget; a held
+// key presses once. When the window goes inactive its controls let go of the pointer.
 
 #include "platform/AmbientProperties.h"
 #include "platform/Colors.h"

@@ -1,0 +1,44 @@
+#include "controls/button/ButtonStyleTraits.h"
+
+#include "controls/button/ButtonEnums.h"
+
+#include <array>
+
+namespace tirnel {
+
+namespace {
+
+constexpr Color kFace = SystemColor(kColorButtonFace);
+
+// Renderers join the table as their styles are drawn.
+const std::array<ButtonStyleTraits, kButtonStyleCount> kTraits = {{
+    /* StyleStandard     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0},
+    /* StyleThinEdge     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0},
+    /* StyleRoundBlue    */ {0xE7EBEC, 0.0f, SystemColor(kColorButtonText), false, 3},
+    /* StyleSilver       */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 4},
+    /* StyleSkyGlass     */ {0xD4D4D4, 0.06f, SystemColor(kColorButtonText), false, 3},
+    /* StyleOutline      */ {0xAA6D00, 0.0f, 0xFFFFFF, true, 0},
+    /* StyleShaded       */ {0xE1D6D5, 0.0f, SystemColor(kColorButtonText), true, 3},
+    /* StyleAmber        */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 0},
+    /* StylePaleBlue     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 3},
+    /* StyleHotTrack     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0},
+    /* StyleShadedRound  */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 4},
+    /* StyleHoverEdge    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0},
+    /* StyleFlatHover    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0},
+    /* StyleOrangeHover  */ {0xFCE1CA, 0.0f, SystemColor(kColorButtonText), false, 0},
+    /* StyleCapsule      */ {0xD0D0D0, 0.0f, SystemColor(kColorButtonText), false, 18},
+    /* StyleGreyGradient */ {0xE6CAA7, 0.0f, SystemColor(kColorButtonText), true, 0},
+}};
+
+// A style value that names no style keeps the back colour, brings button text, shows no
+// focus rectangle, a plain rectangle and no face.
+constexpr ButtonStyleTraits kNoStyle{};
+
+}  // namespace
+
+const ButtonStyleTraits& StyleTraits(std::int32_t ButtonStyle) {
+    if (ButtonStyle < 0 || ButtonStyle >= kButtonStyleCount) return kNoStyle;
+    return kTraits[static_cast<std::size_t>(ButtonStyle)];
+}
+
+}  // namespace tirnel

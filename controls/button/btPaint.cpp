@@ -1,0 +1,57 @@
+// Repainting the button: the face by the style's renderer, then picture and caption; and the
+// access key taken from the caption.
+
+#include "controls/button/bt.h"
+
+#include "controls/button/ButtonStyleTraits.h"
+#include "platform/Nearest.h"
+
+namespace tirnel {
+
+void bt::PaintButton() {
+    Surface& surface = DrawingSurface();
+    surface.Clear();
+    mHeight = Nearest(ScaleHeight());
+    mWidth = Nearest(ScaleWidth());
+    mButtonRect = Rect{0, 0, mWidth, mHeight};
+    // A checked check button is drawn down; the standard, silver and hot-track looks show
+    // the check themselves.
+    if (IsTrue(mCheckBoxMode) && IsTrue(mValue) && mButtonStyle != StyleStandard && mButtonStyle != StyleSilver &&
+        mButtonStyle != StyleHotTrack)
+        mState = StateDown;
+    if (ButtonRenderer renderer = StyleTraits(mButtonStyle).renderer) renderer(*this, mState);
+    DrawPictureAndCaption();
+}
+
+// For now the caption alone, centred in the button in its colour ("&" marks the access key).
+void bt::DrawPictureAndCaption() {
+    Surface& surface = DrawingSurface();
+    const int tw = surface.TextWidth(mCaption);
+    const int th = surface.TextHeight(mCaption);
+    const int textX = (mWidth - tw) / 2;
+    const int textY = (mHeight - th) / 2;
+    const Rect caption{textX, textY, textX + tw, textY + th};
+    mCaptionFocusRect = Rect{caption.left - 2, caption.top - 1, caption.right + 2, caption.bottom + 1};
+    surface.SetForeColor(TranslateColor(IsTrue(mEnabled) ? mForeColor : SystemColor(kColorGrayText)));
+    surface.DrawText(mCaption, caption, kDtSingleLine);
+}
+
+// The first "&" marks the access key, the next character; "&&" stands for one "&" and only
+// the first marker after one such pair is looked at.
+void bt::UpdateAccessKey() {
+    AccessKeys(QString());
+    const qsizetype length = mCaption.size();
+    if (length <= 1) return;
+    const qsizetype a = mCaption.indexOf(u'&');
+    if (a < 0 || a == length - 1) return;
+    if (mCaption.at(a + 1) != u'&') {
+        AccessKeys(mCaption.at(a + 1).toLower());
+        return;
+    }
+    const qsizetype c = mCaption.indexOf(u'&', a + 2);
+    if (c < 0 || c == length - 1) return;
+    if (mCaption.at(c + 1) == u'&') return;
+    AccessKeys(mCaption.at(c + 1).toLower());
+}
+
+}  // namespace tirnel
