@@ -87,8 +87,8 @@ public:
     // picture. Announces.
     PictureRef MouseIcon() const { return Control::MouseIcon(); }
     void MouseIcon(PictureRef New_MouseIcon);
-    // The cursor kind (Control::MousePointer). A value that does not fit in 16 bits leaves
-    // it unchanged. Announces.
+    // The cursor kind (Control::MousePointer). Announces; a value that does not fit in 16
+    // bits leaves the kind unchanged and announces nothing.
     std::int32_t MousePointer() const { return Control::MousePointer(); }
     void MousePointer(std::int32_t New_MousePointer);
     // No picture runs the size-change handler and announces nothing; a picture repaints

@@ -1,4 +1,4 @@
-#include "controls/button/ShiftColor.h"
+#include "controls/button/ButtonColours.h"
 
 #include "platform/ColorChannels.h"
 #include "platform/Nearest.h"
@@ -9,6 +9,12 @@ namespace tirnel {
 Color ShiftColor(Color colour, float amount) {
     const double step = static_cast<double>(amount) * 255.0;
     return RGB(Nearest(GetRed(colour) + step), Nearest(GetGreen(colour) + step), Nearest(GetBlue(colour) + step));
+}
+
+Color MixColors(Color Colour1, Color Colour2) {
+    const auto mix = [](int a, int b) { return Nearest((a + b) / 2.0); };
+    return RGB(mix(GetRed(Colour1), GetRed(Colour2)), mix(GetGreen(Colour1), GetGreen(Colour2)),
+               mix(GetBlue(Colour1), GetBlue(Colour2)));
 }
 
 }  // namespace tirnel
