@@ -56,8 +56,17 @@ void Surface::Resize(int width, int height) {
     mImage = std::move(image);
 }
 
+Color Surface::SetPenColor(Color color) {
+    return std::exchange(mPenColor, color);
+}
+
+Color Surface::SetTextColor(Color color) {
+    return std::exchange(mTextColor, color);
+}
+
 Color Surface::SetForeColor(Color color) {
-    return std::exchange(mForeColor, color);
+    mPenColor = color;
+    return std::exchange(mTextColor, color);
 }
 
 Color Surface::SetBackColor(Color color) {
@@ -110,7 +119,7 @@ void Surface::FillRgn(const Region& region, Color color) {
 
 void Surface::LineTo(int x, int y) {
     const QPoint start = std::exchange(mPosition, QPoint(x, y));
-    const Color pen = mForeColor;
+    const Color pen = mPenColor;
     WalkLine(start, mPosition, QSize(Width(), Height()), [&](int px, int py) { SetPixel(px, py, pen); });
 }
 
@@ -119,7 +128,7 @@ void Surface::RoundRect(int left, int top, int right, int bottom, int w, int h) 
     if (top > bottom) std::swap(top, bottom);
     if (left == right || top == bottom) return;
     if (std::min(right - left, std::abs(w)) <= 2 || std::min(bottom - top, std::abs(h)) <= 2) {
-        FrameRect({left, top, right, bottom}, mForeColor);
+        FrameRect({left, top, right, bottom}, mPenColor);
         return;
     }
     // The pen runs along the inside of the region of the same corners: every pixel of the
@@ -129,7 +138,7 @@ void Surface::RoundRect(int left, int top, int right, int bottom, int w, int h) 
         for (int x = span.left; x < span.right; ++x) {
             const bool edge = x == span.left || x == span.right - 1 || !inside.Contains(x, span.y - 1) ||
                               !inside.Contains(x, span.y + 1);
-            if (edge) SetPixel(x, span.y, mForeColor);
+            if (edge) SetPixel(x, span.y, mPenColor);
         }
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // A control's drawing surface: a 32-bit pixel image with the state of a device context
-// (current position, foreground/text colour, background colour and mode, font), and the
+// (current position, pen colour, text colour, background colour and mode, font), and the
 // drawing calls the controls are written against, each reproducing the platform's pixels.
 // Everything is clipped to the image; nothing here fails outward.
 
@@ -63,6 +63,8 @@ struct GradientRect {
 constexpr unsigned kGradientFillRectH = 0;
 constexpr unsigned kGradientFillRectV = 1;
 
+class PictureObject;
+
 class Surface {
 public:
     Surface(int width = 0, int height = 0);
@@ -74,10 +76,15 @@ public:
     const QImage& Image() const { return mImage; }
     QImage& Image() { return mImage; }
 
-    // Device-context state. The foreground colour is both the pen of lines and outlines and
-    // the colour of text. Setters return the previous value.
+    // Device-context state; setters return the previous value. The pen colour draws lines and
+    // outlines, the text colour text and its underlines. The foreground colour is both at once:
+    // SetForeColor sets the two and returns the previous text colour, ForeColor is the text colour.
+    Color SetPenColor(Color color);
+    Color PenColor() const { return mPenColor; }
+    Color SetTextColor(Color color);
+    Color TextColor() const { return mTextColor; }
     Color SetForeColor(Color color);
-    Color ForeColor() const { return mForeColor; }
+    Color ForeColor() const { return mTextColor; }
     Color SetBackColor(Color color);
     Color BackColor() const { return mBackColor; }
     BkMode SetBkMode(BkMode mode);
@@ -98,11 +105,11 @@ public:
     void FillRect(const Rect& rect, Color color);
     void FrameRect(const Rect& rect, Color color);
     void FillRgn(const Region& region, Color color);
-    // A 1-pixel line in the foreground colour from the current position, end point excluded;
+    // A 1-pixel line in the pen colour from the current position, end point excluded;
     // the end point becomes the current position.
     void LineTo(int x, int y);
     // The outline of a rectangle with corners rounded by a w x h ellipse, 1-pixel pen in the
-    // foreground colour, inside not filled.
+    // pen colour, inside not filled.
     void RoundRect(int left, int top, int right, int bottom, int w, int h);
     // Rectangle modes only; false (nothing drawn) for other modes or vertex indices out of range.
     bool GradientFill(std::span<const TriVertex> vertices, std::span<const GradientRect> rects, unsigned mode);
@@ -128,12 +135,18 @@ public:
     // `transparent` (compared as a plain colour value, without translation).
     bool TransparentBlt(int xDest, int yDest, int destWidth, int destHeight, const QImage& source, int xSrc,
                         int ySrc, int srcWidth, int srcHeight, Color transparent);
+    // Draws an icon the normal way, its colour and mask images stretched (nearest neighbour) to
+    // width x height at (x, y): D = (D AND M) XOR C, M white where the mask marks the pixel
+    // transparent. An icon without a mask image whose image has an alpha channel is blended
+    // over the surface with its alpha instead; a bitmap is drawn opaque. False, drawing
+    // nothing, for an empty picture or a width or height <= 0.
+    bool DrawIconEx(int x, int y, const PictureObject& icon, int width, int height);
 
     // Text in the surface's font. Width of the widest line, height of all lines (line height
     // times the number of lines); a string is split into lines at "\n" and "\r\n".
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
-    // Prints at the current position (top-left of the text there) in the foreground colour;
+    // Prints at the current position (top-left of the text there) in the text colour;
     // afterwards the position is at the start of the next line (x = 0).
     void Print(const QString& text);
     // One line with "&" prefixes (unless kDtNoPrefix), placed in `rect` by the format and clipped
@@ -142,6 +155,9 @@ public:
 
 private:
     Rect Bounds() const { return {0, 0, Width(), Height()}; }
+    // The source index (0 .. source - 1) a nearest-neighbour stretch shows at destination
+    // index d (0 .. dest - 1).
+    static int StretchSource(int d, int source, int dest);
     // Draws one line with its top-left at (x, y), clipped to `clip`, underlining the characters
     // at the given positions.
     void DrawTextLine(const QString& line, int x, int y, const Rect& clip, std::span<const int> underlined);
@@ -150,7 +166,8 @@ private:
 
     QImage mImage;
     QPoint mPosition;
-    Color mForeColor = 0;
+    Color mPenColor = 0;
+    Color mTextColor = 0;
     Color mBackColor = RGB(255, 255, 255);
     BkMode mBkMode = BkMode::Transparent;
     QFont mFont;

@@ -35,7 +35,7 @@ RasterOp FindRasterOp(std::uint32_t code) {
 }
 
 // The source index (0 .. source - 1) shown at destination index d (0 .. dest - 1).
-int StretchSource(int d, int source, int dest) {
+int NearestSource(int d, int source, int dest) {
     const std::int64_t d64 = d;
     if (dest > source) return static_cast<int>(((2 * d64 + 1) * source - 1) / (2 * static_cast<std::int64_t>(dest)));
     return static_cast<int>((2 * d64 * source + dest) / (2 * static_cast<std::int64_t>(dest)));
@@ -81,11 +81,11 @@ template <typename Fetch, typename Combine>
 void StretchOnto(QImage& image, const Rect& dest, int srcWidth, int srcHeight, Fetch fetch, Combine combine) {
     const Rect area = dest.Intersected({0, 0, image.width(), image.height()});
     for (int y = area.top; y < area.bottom; ++y) {
-        const int sy = StretchSource(y - dest.top, srcHeight, dest.Height());
+        const int sy = NearestSource(y - dest.top, srcHeight, dest.Height());
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = area.left; x < area.right; ++x) {
             QRgb source = 0;
-            if (fetch(StretchSource(x - dest.left, srcWidth, dest.Width()), sy, source))
+            if (fetch(NearestSource(x - dest.left, srcWidth, dest.Width()), sy, source))
                 row[x] = combine(row[x], source);
         }
     }
@@ -109,6 +109,8 @@ auto ImageFetch(const QImage& image, int xSrc, int ySrc) {
 }
 
 }  // namespace
+
+int Surface::StretchSource(int d, int source, int dest) { return NearestSource(d, source, dest); }
 
 int Surface::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int xSrc, int ySrc, int startScan,
                                int scanLines, std::span<const std::uint8_t> bits, const BitmapInfoHeader& header,

@@ -85,7 +85,7 @@ void Surface::DrawTextLine(const QString& line, int x, int y, const Rect& clip, 
         QPainter painter(&mImage);
         painter.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
         painter.setFont(mFont);
-        painter.setPen(QColor::fromRgb(ToQRgb(mForeColor)));
+        painter.setPen(QColor::fromRgb(ToQRgb(mTextColor)));
         painter.drawText(QPoint(x, y + metrics.ascent()), line);
     }
 
@@ -93,7 +93,7 @@ void Surface::DrawTextLine(const QString& line, int x, int y, const Rect& clip, 
     for (const int position : underlined) {
         const int left = x + metrics.horizontalAdvance(line.left(position));
         const int right = left + metrics.horizontalAdvance(line.mid(position, 1));
-        FillRect(Rect{left, underlineRow, right, underlineRow + 1}.Intersected(clip), mForeColor);
+        FillRect(Rect{left, underlineRow, right, underlineRow + 1}.Intersected(clip), mTextColor);
     }
 }
 

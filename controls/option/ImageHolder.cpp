@@ -4,27 +4,23 @@
 
 namespace tirnel {
 
-namespace {
-
-// Whether an icon pixel is drawn: its mask pixel is black, or, for an icon without a mask,
-// its alpha is at least half.
-bool Opaque(const PictureObject& picture, int x, int y) {
-    if (picture.Type() != PictureObject::kIcon) return true;
-    const QImage& mask = picture.Mask();
-    if (mask.isNull()) return qAlpha(picture.Image().pixel(x, y)) >= 128;
-    return x < mask.width() && y < mask.height() && (mask.pixel(x, y) & 0x00FFFFFFu) == 0;
-}
-
-}  // namespace
-
 void ImageHolder::Paint(Surface& surface) const {
     if (!Visible || IsEmptyPicture(Picture)) return;
     const QImage& image = Picture->Image();
     const int width = std::min(image.width(), Bounds.Width());
     const int height = std::min(image.height(), Bounds.Height());
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (Opaque(*Picture, x, y)) surface.SetPixel(Bounds.left + x, Bounds.top + y, FromQRgb(image.pixel(x, y)));
+    if (width <= 0 || height <= 0) return;
+    if (width == image.width() && height == image.height()) {
+        surface.DrawIconEx(Bounds.left, Bounds.top, *Picture, width, height);
+        return;
+    }
+    // A rectangle smaller than the picture shows its top-left part unscaled.
+    const QImage& mask = Picture->Mask();
+    // Keep the mask no larger than it was: where it ends the picture stays transparent.
+    const QImage maskPart =
+        mask.isNull() ? QImage() : mask.copy(0, 0, std::min(width, mask.width()), std::min(height, mask.height()));
+    const PictureObject part(Picture->Type(), image.copy(0, 0, width, height), maskPart);
+    surface.DrawIconEx(Bounds.left, Bounds.top, part, width, height);
 }
 
 }  // namespace tirnel

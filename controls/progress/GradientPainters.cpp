@@ -2,12 +2,12 @@
 
 #include "controls/progress/ColorRamp.h"
 #include "platform/BitmapInfo.h"
+#include "platform/DibBuffer.h"
 #include "platform/Rect.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <vector>
 
 namespace tirnel {
 
@@ -57,23 +57,17 @@ GradientStatus DrawGradientFourColour(Surface& ObjectHDC, const std::int32_t& Le
 
     if (endColumn > firstColumn) {
         const auto columns = static_cast<std::int32_t>(endColumn - firstColumn);
-        BitmapInfoHeader header;
-        header.width = columns;
-        header.height = 1;
-        std::vector<std::uint8_t> row(static_cast<std::size_t>(DibRowStride(columns, 24)), 0);
+        DibBuffer row(columns, 1, 24);
         for (std::int64_t y = firstRow; y < endRow; ++y) {
             const ColorTriple left = RampEntry(topLeft, leftSide, y);
             const ColorTriple right = RampEntry(topRight, rightSide, y);
             const RampSteps across = RampStepsOf(left, right, Width);
             for (std::int64_t x = firstColumn; x < endColumn; ++x) {
                 const ColorTriple pixel = RampEntry(left, across, x);
-                const auto offset = static_cast<std::size_t>(x - firstColumn) * 3;
-                row[offset] = pixel.Blue;
-                row[offset + 1] = pixel.Green;
-                row[offset + 2] = pixel.Red;
+                row.SetPixel(static_cast<int>(x - firstColumn), 0, RGB(pixel.Red, pixel.Green, pixel.Blue));
             }
             ObjectHDC.SetDIBitsToDevice(static_cast<int>(Left + firstColumn), static_cast<int>(Top + y), columns, 1, 0,
-                                        0, 0, 1, row, header, kDibRgbColors);
+                                        0, 0, 1, row.Bits(), row.Header(), kDibRgbColors);
         }
     }
     if (static_cast<std::int64_t>(Top) + Height - 1 > kInt32Max) return GradientStatus::Overflow;

@@ -168,5 +168,46 @@ TEST(SurfaceTest, RoundRectWithSmallCornersIsARectangleOutline) {
     EXPECT_EQ(PixelRows(empty, kInkLegend), (Rows{"....", "....", "....", "...."}));
 }
 
+TEST(SurfaceTest, PenAndTextColoursAreSeparateStates) {
+    constexpr Color kPen = RGB(200, 0, 0);
+    constexpr Color kText = RGB(0, 0, 200);
+    constexpr Color kBoth = RGB(0, 150, 0);
+    Surface surface = BlankSurface(40, 30);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    surface.SetFont(font);
+
+    // Each setter returns the value it replaces and touches nothing else.
+    EXPECT_EQ(surface.SetPenColor(kPen), kInk);
+    EXPECT_EQ(surface.TextColor(), kInk);
+    EXPECT_EQ(surface.SetTextColor(kText), kInk);
+    EXPECT_EQ(surface.PenColor(), kPen);
+    EXPECT_EQ(surface.ForeColor(), kText);
+
+    auto count = [&](Color colour, int top, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < surface.Width(); ++x) n += surface.GetPixel(x, y) == colour;
+        return n;
+    };
+    // Lines and round rectangles in the pen colour, text and its underline in the text colour.
+    surface.MoveToEx(0, 0);
+    surface.LineTo(10, 0);
+    surface.RoundRect(0, 1, 10, 5, 4, 4);
+    surface.DrawText(QStringLiteral("&WW"), {0, 6, 40, 30}, kDtSingleLine);
+    EXPECT_EQ(count(kPen, 0, 1), 10);
+    EXPECT_GT(count(kPen, 1, 5), 0);
+    EXPECT_EQ(count(kPen, 6, 30), 0);
+    EXPECT_EQ(count(kText, 0, 6), 0);
+    EXPECT_GT(count(kText, 6, 30), 0);  // the underline at least is exactly the text colour
+
+    // The foreground colour sets both and returns the text colour it replaces.
+    EXPECT_EQ(surface.SetForeColor(kBoth), kText);
+    EXPECT_EQ(surface.PenColor(), kBoth);
+    EXPECT_EQ(surface.TextColor(), kBoth);
+    EXPECT_EQ(surface.SetPenColor(kPen), kBoth);
+    EXPECT_EQ(surface.ForeColor(), kBoth);
+}
+
 }  // namespace
 }  // namespace tirnel
