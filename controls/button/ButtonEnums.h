@@ -58,4 +58,12 @@ enum PictureSizes : std::int32_t {
     PicSize32 = 3,
 };
 
+// The directions of PaintGradient.
+enum GradientDirections : std::int32_t {
+    GradientHorizontal = 0,
+    GradientVertical = 1,
+    GradientDiagonalDown = 2,
+    GradientDiagonalUp = 3,
+};
+
 }  // namespace tirnel

@@ -75,6 +75,9 @@ void bt::ApplyButtonShape() {
 void bt::UserControl_Resize() {
     if (Height() < kMinimumTwips) Height(kMinimumTwips);
     if (Width() < kMinimumTwips) Width(kMinimumTwips);
+    // The shape takes the new size, not the one of the last repaint.
+    mHeight = Nearest(ScaleHeight());
+    mWidth = Nearest(ScaleWidth());
     ApplyButtonShape();
     PaintButton();
 }

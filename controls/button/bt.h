@@ -202,9 +202,11 @@ private:
     void PointerLeaving();
     void ContainerActivation(bool activated);
 
-    // Painting (btPaint.cpp).
+    // Painting (btPaint.cpp, btPicture.cpp).
     void DrawPictureAndCaption();
+    bool DrawPictureDisabled(const PictureObject& image, int x, int y, int width, int height);
     void UpdateAccessKey();
+
 
     // Input (btInput.cpp).
     void ShowHandCursor();

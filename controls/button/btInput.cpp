@@ -129,7 +129,7 @@ void bt::UserControl_KeyDown(int KeyCode, int Shift) {
                     PaintButton();
                 }
             }
-            mSpacePressed = true;
+            if (Shift != kAltMask) mSpacePressed = true;
             if (GetCapture() != this) {
                 ReleaseCapture();
                 SetCapture(this);

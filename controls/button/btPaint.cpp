@@ -23,19 +23,6 @@ void bt::PaintButton() {
     DrawPictureAndCaption();
 }
 
-// For now the caption alone, centred in the button in its colour ("&" marks the access key).
-void bt::DrawPictureAndCaption() {
-    Surface& surface = DrawingSurface();
-    const int tw = surface.TextWidth(mCaption);
-    const int th = surface.TextHeight(mCaption);
-    const int textX = (mWidth - tw) / 2;
-    const int textY = (mHeight - th) / 2;
-    const Rect caption{textX, textY, textX + tw, textY + th};
-    mCaptionFocusRect = Rect{caption.left - 2, caption.top - 1, caption.right + 2, caption.bottom + 1};
-    surface.SetForeColor(TranslateColor(IsTrue(mEnabled) ? mForeColor : SystemColor(kColorGrayText)));
-    surface.DrawText(mCaption, caption, kDtSingleLine);
-}
-
 // The first "&" marks the access key, the next character; "&&" stands for one "&" and only
 // the first marker after one such pair is looked at.
 void bt::UpdateAccessKey() {

@@ -4,7 +4,6 @@
 
 #include <QRegion>
 
-#include <utility>
 
 namespace tirnel::render {
 
@@ -14,9 +13,13 @@ QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& 
     SiteControl(*control, QLatin1String(target.displayName), &bag);
     if (state) state->enter(*control);
 
-    QImage image = std::as_const(*control).DrawingSurface().Image().convertToFormat(QImage::Format_ARGB32);
+    return ShapedImage(*control);  // the control unloads as it goes
+}
+
+QImage ShapedImage(const Control& control) {
+    QImage image = control.DrawingSurface().Image().convertToFormat(QImage::Format_ARGB32);
     // A control without a shape shows all of its surface.
-    const QRegion shape = control->mask();
+    const QRegion shape = control.mask();
     if (!shape.isEmpty()) {
         for (int y = 0; y < image.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -24,7 +27,7 @@ QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& 
                 if (!shape.contains(QPoint(x, y))) row[x] = qRgba(0, 0, 0, 0);
         }
     }
-    return image;  // the control unloads as it goes
+    return image;
 }
 
 }  // namespace tirnel::render

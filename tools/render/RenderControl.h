@@ -13,6 +13,10 @@ namespace tirnel::render {
 // the bag take their read defaults) and lets it paint. The image is the control's surface with
 // every pixel outside its window shape fully transparent. A state, when given, is entered
 // after loading.
+// The control's surface as it stands, every pixel outside its window shape fully
+// transparent.
+QImage ShapedImage(const Control& control);
+
 QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag,
                      const RenderState* state = nullptr);
 

@@ -1,9 +1,14 @@
 // tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png
 // Draws a custom control offscreen from the given settings and writes its surface as a PNG.
+// The button takes options of its own (ButtonCommand.h): input steps, ambient values, and
+// lists of the events it raised and of what it saves.
 
 #include "tools/render/PropertyArguments.h"
 #include "tools/render/RenderControl.h"
 #include "tools/render/RenderTargets.h"
+#if TIRNEL_RENDER_BUTTON
+#include "tools/render/ButtonCommand.h"
+#endif
 
 #include <QApplication>
 #include <QSize>
@@ -29,6 +34,9 @@ int Usage(const QString& problem) {
         if (!stateNames.isEmpty())
             states << QStringLiteral("%1: %2").arg(QLatin1String(target.name), stateNames.join(u'|'));
     }
+#if TIRNEL_RENDER_BUTTON
+    names << QStringLiteral("button");
+#endif
     std::fprintf(stderr,
                  "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png\n"
                  "CONTROL: %s\n"
@@ -36,8 +44,29 @@ int Usage(const QString& problem) {
                  "Values: decimal or 0x-hex integers, True/False, or text; keys not given take\n"
                  "their read defaults.\n",
                  qPrintable(names.join(QLatin1String(", "))), qPrintable(states.join(QLatin1String("; "))));
+#if TIRNEL_RENDER_BUTTON
+    std::fputs(tirnel::render::ButtonUsage(), stderr);
+#endif
     return kUsageError;
 }
+
+#if TIRNEL_RENDER_BUTTON
+// Where "button" names the control (not an option's value), or -1.
+qsizetype ButtonControlAt(const QStringList& arguments) {
+    static const QStringList kTakingValues = {"--size", "--set", "--state", "--out",
+                                              "--do",   "--ambient", "--events", "--save"};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (kTakingValues.contains(arguments[i])) {
+            ++i;
+        } else if (arguments[i] == QLatin1String("button")) {
+            return i;
+        } else if (!arguments[i].startsWith(QLatin1String("--"))) {
+            return -1;
+        }
+    }
+    return -1;
+}
+#endif
 
 }  // namespace
 
@@ -46,6 +75,13 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
+#if TIRNEL_RENDER_BUTTON
+    if (const qsizetype at = ButtonControlAt(arguments); at >= 0) {
+        QStringList rest = arguments;
+        rest.removeAt(at);
+        return tirnel::render::RunButtonCommand(rest);
+    }
+#endif
 
     const tirnel::render::RenderTarget* target = nullptr;
     std::optional<QSize> size;

@@ -1,0 +1,107 @@
+// The button's picture and caption, drawn over the face the style painted.
+
+#include "controls/button/bt.h"
+
+#include "controls/button/CaptionLayout.h"
+#include "platform/Nearest.h"
+
+#include <limits>
+
+namespace tirnel {
+
+namespace {
+
+PictureObject::Kind KindOf(const PictureRef& picture) {
+    return IsEmptyPicture(picture) ? PictureObject::kNone : picture->Type();
+}
+
+// The picture's own size in pixels, from its HIMETRIC size.
+PictureDrawSize OwnSize(const PictureRef& picture) {
+    if (IsEmptyPicture(picture)) return {0, 0};
+    const auto pixels = [](int himetric) { return static_cast<std::int64_t>(Nearest(himetric * 96.0 / 2540.0)); };
+    return {pixels(picture->Width()), pixels(picture->Height())};
+}
+
+int ToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+void bt::DrawPictureAndCaption() {
+    Surface& surface = DrawingSurface();
+    mWidth = Nearest(ScaleWidth());
+    mHeight = Nearest(ScaleHeight());
+    const PictureRef& hoverImage = KindOf(mPictureHover) == KindOf(mPicture) ? mPictureHover : mPicture;
+    const PictureDrawSize size = PictureSizeFor(mPictureSize, OwnSize(mPicture), {mPicWidth, mPicHeight});
+
+    CaptionLayoutInput in;
+    in.width = mWidth;
+    in.height = mHeight;
+    in.textWidth = surface.TextWidth(mCaption);
+    in.textHeight = surface.TextHeight(mCaption);
+    in.picWidth = size.width;
+    in.picHeight = size.height;
+    in.hasPicture = !IsEmptyPicture(mPicture);
+    in.hasAccessKey = !AccessKeys().isEmpty();
+    in.pictureAlign = mPictureAlign;
+    in.captionAlign = mCaptionAlign;
+    in.buttonStyle = mButtonStyle;
+    in.state = mState;
+    const CaptionLayout layout = LayOutPictureAndCaption(in);
+    mPicWidth = ToInt(layout.picWidth);
+    mPicHeight = ToInt(layout.picHeight);
+    if (layout.captionFocus) mCaptionFocusRect = ToSurfaceRect(*layout.captionFocus);
+
+    // A picture with no room draws nothing.
+    const PictureObject::Kind kind = KindOf(mPicture);
+    if (mPicWidth > 0 && mPicHeight > 0 && (kind == PictureObject::kIcon || kind == PictureObject::kBitmap)) {
+        const int x = ToInt(layout.picX), y = ToInt(layout.picY);
+        const bool hoverShown = !IsEmptyPicture(mPictureHover);
+        const PictureRef& stateImage = (mState == StateHover || mState == StateDown) && hoverShown ? hoverImage : mPicture;
+        const PictureRef& checkedImage = hoverShown ? hoverImage : mPicture;
+        const bool checked = IsTrue(mCheckBoxMode) && IsTrue(mValue);
+        if (!IsTrue(mEnabled)) {
+            DrawPictureDisabled(*mPicture, x, y, mPicWidth, mPicHeight);
+        } else if (kind == PictureObject::kIcon) {
+            surface.DrawIconEx(x, y, *stateImage, mPicWidth, mPicHeight);
+            if (checked) surface.DrawIconEx(x, y, *checkedImage, mPicWidth, mPicHeight);
+        } else {
+            const QImage& image = (checked ? checkedImage : stateImage)->Image();
+            if (IsTrue(mUseMaskColor)) {
+                surface.TransparentBlt(x, y, mPicWidth, mPicHeight, image, 0, 0, mPicWidth, mPicHeight, mMaskColor);
+            } else {
+                surface.StretchBlt(x, y, mPicWidth, mPicHeight, image, 0, 0, mPicWidth, mPicHeight, kSrcCopy);
+            }
+        }
+    }
+
+    // Read after the renderer ran: a look that sets the fore colour sets the caption's.
+    surface.SetTextColor(TranslateColor(IsTrue(mEnabled) ? mForeColor : SystemColor(kColorGrayText)));
+    surface.DrawText(mCaption, ToSurfaceRect(layout.caption), kDtSingleLine);
+}
+
+// Greys each group of three bytes of the bitmap's stream to their average (the groups run
+// on through the row padding), then draws it where the mask leaves the background: the mask
+// ANDed, the grey ORed. A plain bitmap has no mask and comes out opaque.
+bool bt::DrawPictureDisabled(const PictureObject& image, int x, int y, int width, int height) {
+    Surface& surface = DrawingSurface();
+    const BitmapInfoHeader header = image.Header24();
+    std::vector<std::uint8_t> grey = image.ColourBits24();
+    if (width == -1) width = header.width;
+    if (height == -1) height = header.height;
+    for (std::size_t i = 0; grey.size() >= 4 && i <= grey.size() - 4; i += 3) {
+        const auto average = static_cast<std::uint8_t>((grey[i] + grey[i + 1] + grey[i + 2]) / 3);
+        grey[i] = grey[i + 1] = grey[i + 2] = average;
+    }
+    std::vector<std::uint8_t> mask = image.MaskBits24();
+    mask.resize(grey.size(), 0);
+    const int sourceHeight = header.height < 0 ? -header.height : header.height;
+    surface.StretchDIBits(x, y, width, height, 0, 0, header.width, sourceHeight, mask, header, kDibRgbColors,
+                          kSrcAnd);
+    return surface.StretchDIBits(x, y, width, height, 0, 0, header.width, sourceHeight, grey, header,
+                                 kDibRgbColors, kSrcPaint) != 0;
+}
+
+}  // namespace tirnel
