@@ -89,7 +89,10 @@ void Surface::DrawTextLine(const QString& line, int x, int y, const Rect& clip, 
         painter.drawText(QPoint(x, y + metrics.ascent()), line);
     }
 
-    const int underlineRow = y + metrics.ascent() + kUnderlineBelowBaseline;
+    // The underline stays inside the text's cell: with a font whose descent is one pixel it
+    // takes the cell's last row rather than falling below it (and out of a rectangle the
+    // text's own height).
+    const int underlineRow = std::min(y + metrics.ascent() + kUnderlineBelowBaseline, cell.bottom - 1);
     for (const int position : underlined) {
         const int left = x + metrics.horizontalAdvance(line.left(position));
         const int right = left + metrics.horizontalAdvance(line.mid(position, 1));

@@ -204,7 +204,6 @@ private:
 
     // Painting (btPaint.cpp, btPicture.cpp).
     void DrawPictureAndCaption();
-    bool DrawPictureDisabled(const PictureObject& image, int x, int y, int width, int height);
     void UpdateAccessKey();
 
 

@@ -2,6 +2,7 @@
 
 #include "controls/button/bt.h"
 
+#include "controls/button/ButtonPictures.h"
 #include "controls/button/CaptionLayout.h"
 #include "platform/Nearest.h"
 
@@ -63,7 +64,7 @@ void bt::DrawPictureAndCaption() {
         const PictureRef& checkedImage = hoverShown ? hoverImage : mPicture;
         const bool checked = IsTrue(mCheckBoxMode) && IsTrue(mValue);
         if (!IsTrue(mEnabled)) {
-            DrawPictureDisabled(*mPicture, x, y, mPicWidth, mPicHeight);
+            DrawPictureDisabled(surface, *mPicture, x, y, mPicWidth, mPicHeight);
         } else if (kind == PictureObject::kIcon) {
             surface.DrawIconEx(x, y, *stateImage, mPicWidth, mPicHeight);
             if (checked) surface.DrawIconEx(x, y, *checkedImage, mPicWidth, mPicHeight);
@@ -80,28 +81,6 @@ void bt::DrawPictureAndCaption() {
     // Read after the renderer ran: a look that sets the fore colour sets the caption's.
     surface.SetTextColor(TranslateColor(IsTrue(mEnabled) ? mForeColor : SystemColor(kColorGrayText)));
     surface.DrawText(mCaption, ToSurfaceRect(layout.caption), kDtSingleLine);
-}
-
-// Greys each group of three bytes of the bitmap's stream to their average (the groups run
-// on through the row padding), then draws it where the mask leaves the background: the mask
-// ANDed, the grey ORed. A plain bitmap has no mask and comes out opaque.
-bool bt::DrawPictureDisabled(const PictureObject& image, int x, int y, int width, int height) {
-    Surface& surface = DrawingSurface();
-    const BitmapInfoHeader header = image.Header24();
-    std::vector<std::uint8_t> grey = image.ColourBits24();
-    if (width == -1) width = header.width;
-    if (height == -1) height = header.height;
-    for (std::size_t i = 0; grey.size() >= 4 && i <= grey.size() - 4; i += 3) {
-        const auto average = static_cast<std::uint8_t>((grey[i] + grey[i + 1] + grey[i + 2]) / 3);
-        grey[i] = grey[i + 1] = grey[i + 2] = average;
-    }
-    std::vector<std::uint8_t> mask = image.MaskBits24();
-    mask.resize(grey.size(), 0);
-    const int sourceHeight = header.height < 0 ? -header.height : header.height;
-    surface.StretchDIBits(x, y, width, height, 0, 0, header.width, sourceHeight, mask, header, kDibRgbColors,
-                          kSrcAnd);
-    return surface.StretchDIBits(x, y, width, height, 0, 0, header.width, sourceHeight, grey, header,
-                                 kDibRgbColors, kSrcPaint) != 0;
 }
 
 }  // namespace tirnel

@@ -41,7 +41,8 @@ const std::array<ButtonOption, 8> kOptions = {{
      }},
     {"--set",
      [](ButtonArguments& a, const QString& v) {
-         return AddSetting(a.bag, v) ? QString() : QStringLiteral("--set takes Key=Value");
+         QString problem;
+         return AddSetting(a.bag, v, &problem) ? QString() : problem;
      }},
     {"--ambient",
      [](ButtonArguments& a, const QString& v) {
@@ -91,6 +92,8 @@ const char* ButtonUsage() {
     return "usage: tirnel-render button --size WxH [--set Key=Value]... [--ambient Key=Value]...\n"
            "         [--do STEP]... [--state normal|hover|down|focus] [--events FILE|-] [--save FILE|-]\n"
            "         --out FILE.png\n"
+           "--set values as for the other controls; Picture, PictureHover and MouseIcon take\n"
+           "bitmap:FILE.png or icon:FILE.png[:MASK.png] (mask white where the icon is clear).\n"
            "--ambient: UserMode=True|False, BackColor=COLOUR, DisplayAsDefault=True|False\n"
            "STEP: activate, deactivate, focus, blur, move:X,Y, leave, press:X,Y[:right],\n"
            "      release:X,Y[:right], dblclick:X,Y, key:NAME[:down|:up|:repeat], alt:C, let:Key=Value\n"

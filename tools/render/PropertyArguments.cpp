@@ -1,6 +1,8 @@
 #include "tools/render/PropertyArguments.h"
 
+#include <QImage>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QSize>
 
 #include <limits>
@@ -21,10 +23,43 @@ PropertyValue ParseSettingValue(const QString& text) {
     return PropertyValue::String(text);
 }
 
-bool AddSetting(PropertyBag& bag, const QString& setting) {
+std::optional<PictureSetting> ParsePictureSetting(const QString& text) {
+    const bool bitmap = text.startsWith(QLatin1String("bitmap:"));
+    const bool icon = text.startsWith(QLatin1String("icon:"));
+    if (!bitmap && !icon) return std::nullopt;
+    const QStringList files = text.mid(text.indexOf(u':') + 1).split(u':');
+    if (files.size() > (icon ? 2 : 1) || files.front().isEmpty())
+        return PictureSetting{nullptr, QStringLiteral("%1 takes %2").arg(text.section(u':', 0, 0),
+                                                                          icon ? "icon:FILE[:MASK]" : "bitmap:FILE")};
+    QImage image(files.front());
+    if (image.isNull()) return PictureSetting{nullptr, QStringLiteral("cannot read the picture %1").arg(files.front())};
+    if (bitmap) return PictureSetting{PictureObject::Bitmap(image.convertToFormat(QImage::Format_RGB32)), {}};
+    QImage mask;
+    if (files.size() == 2) {
+        mask = QImage(files.back());
+        if (mask.isNull()) return PictureSetting{nullptr, QStringLiteral("cannot read the mask %1").arg(files.back())};
+        if (mask.size() != image.size())
+            return PictureSetting{nullptr, QStringLiteral("the mask %1 is not the size of its icon").arg(files.back())};
+    }
+    return PictureSetting{PictureObject::Icon(std::move(image), std::move(mask)), {}};
+}
+
+bool AddSetting(PropertyBag& bag, const QString& setting, QString* problem) {
     const qsizetype equals = setting.indexOf(u'=');
-    if (equals <= 0) return false;
-    bag.WriteProperty(setting.left(equals), ParseSettingValue(setting.mid(equals + 1)));
+    if (equals <= 0) {
+        if (problem) *problem = QStringLiteral("--set takes Key=Value");
+        return false;
+    }
+    const QString text = setting.mid(equals + 1);
+    if (const std::optional<PictureSetting> picture = ParsePictureSetting(text)) {
+        if (!picture->picture) {
+            if (problem) *problem = picture->problem;
+            return false;
+        }
+        bag.WriteProperty(setting.left(equals), PropertyValue::Picture(picture->picture));
+        return true;
+    }
+    bag.WriteProperty(setting.left(equals), ParseSettingValue(text));
     return true;
 }
 

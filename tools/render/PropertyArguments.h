@@ -1,6 +1,7 @@
 #pragma once
 // Settings given on the command line as Key=Value, turned into property-bag values:
-// decimal or 0x-hex integers, True/False, or else text.
+// decimal or 0x-hex integers, True/False, pictures read from image files
+// (bitmap:FILE.png, icon:FILE.png or icon:FILE.png:MASK.png), or else text.
 
 #include "platform/PropertyBag.h"
 #include "platform/PropertyValue.h"
@@ -15,8 +16,17 @@ namespace tirnel::render {
 // case booleans, anything else the text as it stands.
 PropertyValue ParseSettingValue(const QString& text);
 
-// Stores "Key=Value" in the bag; false when there is no "=" or no key.
-bool AddSetting(PropertyBag& bag, const QString& setting);
+// A picture named as bitmap:FILE or icon:FILE[:MASK]: nothing when the text names no
+// picture; a picture, or a problem when a file cannot be read.
+struct PictureSetting {
+    PictureRef picture;
+    QString problem;
+};
+std::optional<PictureSetting> ParsePictureSetting(const QString& text);
+
+// Stores "Key=Value" in the bag; false, and why in `problem`, when there is no "=", no key or
+// an unreadable picture.
+bool AddSetting(PropertyBag& bag, const QString& setting, QString* problem = nullptr);
 
 // "WxH" with both numbers positive.
 std::optional<QSize> ParseSize(const QString& text);

@@ -41,8 +41,8 @@ int Usage(const QString& problem) {
                  "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png\n"
                  "CONTROL: %s\n"
                  "STATE (%s)\n"
-                 "Values: decimal or 0x-hex integers, True/False, or text; keys not given take\n"
-                 "their read defaults.\n",
+                 "Values: decimal or 0x-hex integers, True/False, pictures (bitmap:FILE.png,\n"
+                 "icon:FILE.png[:MASK.png]), or text; keys not given take their read defaults.\n",
                  qPrintable(names.join(QLatin1String(", "))), qPrintable(states.join(QLatin1String("; "))));
 #if TIRNEL_RENDER_BUTTON
     std::fputs(tirnel::render::ButtonUsage(), stderr);
@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
             if (!hasValue || !(size = tirnel::render::ParseSize(arguments[++i])))
                 return Usage(QStringLiteral("--size takes WxH"));
         } else if (argument == QLatin1String("--set")) {
-            if (!hasValue || !tirnel::render::AddSetting(bag, arguments[++i]))
-                return Usage(QStringLiteral("--set takes Key=Value"));
+            QString problem = QStringLiteral("--set takes Key=Value");
+            if (!hasValue || !tirnel::render::AddSetting(bag, arguments[++i], &problem)) return Usage(problem);
         } else if (argument == QLatin1String("--state")) {
             if (!hasValue) return Usage(QStringLiteral("--state takes a state name"));
             stateName = arguments[++i];

@@ -1,0 +1,27 @@
+#include "controls/button/ButtonPictures.h"
+
+namespace tirnel {
+
+void GreyByteStream(std::vector<std::uint8_t>& bytes) {
+    for (std::size_t i = 0; bytes.size() >= 4 && i <= bytes.size() - 4; i += 3) {
+        const auto average = static_cast<std::uint8_t>((bytes[i] + bytes[i + 1] + bytes[i + 2]) / 3);
+        bytes[i] = bytes[i + 1] = bytes[i + 2] = average;
+    }
+}
+
+bool DrawPictureDisabled(Surface& surface, const PictureObject& image, int x, int y, int width, int height) {
+    const BitmapInfoHeader header = image.Header24();
+    std::vector<std::uint8_t> grey = image.ColourBits24();
+    if (width == -1) width = header.width;
+    if (height == -1) height = header.height;
+    GreyByteStream(grey);
+    std::vector<std::uint8_t> mask = image.MaskBits24();
+    mask.resize(grey.size(), 0);
+    const int sourceHeight = header.height < 0 ? -header.height : header.height;
+    surface.StretchDIBits(x, y, width, height, 0, 0, header.width, sourceHeight, mask, header, kDibRgbColors,
+                          kSrcAnd);
+    return surface.StretchDIBits(x, y, width, height, 0, 0, header.width, sourceHeight, grey, header,
+                                 kDibRgbColors, kSrcPaint) != 0;
+}
+
+}  // namespace tirnel
