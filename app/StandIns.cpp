@@ -63,10 +63,13 @@ void SetOptionValue(OptionControl* option, bool value) { option->Value(ToBoolean
 void SetOptionEnabled(OptionControl* option, bool enabled) { option->Enabled(ToBoolean(enabled)); }
 
 ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    PropertyBag bag;
+    bag.WriteInteger(QStringLiteral("ButtonStyle"), StyleRoundBlue, StyleThinEdge);
+    bag.WriteFont(QStringLiteral("Font"), WindowFont(), nullptr);
+    bag.WriteColour(QStringLiteral("BackColor"), RGB(236, 235, 231), 0);
+    bag.WriteString(QStringLiteral("Caption"), caption, QString());
+
+    return LoadControl<bt>(parent, name, QString(), bag);
 }
 
 }  // namespace tirnel

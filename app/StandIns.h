@@ -1,12 +1,10 @@
 #pragma once
-// The window's controls of our own, and Qt's push button standing in for the button control
-// until that exists. The window makes and drives them only through what is declared here, so
-// a swap touches this file pair alone.
+// The window's controls: made with their stored settings and driven only through what is
+// declared here, so the window needs nothing else of them.
 
+#include "controls/button/bt.h"
 #include "controls/option/ua.h"
 #include "controls/progress/uo.h"
-
-#include <QPushButton>
 
 #include <utility>
 
@@ -14,7 +12,7 @@ namespace tirnel {
 
 using ProgressBarControl = uo;
 using OptionControl = ua;
-using ButtonControl = QPushButton;
+using ButtonControl = bt;
 
 // The progress bar with its design-time settings: Value 0 of 0 … 100, Aqua theme, the text
 // in 宋体 9 pt with a white glow.
@@ -32,6 +30,7 @@ bool OptionValue(const OptionControl* option);
 void SetOptionValue(OptionControl* option, bool value);  // from code: the group is left alone
 void SetOptionEnabled(OptionControl* option, bool enabled);
 
+// A round-blue push button on 0xE7EBEC in 宋体 9 pt.
 ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& caption);
 
 // Click of an option (also when it is on already, before its group changes) or of a button.
@@ -41,7 +40,7 @@ void OnClick(OptionControl* option, QObject* receiver, Handler&& handler) {
 }
 template <class Handler>
 void OnClick(ButtonControl* button, QObject* receiver, Handler&& handler) {
-    QObject::connect(button, &QAbstractButton::clicked, receiver, std::forward<Handler>(handler));
+    QObject::connect(button, &bt::Click, receiver, std::forward<Handler>(handler));
 }
 
 }  // namespace tirnel

@@ -17,6 +17,7 @@ constexpr Color kInvalidColor = 0xFFFFFFFFu;
 
 // System colour indices the drawing code refers to by name.
 enum SystemColorIndex : int {
+    kColorAppWorkspace = 12,
     kColorButtonFace = 15,
     kColorButtonShadow = 16,
     kColorGrayText = 17,

@@ -1,6 +1,7 @@
 #include "controls/button/ButtonStyleTraits.h"
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/Renderers.h"
 
 #include <array>
 
@@ -10,11 +11,11 @@ namespace {
 
 constexpr Color kFace = SystemColor(kColorButtonFace);
 
-// Renderers join the table as their styles are drawn.
+// Styles without a renderer yet paint only picture and caption.
 const std::array<ButtonStyleTraits, kButtonStyleCount> kTraits = {{
-    /* StyleStandard     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0},
-    /* StyleThinEdge     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0},
-    /* StyleRoundBlue    */ {0xE7EBEC, 0.0f, SystemColor(kColorButtonText), false, 3},
+    /* StyleStandard     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles},
+    /* StyleThinEdge     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles},
+    /* StyleRoundBlue    */ {0xE7EBEC, 0.0f, SystemColor(kColorButtonText), false, 3, &DrawRoundBlue},
     /* StyleSilver       */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 4},
     /* StyleSkyGlass     */ {0xD4D4D4, 0.06f, SystemColor(kColorButtonText), false, 3},
     /* StyleOutline      */ {0xAA6D00, 0.0f, 0xFFFFFF, true, 0},
@@ -23,8 +24,8 @@ const std::array<ButtonStyleTraits, kButtonStyleCount> kTraits = {{
     /* StylePaleBlue     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 3},
     /* StyleHotTrack     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0},
     /* StyleShadedRound  */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 4},
-    /* StyleHoverEdge    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0},
-    /* StyleFlatHover    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0},
+    /* StyleHoverEdge    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawEdgeStyles},
+    /* StyleFlatHover    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawEdgeStyles},
     /* StyleOrangeHover  */ {0xFCE1CA, 0.0f, SystemColor(kColorButtonText), false, 0},
     /* StyleCapsule      */ {0xD0D0D0, 0.0f, SystemColor(kColorButtonText), false, 18},
     /* StyleGreyGradient */ {0xE6CAA7, 0.0f, SystemColor(kColorButtonText), true, 0},

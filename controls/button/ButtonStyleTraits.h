@@ -10,10 +10,10 @@
 
 namespace tirnel {
 
-class bt;
+class ButtonPainter;
 
 // Paints the button's face for the draw state; picture and caption come after it.
-using ButtonRenderer = void (*)(bt& button, std::int32_t State);
+using ButtonRenderer = void (*)(ButtonPainter& Button, std::int32_t State);
 
 // A back colour that the style leaves as it is.
 inline constexpr Color kKeepBackColor = kInvalidColor;

@@ -173,6 +173,8 @@ protected:
     void UserControl_LostFocus() override;
 
 private:
+    friend class ButtonPainter;
+
     using MouseEvent = void (bt::*)(std::int16_t&, std::int16_t&, float&, float&);
     using KeyEvent = void (bt::*)(std::int16_t&, std::int16_t&);
 

@@ -3,6 +3,7 @@
 
 #include "controls/button/bt.h"
 
+#include "controls/button/ButtonPainter.h"
 #include "controls/button/ButtonStyleTraits.h"
 #include "platform/Nearest.h"
 
@@ -19,7 +20,10 @@ void bt::PaintButton() {
     if (IsTrue(mCheckBoxMode) && IsTrue(mValue) && mButtonStyle != StyleStandard && mButtonStyle != StyleSilver &&
         mButtonStyle != StyleHotTrack)
         mState = StateDown;
-    if (ButtonRenderer renderer = StyleTraits(mButtonStyle).renderer) renderer(*this, mState);
+    if (ButtonRenderer renderer = StyleTraits(mButtonStyle).renderer) {
+        ButtonPainter painter(*this);
+        renderer(painter, mState);
+    }
     DrawPictureAndCaption();
 }
 
