@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 
 namespace tirnel {
 
@@ -45,6 +46,10 @@ constexpr unsigned kDtBottom = 0x8;
 constexpr unsigned kDtSingleLine = 0x20;
 constexpr unsigned kDtNoClip = 0x100;
 constexpr unsigned kDtNoPrefix = 0x800;
+
+// Draw modes of SetROP2 named by the controls.
+constexpr int kDrawModeInvert = 6;
+constexpr int kDrawModeCopyPen = 13;
 
 // GradientFill: a vertex with 16-bit channels (an 8-bit channel times 256) and a rectangle
 // naming two vertices by index.
@@ -89,6 +94,11 @@ public:
     Color BackColor() const { return mBackColor; }
     BkMode SetBkMode(BkMode mode);
     BkMode GetBkMode() const { return mBkMode; }
+    // The draw mode (raster operation of the pen: 13 copy, 6 invert, ...). It is kept as
+    // state only: no drawing call here reads it. Lines, frames and fills always paint their
+    // colour, and DrawFocusRect always inverts, whatever the mode. Returns the previous mode.
+    int SetROP2(int mode) { return std::exchange(mDrawMode, mode); }
+    int GetROP2() const { return mDrawMode; }
     void SetFont(const QFont& font) { mFont = font; }
     const QFont& Font() const { return mFont; }
     // Returns the previous position.
@@ -170,6 +180,7 @@ private:
     Color mTextColor = 0;
     Color mBackColor = RGB(255, 255, 255);
     BkMode mBkMode = BkMode::Transparent;
+    int mDrawMode = kDrawModeCopyPen;
     QFont mFont;
 };
 

@@ -35,24 +35,19 @@ for value in False True; do
   "$render" option --size 81x16 --set Caption="选项" --set Value=$value --set Enabled=False \
     --out "$out/option-disabled-$value.png" 2>/dev/null
 done
-# The button's looks in its states. Each style is set up as a designer placing it would have
-# it (the style's own colours and focus rectangle).
-declare -A style_settings=(
-  [0]="ShowFocusRect=True" [1]="ShowFocusRect=True" [2]="BackColor=0xE7EBEC" [11]="" [12]=""
-)
+# The button's sixteen looks in six states. The style is set after loading, as a designer
+# choosing it would, so each look comes with its own colours and focus rectangle.
 declare -A state_options=(
   [normal]="" [hover]="--state hover" [down]="--state down"
   [checked]="--set CheckBoxMode=True --set Value=True" [disabled]="--set Enabled=False"
-  [focused]="--state focus" [default]="--ambient DisplayAsDefault=True"
-  [inactive]="--state focus --do deactivate" [designer]="--ambient UserMode=False --do focus"
+  [focused]="--state focus"
 )
-for style in 0 1 2 11 12; do
-  settings=(--set ButtonStyle=$style --set Caption="确定")
-  for s in ${style_settings[$style]}; do settings+=(--set "$s"); done
-  for state in normal hover down checked disabled focused default inactive designer; do
+rm -f "$out"/button-*.png
+for style in $(seq 0 15); do
+  for state in normal hover down checked disabled focused; do
     # shellcheck disable=SC2086
-    "$render" button --size 73x21 "${settings[@]}" ${state_options[$state]} \
-      --out "$out/button-$style-$state.png" 2>/dev/null
+    "$render" button --size 73x23 --set Caption="确定" ${state_options[$state]} \
+      --do "let:ButtonStyle=$style" --out "$out/button-$style-$state.png" 2>/dev/null
   done
 done
 echo "gallery written to $out"

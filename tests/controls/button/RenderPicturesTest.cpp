@@ -25,14 +25,20 @@ namespace {
 
 const QString kTool = QStringLiteral(TIRNEL_BIN_DIR "/tirnel-render");
 constexpr QRgb kFace = 0xFFF0F0F0;
+// A style value that names no look.
+constexpr std::int32_t kNoLook = 20;
 constexpr QRgb kGreyText = 0xFF6D6D6D;
 constexpr QRgb kButtonText = 0xFF000000;
 
-// One run of the tool; the PNG it wrote, or a null image when it failed.
+// One run of the tool; the PNG it wrote, or a null image when it failed. Unless the arguments
+// choose a style, the button takes one that names no look, so only the plain face, the
+// picture and the caption are drawn.
 QImage Render(const QString& out, const QStringList& arguments, QString* error = nullptr) {
     QFile::remove(out);
+    QStringList all{QStringLiteral("button")};
+    if (!arguments.join(u' ').contains(QLatin1String("ButtonStyle="))) all << "--set" << QStringLiteral("ButtonStyle=%1").arg(kNoLook);
     QProcess process;
-    process.start(kTool, QStringList{QStringLiteral("button")} + arguments + QStringList{QStringLiteral("--out"), out});
+    process.start(kTool, all + arguments + QStringList{QStringLiteral("--out"), out});
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         if (error) *error = QString::fromUtf8(process.readAllStandardError());
         return {};
@@ -235,6 +241,7 @@ TEST_F(RenderPicturesTest, PicturesGoWhereTheirAlignmentSays) {
                 ASSERT_EQ(image.size(), QSize(W, H));
                 const int side = pictureSize == 0 ? picture.own : 8 + 8 * pictureSize;
                 CaptionLayoutInput in;
+                in.buttonStyle = kNoLook;
                 in.width = W;
                 in.height = H;
                 in.textWidth = text.width;
@@ -318,6 +325,7 @@ TEST_F(RenderPicturesTest, HoverPictureOfTheSameKindShowsUnderTheMouse) {
             if (s.name) arguments << "--state" << s.name;
             const QImage image = Run(arguments);
             CaptionLayoutInput in;
+            in.buttonStyle = kNoLook;
             in.width = 60;
             in.height = 30;
             in.textWidth = text.width;
@@ -383,6 +391,7 @@ TEST_F(RenderPicturesTest, DisabledButtonGreysPictureAndCaption) {
         const QImage image = Run({"--size", "120x30", "--set", "Enabled=False", "--set", "Caption=" + caption,
                                   "--set", "PictureAlign=0", "--set", "Picture=" + c.setting});
         CaptionLayoutInput in;
+        in.buttonStyle = kNoLook;
         in.width = 120;
         in.height = 30;
         in.textWidth = text.width;
@@ -425,6 +434,7 @@ TEST_F(RenderPicturesTest, AccessKeyIsUnderlinedAndShiftsTheCaption) {
     const TextSize plain = Measure(QStringLiteral("Save"));
     const auto textX = [](const TextSize& text, bool accessKey) {
         CaptionLayoutInput in;
+        in.buttonStyle = kNoLook;
         in.width = 100;
         in.height = 30;
         in.textWidth = text.width;

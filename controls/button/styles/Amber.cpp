@@ -1,0 +1,74 @@
+// Amber: two full-width bands split at 1/2.7 of the height. At rest they are shaded from the
+// back colour; under the pointer and pressed they turn amber and orange, and a checked button
+// keeps amber bands at rest and shows the pressed bands while the pointer is over it. Always
+// framed in a darker tone of the back colour; no window shape of its own, no disabled look
+// and no focus cue.
+
+#include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/Renderers.h"
+#include "platform/Nearest.h"
+
+
+namespace tirnel {
+
+namespace {
+
+// The colours of the upper band (top to bottom) and of the lower band.
+struct AmberBands {
+    Color upperFrom, upperTo;
+    Color lowerFrom, lowerTo;
+};
+
+constexpr AmberBands kCheckedBands = {0xA9D9FF, 0x6FC0FF, 0x3FABFF, 0x75E1FF};
+constexpr AmberBands kHoverBands = {0xE1FFFF, 0xACEAFF, 0x67D7FF, 0x99E4FF};
+constexpr AmberBands kPressedBands = {0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF};
+constexpr Color kWhite = 0xFFFFFF;
+constexpr float kFrameShift = -0.34f;
+
+// The rest look's bands come from the back colour: a whitened top, then the plain colour
+// lightening slightly downwards.
+AmberBands RestBands(const ButtonPainter& b) {
+    const Color c = b.BackColour();
+    return {MixColors(b.S(0.09f), kWhite), MixColors(b.S(0.07f), c), c, b.S(0.03f)};
+}
+
+// Both halves are rounded as whole expressions, so the lower band may reach one row past the
+// bottom, where the surface clips it.
+void PaintBands(ButtonPainter& b, const AmberBands& bands) {
+    const int W = b.mWidth;
+    const double H = b.mHeight;
+    const int split = Nearest(H / 2.7);
+    b.PaintGradient(0, 0, W, split, bands.upperFrom, bands.upperTo, GradientVertical);
+    b.PaintGradient(0, split, W, Nearest(H - H / 2.7), bands.lowerFrom, bands.lowerTo, GradientVertical);
+}
+
+void FrameAmber(ButtonPainter& b) { b.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(kFrameShift)); }
+
+// A checked button under the pointer is framed once over its checked bands and once more over
+// the pressed bands drawn on top of them.
+void DrawCheckedBands(ButtonPainter& b) {
+    PaintBands(b, kCheckedBands);
+    if (!IsTrue(b.mIsOver)) return;
+    FrameAmber(b);
+    PaintBands(b, kPressedBands);
+}
+
+}  // namespace
+
+void DrawAmber(ButtonPainter& Button, std::int32_t State) {
+    ButtonPainter& b = Button;
+    b.ReadSize();
+    if (b.Checked()) {
+        DrawCheckedBands(b);
+    } else if (State == StateNormal) {
+        b.FillBox(b.BackColour(), b.mButtonRect);
+        PaintBands(b, RestBands(b));
+    } else if (State == StateHover || State == StateDown) {
+        PaintBands(b, State == StateHover ? kHoverBands : kPressedBands);
+    } else {
+        return;
+    }
+    FrameAmber(b);
+}
+
+}  // namespace tirnel

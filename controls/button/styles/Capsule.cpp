@@ -1,0 +1,97 @@
+// Capsule: fixed glossy artwork in grey at rest, light blue when hovered, focused or default,
+// darker blue when pressed or checked. The art is a face, four edge strips and four corner
+// patches (CapsuleArt.h); the back colour plays no part. The container's colour shows where
+// the patches leave pixels undrawn.
+
+#include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/CapsuleArt.h"
+#include "controls/button/styles/Renderers.h"
+#include "controls/button/styles/StyleLines.h"
+
+namespace tirnel {
+
+namespace {
+
+// A corner patch: its first row in a state's part of kCapsulePatches, its number of rows
+// and its top-left corner (below 0 counts back from W or H). Drawn in this order.
+struct Patch {
+    std::size_t first, rows;
+    int left, top;
+};
+constexpr std::array<Patch, 4> kPatches = {{
+    {0, kCapsuleTopPatchRows, 0, 0},
+    {kCapsuleTopPatchRows, kCapsuleBottomPatchRows, 0, -10},
+    {kCapsuleTopPatchRows + kCapsuleBottomPatchRows, kCapsuleTopPatchRows, -kCapsulePatchWidth, 0},
+    {2 * kCapsuleTopPatchRows + kCapsuleBottomPatchRows, kCapsuleBottomPatchRows, -kCapsulePatchWidth, -10},
+}};
+
+// The patch's pixels one by one, row after row, skipping the undrawn ones.
+void DrawPatch(ButtonPainter& b, const Patch& patch, std::size_t state) {
+    const int left = Along(patch.left, b.mWidth), top = Along(patch.top, b.mHeight);
+    for (std::size_t row = 0; row < patch.rows; ++row) {
+        const CapsulePatchRow& pixels = kCapsulePatches[state * kCapsuleStatePatchRows + patch.first + row];
+        for (std::size_t column = 0; column < pixels.size(); ++column)
+            if (pixels[column] != kCapsuleUndrawn)
+                b.surface.SetPixel(left + static_cast<int>(column), top + static_cast<int>(row), pixels[column]);
+    }
+}
+
+// A strip: where its lines are in kCapsuleStrips, where its first line lies (below 0 counts
+// back from W or H) and whether its lines are columns or rows.
+struct Strip {
+    std::size_t first, count;
+    int at;
+    bool columns;
+};
+// Columns run from row 11 to H-10, rows from column 17 to W-17 (end not drawn); rows are
+// drawn after columns, so at the crossings the row wins.
+constexpr std::array<Strip, 4> kStrips = {{
+    {kCapsuleLeftStrip, 18, 0, true},
+    {kCapsuleRightStrip, 17, -17, true},
+    {kCapsuleTopStrip, 12, 0, false},
+    {kCapsuleBottomStrip, 11, -11, false},
+}};
+
+// On a button lower than 21 or narrower than 34 a strip's run is empty or backwards, and
+// each line paints what the platform's line rule makes of it.
+void DrawStrip(ButtonPainter& b, const Strip& strip, std::size_t state) {
+    const int W = b.mWidth, H = b.mHeight;
+    const int first = Along(strip.at, strip.columns ? W : H);
+    for (std::size_t i = 0; i < strip.count; ++i) {
+        const Color colour = kCapsuleStrips[strip.first + i][state];
+        const int at = first + static_cast<int>(i);
+        if (strip.columns)
+            b.DrawLine(at, 11, at, H - 10, colour);
+        else
+            b.DrawLine(17, at, W - 17, at, colour);
+    }
+}
+
+void DrawArt(ButtonPainter& b, std::size_t state) {
+    b.ReadSize();
+    const int W = b.mWidth, H = b.mHeight;
+    b.FillBox(kCapsuleFace[state], Rect{4, 4, W - 4, H - 4});
+    for (const Patch& patch : kPatches) DrawPatch(b, patch, state);
+    for (const Strip& strip : kStrips) DrawStrip(b, strip, state);
+}
+
+// A checked button looks pressed; a focused or default one in an active window looks
+// hovered.
+std::int32_t ShownState(const ButtonPainter& b, std::int32_t State) {
+    if (b.Checked()) return StateDown;
+    const bool cued = IsTrue(b.mParentActive) && (IsTrue(b.mIsDefault) || IsTrue(b.mHasFocus));
+    return cued && State != StateDown ? StateHover : State;
+}
+
+}  // namespace
+
+void DrawCapsule(ButtonPainter& Button, std::int32_t State) {
+    ButtonPainter& b = Button;
+    const std::int32_t shown = ShownState(b, State);
+    b.ContainerBackground();
+    if (shown < StateNormal || shown > StateDown) return;
+    if (shown == StateNormal) b.ApplyButtonShape();
+    DrawArt(b, static_cast<std::size_t>(shown));
+}
+
+}  // namespace tirnel

@@ -1,0 +1,101 @@
+// The shaded looks, both made of tones of the back colour so they suit any BackColor.
+// Shaded: white fading into the back colour over the top half, a white inner line along the
+// top and sides, a darker outer frame and a darker bottom line; pressed, the whole face
+// darkens. Shaded round: a thin light band over the top five rows, a long shade below it,
+// a frame clearly darker than the face and very dark corner pixels.
+
+#include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/Renderers.h"
+#include "platform/Nearest.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tirnel {
+
+namespace {
+
+constexpr Color kWhite = 0xFFFFFF;
+
+// The shaded face as shifts of the back colour: where the upper fade from white ends, the
+// ramp of the lower part, the outer frame and the bottom line.
+struct ShadedTones {
+    float upperEnd;
+    float lowerFrom, lowerTo;
+    float frame;
+    float bottom;
+};
+
+// At rest and under the pointer the lower part is a flat fill of the back colour.
+constexpr ShadedTones kRaised = {0.0f, 0.0f, 0.0f, -0.2f, -0.25f};
+constexpr ShadedTones kPressed = {-0.1f, -0.1f, -0.05f, -0.23f, -0.4f};
+
+void DrawShadedFace(ButtonPainter& b, const ShadedTones& tones) {
+    const int W = b.mWidth, H = b.mHeight;
+    const int half = Nearest(H / 2.0);
+    b.PaintGradient(0, 0, W, half, kWhite, b.S(tones.upperEnd), GradientVertical);
+    // Runs H rows from the middle: its last rows fall below the button.
+    b.PaintGradient(0, half, W, H, b.S(tones.lowerFrom), b.S(tones.lowerTo), GradientVertical);
+    // White at x = 1, x = W-2 and y = 1; the bottom line of this frame falls outside.
+    b.FrameBox(1, 1, W - 2, H, kWhite);
+    b.FrameBox(0, 0, W, H, b.S(tones.frame));
+    b.DrawLine(2, H - 1, W - 2, H - 1, b.S(tones.bottom));
+}
+
+// The dotted rectangle goes round the caption as it was laid out by the previous paint:
+// the caption is laid out after the face, and a pressed paint keeps the last one before it.
+void DrawCaptionFocus(ButtonPainter& b) {
+    if (!IsTrue(b.mParentActive) || !IsTrue(b.mShowFocusRect)) return;
+    if (IsTrue(b.mHasFocus) || IsTrue(b.mIsDefault)) b.DrawFocusRect(b.mCaptionFocusRect);
+}
+
+// The shaded round look of one state, as shifts of the back colour: the fill, the top
+// band's base tone and how far its lighter end is lifted after mixing with white, the ends
+// of the lower shade (the lighter one mixed with white) and the frame.
+struct RoundTones {
+    float fill;
+    float bandBase, bandLift;
+    float shadeFrom, shadeTo;
+    float frame;
+};
+
+constexpr std::array<RoundTones, 3> kRoundTones = {{
+    {0.0f, 0.0f, 0.1f, -0.05f, 0.1f, -0.33f},     // StateNormal
+    {0.05f, 0.05f, 0.15f, 0.0f, 0.15f, -0.28f},   // StateHover
+    {-0.03f, 0.0f, 0.1f, -0.08f, 0.07f, -0.36f},  // StateDown
+}};
+constexpr float kRoundCorner = -0.5f;
+
+}  // namespace
+
+void DrawShaded(ButtonPainter& Button, std::int32_t State) {
+    ButtonPainter& b = Button;
+    b.ReadSize();
+    if (!IsTrue(b.mEnabled)) State = StateNormal;
+    if (State == StateNormal) {
+        b.ApplyButtonShape();
+        b.mButtonRect = Rect{0, 0, b.mWidth, b.mHeight};
+    }
+    DrawShadedFace(b, State == StateDown ? kPressed : kRaised);
+    b.SetCornerPixels(b.S(0.05f));
+    DrawCaptionFocus(b);
+}
+
+void DrawShadedRound(ButtonPainter& Button, std::int32_t State) {
+    ButtonPainter& b = Button;
+    b.ReadSize();
+    if (State < StateNormal || State > StateDown) return;
+    const RoundTones& t = kRoundTones[static_cast<std::size_t>(State)];
+    const int W = b.mWidth, H = b.mHeight;
+    if (State == StateNormal) b.ApplyButtonShape();
+    b.FillBox(b.S(t.fill), Rect{0, 0, W, H});
+    const Color bandBase = b.S(t.bandBase);
+    b.PaintGradient(0, 0, W, 5, ShiftColor(MixColors(bandBase, kWhite), t.bandLift), bandBase, GradientVertical);
+    // Row 5 keeps the fill. The shade runs H-1 rows from row 6, so its lightest rows are cut
+    // off at the bottom.
+    b.PaintGradient(0, 6, W, H - 1, b.S(t.shadeFrom), MixColors(kWhite, b.S(t.shadeTo)), GradientVertical);
+    b.FrameBox(0, 0, W, H, b.S(t.frame));
+    b.SetCornerPixels(b.S(kRoundCorner));
+}
+
+}  // namespace tirnel

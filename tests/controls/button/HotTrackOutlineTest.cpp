@@ -1,0 +1,195 @@
+// The hot-track and outline looks, pixel by pixel on 30 x 25 buttons painted through the
+// script runner: the rest shade and the flat hover, pressed and checked faces of hot track;
+// the outline's face, drop shadow, pressed offset and inverting focus rectangle. Then every
+// state of these looks and the silver one at the smallest and a very large size.
+
+#include "tools/render/ButtonScript.h"
+#include "tools/render/PropertyArguments.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace tirnel::render {
+namespace {
+
+const QSize kSize(30, 25);
+constexpr Color kBack = 0x406080;
+constexpr Color kContainer = 0x123456;
+// The back colour with every channel inverted, as the focus rectangle's dots leave it.
+constexpr Color kInverted = 0xBF9F7F;
+
+// Pixels x1..x2, y1..y2 (ends included) of one colour; below 0 counts back from W or H.
+struct Pixels {
+    int x1, y1, x2, y2;
+    Color colour;
+};
+
+struct LookCase {
+    const char* name;
+    const char* style;
+    const char* state;
+    std::vector<const char*> settings;
+    std::vector<Pixels> pixels;
+    std::vector<const char*> ambient = {};
+    std::vector<const char*> steps = {};
+};
+
+std::vector<Pixels> Frame(Color frame, Color face) {
+    return {{0, 0, -1, 0, frame}, {0, -1, -1, -1, frame}, {0, 0, 0, -1, frame}, {-1, 0, -1, -1, frame},
+            {1, 1, -2, -2, face}};
+}
+
+// Rest shade from the mix of white and the back colour lightened by 0.26 (0xC0D0E0 for this
+// back colour) down to the back colour, borderless: row 12 is halfway (entry 12 of 24).
+const std::vector<Pixels> kRestShade = {
+    {0, 0, -1, 0, 0xC0D0E0}, {0, 12, -1, 12, 0x8098B0}, {0, -1, -1, -1, kBack}};
+
+// The raised outline: face frame lightened by 0.3 (0x8DADCD), three shadow lines right and
+// below, the container in the last column and row and beside the shadow's ends.
+const std::vector<Pixels> kRaised = {
+    {0, 0, -5, 0, 0x8DADCD}, {0, -5, -5, -5, 0x8DADCD}, {0, 0, 0, -5, 0x8DADCD}, {-5, 0, -5, -5, 0x8DADCD},
+    {1, 1, -6, -6, kBack},
+    {-4, 6, -4, -4, 0x808080}, {6, -4, -4, -4, 0x808080}, {-3, 5, -3, -3, 0xA0A0A0}, {5, -3, -3, -3, 0xA0A0A0},
+    {-2, 4, -2, -2, 0xC0C0C0}, {4, -2, -2, -2, 0xC0C0C0},
+    {-1, 0, -1, -1, kContainer}, {0, -1, -1, -1, kContainer}, {-4, 0, -2, 3, kContainer}, {0, -4, 3, -2, kContainer},
+};
+
+// Pressed: the face 3 pixels right and down, the container in the strip it left.
+const std::vector<Pixels> kPressed = {
+    {0, 0, -1, 2, kContainer}, {0, 0, 2, -1, kContainer},
+    {3, 3, -1, 3, 0x8DADCD}, {3, -1, -1, -1, 0x8DADCD}, {3, 3, 3, -1, 0x8DADCD}, {-1, 3, -1, -1, 0x8DADCD},
+    {4, 4, -2, -2, kBack},
+};
+
+std::vector<Pixels> Joined(std::vector<Pixels> a, const std::vector<Pixels>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The dots of the raised face's focus rectangle (3, 3, W-6, H-6): touched where x + y is even.
+const std::vector<Pixels> kRaisedFocus = {
+    {3, 3, 3, 3, kInverted}, {4, 3, 4, 3, kBack}, {-7, 3, -7, 3, kInverted}, {4, -7, 4, -7, kInverted},
+    {3, -7, 3, -7, kBack}, {-7, 4, -7, 4, kBack}};
+
+const std::vector<LookCase>& Cases() {
+    static const std::vector<LookCase> cases = {
+        {"HotTrackRestShade", "9", "normal", {}, kRestShade},
+        {"HotTrackDisabledRestShade", "9", "normal", {"Enabled=False"}, kRestShade},
+        {"HotTrackHover", "9", "hover", {}, Frame(0xC56A31, 0xEED2C1)},
+        {"HotTrackDown", "9", "down", {}, Frame(0x6F4B4B, 0xE2B598)},
+        // Checked: light grey in the slate frame lightened by 0.05; hovered, the pressed face in
+        // the hover frame; held, the checked look again.
+        {"HotTrackChecked", "9", "normal", {"CheckBoxMode=True", "Value=True"}, Frame(0x7C5858, 0xE8E6E1)},
+        {"HotTrackCheckedHover", "9", "hover", {"CheckBoxMode=True", "Value=True"}, Frame(0xC56A31, 0xE2B598)},
+        {"HotTrackCheckedHeld", "9", "down", {"CheckBoxMode=True", "Value=True"}, Frame(0x7C5858, 0xE8E6E1)},
+        {"HotTrackFocusDrawsNoCue", "9", "focus", {"ShowFocusRect=True"}, kRestShade},
+        {"OutlineRest", "5", "normal", {}, kRaised},
+        {"OutlineHoverLooksLikeRest", "5", "hover", {}, kRaised},
+        {"OutlineDown", "5", "down", {}, kPressed},
+        // Disabled: the face lightened by 0.1 (0x5A7A9A), its frame that lightened by 0.3.
+        {"OutlineDisabled", "5", "normal", {"Enabled=False"},
+         {{0, 0, -5, 0, 0xA7C7E7}, {1, 1, -6, -6, 0x5A7A9A}, {-4, 6, -4, -4, 0x808080}}},
+        {"OutlineFocus", "5", "focus", {"ShowFocusRect=True"}, Joined(kRaisedFocus, {{0, 0, -5, 0, 0x8DADCD}})},
+        {"OutlineFocusWithoutShowFocusRect", "5", "focus", {}, Joined(kRaised, {{3, 3, 3, 3, kBack}})},
+        {"OutlineDefaultButton", "5", "normal", {"ShowFocusRect=True"}, kRaisedFocus, {"DisplayAsDefault=True"}},
+        // Pressed with the focus: the rectangle (6, 6, W-3, H-3) on the moved face.
+        {"OutlineFocusDown", "5", "focus", {"ShowFocusRect=True"},
+         {{6, 6, 6, 6, kInverted}, {7, 6, 7, 6, kBack}, {-4, 8, -4, 8, kInverted}, {-4, 7, -4, 7, kBack},
+          {6, -4, 6, -4, kBack}, {7, -4, 7, -4, kInverted}},
+         {}, {"move:15,12.5", "press:15,12.5"}},
+    };
+    return cases;
+}
+
+void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
+
+int Along(int coordinate, int size) { return coordinate < 0 ? size + coordinate : coordinate; }
+
+ButtonSessionOptions Options(QSize size, const char* style, const std::vector<const char*>& settings,
+                             const std::vector<const char*>& ambient) {
+    ButtonSessionOptions options;
+    options.size = size;
+    options.ambient.BackColor = kContainer;
+    AddSetting(options.bag, QStringLiteral("ButtonStyle=") + QString::fromUtf8(style));
+    for (const char* setting : {"Caption=", "BackColor=0x406080"}) AddSetting(options.bag, QString::fromUtf8(setting));
+    for (const char* setting : settings) AddSetting(options.bag, QString::fromUtf8(setting));
+    for (const char* setting : ambient) AddButtonAmbient(options.ambient, QString::fromUtf8(setting));
+    return options;
+}
+
+// The state's steps with the pointer in the middle of `area`. A very large button passes a
+// small area at its top-left corner: its own middle lies beyond the screen, over no window.
+QStringList Steps(const char* state, QSize area, const std::vector<const char*>& more = {}) {
+    QStringList steps = *StateSteps(QString::fromUtf8(state), area);
+    for (const char* step : more) steps << QString::fromUtf8(step);
+    return steps;
+}
+
+class HotTrackOutlineTest : public ::testing::TestWithParam<LookCase> {};
+
+TEST_P(HotTrackOutlineTest, PaintsItsPixels) {
+    const LookCase& c = GetParam();
+    ButtonSession session(Options(kSize, c.style, c.settings, c.ambient));
+    ASSERT_TRUE(session.Run(Steps(c.state, kSize, c.steps)));
+    const QImage& image = session.Button().DrawingSurface().Image();
+    ASSERT_EQ(image.size(), kSize);
+    for (const Pixels& p : c.pixels) {
+        const int x1 = Along(p.x1, kSize.width()), x2 = Along(p.x2, kSize.width());
+        const int y1 = Along(p.y1, kSize.height()), y2 = Along(p.y2, kSize.height());
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x)
+                ASSERT_EQ(FromQRgb(image.pixel(x, y)), p.colour) << "at (" << x << ", " << y << ")";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, HotTrackOutlineTest, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+
+// The outline's focus rectangle leaves the surface in the invert draw mode; the next look's
+// lines and frames still paint their own colours.
+TEST(OutlineDrawMode, StaysStateOnly) {
+    ButtonSession session(Options(kSize, "5", {"ShowFocusRect=True"}, {}));
+    ASSERT_TRUE(session.Run(Steps("focus", kSize)));
+    Surface& surface = session.Button().DrawingSurface();
+    EXPECT_EQ(surface.GetROP2(), kDrawModeInvert);
+    ASSERT_TRUE(session.Run(QStringList{QStringLiteral("let:ButtonStyle=9"), QStringLiteral("move:15,12.5")}));
+    EXPECT_EQ(surface.GetROP2(), kDrawModeInvert);
+    for (int x = 0; x < kSize.width(); ++x) ASSERT_EQ(FromQRgb(surface.Image().pixel(x, 0)), 0xC56A31u) << x;
+    for (int x = 1; x < kSize.width() - 1; ++x) ASSERT_EQ(FromQRgb(surface.Image().pixel(x, 5)), 0xEED2C1u) << x;
+}
+
+// Every state of these looks paints at the smallest size and at 2000 x 2000 with the surface
+// at its size, and its bottom-right pixel as at 30 x 25.
+TEST(LookSizes, EveryStatePaintsAtTheExtremes) {
+    struct Variant {
+        const char* state;
+        std::vector<const char*> settings;
+        std::vector<const char*> ambient;
+    };
+    const std::vector<Variant> variants = {
+        {"normal", {}, {}}, {"hover", {}, {}}, {"down", {}, {}}, {"focus", {"ShowFocusRect=True"}, {}},
+        {"normal", {"CheckBoxMode=True", "Value=True"}, {}}, {"hover", {"CheckBoxMode=True", "Value=True"}, {}},
+        {"down", {"CheckBoxMode=True", "Value=True"}, {}}, {"normal", {"Enabled=False"}, {}},
+        {"normal", {"ShowFocusRect=True"}, {"DisplayAsDefault=True", "UserMode=False"}},
+    };
+    for (const char* style : {"3", "5", "9"})
+        for (const Variant& v : variants) {
+            std::optional<Color> reference;
+            for (const QSize size : {kSize, QSize(15, 15), QSize(2000, 2000)}) {
+                SCOPED_TRACE(testing::Message() << "style " << style << " " << v.state << " at " << size.width());
+                ButtonSession session(Options(size, style, v.settings, v.ambient));
+                ASSERT_TRUE(session.Run(Steps(v.state, QSize(10, 10))));
+                const QImage& image = session.Button().DrawingSurface().Image();
+                ASSERT_EQ(image.size(), size);
+                const Color corner = FromQRgb(image.pixel(size.width() - 1, size.height() - 1));
+                if (!reference) reference = corner;
+                EXPECT_EQ(corner, *reference);
+            }
+        }
+}
+
+}  // namespace
+}  // namespace tirnel::render
