@@ -150,13 +150,17 @@ void Control::Refresh() {
 }
 
 bool Control::SetWindowRgn(const QRegion& region, bool redraw) {
-    if (region.isEmpty()) {
-        clearMask();
-    } else {
-        setMask(region);
-    }
+    mShape = region;
+    // Qt takes an empty mask for none: a mask wholly outside the widget shows none of it.
+    setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
     if (redraw) update();
     return true;
+}
+
+void Control::ClearWindowRgn(bool redraw) {
+    mShape.reset();
+    clearMask();
+    if (redraw) update();
 }
 
 std::int16_t Control::Enabled() const { return ToBoolean(!testAttribute(Qt::WA_ForceDisabled)); }
@@ -218,8 +222,7 @@ void Control::DispatchResize(bool force) {
 bool Control::HitsShape(const QPointF& position) const {
     const QPoint point = position.toPoint();
     if (!rect().contains(point)) return false;
-    const QRegion shape = mask();
-    return shape.isEmpty() || shape.contains(point);
+    return !mShape || mShape->contains(point);
 }
 
 bool Control::event(QEvent* event) {

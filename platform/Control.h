@@ -21,6 +21,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QShortcut;
@@ -72,9 +73,15 @@ public:
 
     // Shows the surface on screen now.
     void Refresh();
-    // Gives the window a shape that clips its painting and hit-testing; an empty region
-    // removes the shape. True when the window took the shape, which it always does here.
+    // Gives the window a shape that clips its painting and hit-testing: only the pixels of
+    // the region show and take the pointer, so an empty region shows nothing and lets every
+    // click through to what lies under the window. True when the window took the shape,
+    // which it always does here.
     bool SetWindowRgn(const QRegion& region, bool redraw = true);
+    // Takes the shape away: the whole rectangle shows and takes the pointer again.
+    void ClearWindowRgn(bool redraw = true);
+    // The window's shape; nothing when it has none (the whole rectangle).
+    const std::optional<QRegion>& WindowShape() const { return mShape; }
 
     // The control's own enabled flag; a disabled control gets no mouse or key input. A
     // control with an Enabled property of its own overrides both.
@@ -164,6 +171,7 @@ private:
     std::vector<QShortcut*> mAccessShortcuts;
     std::int16_t mMousePointer = 0;
     PictureRef mMouseIcon;
+    std::optional<QRegion> mShape;
 
     bool mCreated = false;
     bool mUnloaded = false;

@@ -315,10 +315,23 @@ TEST(ControlTest, TheWindowRegionClipsHitTesting) {
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(10 + 5, 10 + 5));
     EXPECT_TRUE(shown.control->mCalls.contains("Click"));
 
+    // An empty shape: nothing of the control shows and no click reaches it.
     shown.control->mCalls.clear();
-    shown.control->SetWindowRgn(QRegion());  // the whole rectangle again
+    shown.control->SetWindowRgn(QRegion());
+    ASSERT_TRUE(shown.control->WindowShape().has_value());
+    shown.control->DrawingSurface().FillRect(Rect{0, 0, 40, 20}, RGB(255, 0, 0));
+    QCoreApplication::processEvents();
+    const QImage hidden = shown.window.grab().toImage();
+    EXPECT_NE(hidden.pixelColor(10 + 5, 10 + 5), QColor(255, 0, 0));
+    EXPECT_EQ(hidden.pixelColor(10 + 5, 10 + 5), hidden.pixelColor(5, 5));  // the window shows through
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(10 + 5, 10 + 5));
+    EXPECT_TRUE(shown.control->mCalls.isEmpty()) << shown.control->mCalls.join(", ").toStdString();
+
+    shown.control->ClearWindowRgn();  // the whole rectangle again
+    EXPECT_FALSE(shown.control->WindowShape().has_value());
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(10 + 30, 10 + 5));
     EXPECT_TRUE(shown.control->mCalls.contains("Click"));
+    EXPECT_EQ(shown.window.grab().toImage().pixelColor(10 + 30, 10 + 5), QColor(255, 0, 0));
 }
 
 TEST(ControlTest, MousePointerNumbersPickTheCursor) {

@@ -4,6 +4,7 @@
 
 #include <QRegion>
 
+#include <optional>
 
 namespace tirnel::render {
 
@@ -18,14 +19,13 @@ QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& 
 
 QImage ShapedImage(const Control& control) {
     QImage image = control.DrawingSurface().Image().convertToFormat(QImage::Format_ARGB32);
-    // A control without a shape shows all of its surface.
-    const QRegion shape = control.mask();
-    if (!shape.isEmpty()) {
-        for (int y = 0; y < image.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                if (!shape.contains(QPoint(x, y))) row[x] = qRgba(0, 0, 0, 0);
-        }
+    // A control without a shape shows all of its surface; one with an empty shape, none.
+    const std::optional<QRegion>& shape = control.WindowShape();
+    if (!shape) return image;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (!shape->contains(QPoint(x, y))) row[x] = qRgba(0, 0, 0, 0);
     }
     return image;
 }

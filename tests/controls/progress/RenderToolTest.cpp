@@ -81,5 +81,27 @@ TEST(RenderToolTest, PngMatchesTheSurfacePaintedInProcess) {
     }
 }
 
+// Bars so small that their round-rectangle shape is empty show nothing at all.
+TEST(RenderToolTest, BarsWithAnEmptyShapeAreWhollyTransparent) {
+    const QString tool = QStringLiteral(TIRNEL_BIN_DIR "/tirnel-render");
+    ASSERT_TRUE(QFileInfo(tool).isExecutable()) << qPrintable(tool);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* size : {"1x1", "1x5", "5x1", "1x2", "2x1", "3x3"}) {
+        const QString out = dir.filePath(QStringLiteral("bar-%1.png").arg(QLatin1String(size)));
+        QProcess process;
+        process.start(tool, {"progress", "--size", size, "--out", out});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        const QImage png = QImage(out).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(png.isNull()) << size;
+        int shown = 0;
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x) shown += qAlpha(png.pixel(x, y)) != 0;
+        // 3 x 3 has a shape of 2 x 2 pixels: the empty ones are the only fully clear bars.
+        EXPECT_EQ(shown, QLatin1String(size) == QLatin1String("3x3") ? 4 : 0) << size;
+    }
+}
+
 }  // namespace
 }  // namespace tirnel
