@@ -190,15 +190,18 @@ void bt::MousePointer(std::int32_t New_MousePointer) {
     PropertyChanged(QStringLiteral("MousePointer"));
 }
 
-void bt::Picture(PictureRef New_Picture) {
-    mPicture = std::move(New_Picture);
-    if (IsEmptyPicture(mPicture)) {
+// No picture sizes the button anew and announces nothing; a picture repaints and announces.
+void bt::StorePicture(PictureRef& member, PictureRef value, const QString& PropertyName) {
+    member = std::move(value);
+    if (IsEmptyPicture(member)) {
         UserControl_Resize();
         return;
     }
     PaintButton();
-    PropertyChanged(QStringLiteral("Picture"));
+    PropertyChanged(PropertyName);
 }
+
+void bt::Picture(PictureRef New_Picture) { StorePicture(mPicture, std::move(New_Picture), QStringLiteral("Picture")); }
 
 void bt::PictureAlign(std::int32_t New_PictureAlign) {
     mPictureAlign = New_PictureAlign;
@@ -217,13 +220,7 @@ void bt::PictureHover(PictureRef New_PictureHover) {
         mPicture = New_PictureHover;
         PropertyChanged(QStringLiteral("Picture"));
     }
-    mPictureHover = std::move(New_PictureHover);
-    if (IsEmptyPicture(mPictureHover)) {
-        UserControl_Resize();
-        return;
-    }
-    PaintButton();
-    PropertyChanged(QStringLiteral("PictureHover"));
+    StorePicture(mPictureHover, std::move(New_PictureHover), QStringLiteral("PictureHover"));
 }
 
 void bt::ShowFocusRect(std::int16_t New_ShowFocusRect) {

@@ -180,6 +180,7 @@ private:
 
     // Lifecycle and properties (bt.cpp).
     void ApplyStyleColors();
+    void StorePicture(PictureRef& member, PictureRef value, const QString& PropertyName);
     void AttachFont(FontRef font);
     void mFont_FontChanged(const QString& PropertyName);
     // Gives the window the shape of the style (a plain or rounded rectangle).
