@@ -4,8 +4,7 @@
 // 2000 x 2000.
 
 #include "controls/button/ButtonColours.h"
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +19,8 @@
 
 namespace tirnel::render {
 namespace {
+
+using namespace test;
 
 // The back colour of every button here: three different channels, none near a clamp.
 constexpr Color kBack = 0x5A7896;
@@ -71,33 +72,13 @@ const std::vector<const char*> kHover = {"move:6,6"};
 const std::vector<const char*> kDown = {"move:6,6", "press:6,6"};
 const std::vector<const char*> kChecked = {"CheckBoxMode=True", "Value=True"};
 
-std::vector<const char*> Plus(std::vector<const char*> a, const std::vector<const char*>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 QImage Draw(int style, const LookCase& c) {
-    ButtonSessionOptions options;
-    options.size = QSize(c.width, c.height);
-    options.bag.WriteProperty(QStringLiteral("ButtonStyle"), PropertyValue::Integer(style));
-    options.bag.WriteProperty(QStringLiteral("Caption"), PropertyValue::String(QString()));
-    options.bag.WriteProperty(QStringLiteral("BackColor"), PropertyValue::Integer(static_cast<std::int32_t>(kBack)));
-    for (const char* setting : c.settings) EXPECT_TRUE(AddSetting(options.bag, QString::fromUtf8(setting)));
-    for (const char* setting : c.ambient) EXPECT_TRUE(AddButtonAmbient(options.ambient, QString::fromUtf8(setting)));
-    ButtonSession session(options);
-    QStringList steps;
-    for (const char* step : c.steps) steps << QString::fromUtf8(step);
-    QString problem;
-    EXPECT_TRUE(session.Run(steps, &problem)) << problem.toStdString();
-    return session.Image().convertToFormat(QImage::Format_ARGB32);
+    const std::string button = "ButtonStyle=" + std::to_string(style);
+    const std::string back = "BackColor=0x" + Hex(kBack, 6);
+    return DrawButton(QSize(c.width, c.height), With({button.c_str(), "Caption=", back.c_str()}, c.settings), c.steps,
+                      c.ambient)
+        .convertToFormat(QImage::Format_ARGB32);
 }
-
-Color ColourAt(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return static_cast<Color>(qRed(p)) | (static_cast<Color>(qGreen(p)) << 8) | (static_cast<Color>(qBlue(p)) << 16);
-}
-
-std::string Hex(Color c) { return QStringLiteral("%1").arg(c, 6, 16, QLatin1Char('0')).toStdString(); }
 
 void ExpectSpans(int style, const LookCase& c) {
     SCOPED_TRACE(c.name);
@@ -107,9 +88,9 @@ void ExpectSpans(int style, const LookCase& c) {
         int wrong = 0;
         for (int y = s.y1; y <= s.y2; ++y)
             for (int x = s.x1; x <= s.x2; ++x)
-                if (ColourAt(image, x, y) != s.colour && wrong++ == 0)
-                    ADD_FAILURE() << "(" << x << ", " << y << ") is " << Hex(ColourAt(image, x, y)) << ", not "
-                                  << Hex(s.colour);
+                if (FromQRgb(image.pixel(x, y)) != s.colour && wrong++ == 0)
+                    ADD_FAILURE() << "(" << x << ", " << y << ") is " << Hex(FromQRgb(image.pixel(x, y)), 6) << ", not "
+                                  << Hex(s.colour, 6);
     }
 }
 
@@ -224,7 +205,7 @@ std::vector<LookCase> GreyCases() {
         {"CheckedAtRestLooksPressed", W, H, kChecked, {}, pressed},
         {"CheckedHoverLooksPressed", W, H, kChecked, kHover, pressed},
         {"Focused", W, H, dotted, {"focus"}, focused},
-        {"FocusedDown", W, H, dotted, Plus({"focus"}, kDown), GreySpans(W, H, C(-0.05f), C(0.03f), true)},
+        {"FocusedDown", W, H, dotted, With({"focus"}, kDown), GreySpans(W, H, C(-0.05f), C(0.03f), true)},
         {"Default", W, H, dotted, {}, focused, {"DisplayAsDefault=True"}},
         {"FocusedWithoutFocusRect", W, H, {}, {"focus"}, rest},
         {"FocusedInDesigner", W, H, dotted, {"focus"}, rest, {"UserMode=False"}},
@@ -283,7 +264,7 @@ TEST_F(AmberOrangeGreyTest, EveryStateDrawsAtTinyAndHugeSizes) {
                     const int lower = static_cast<int>(std::nearbyint(size / 2.0 + 1));
                     corner = Ramp(C(-0.01f), C(-0.13f), lower - 1, size - 1 - half);
                 }
-                EXPECT_EQ(Hex(ColourAt(image, size - 1, size - 1)), Hex(corner));
+                EXPECT_EQ(Hex(FromQRgb(image.pixel(size - 1, size - 1)), 6), Hex(corner, 6));
             }
         }
     }

@@ -8,6 +8,7 @@
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
 #include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -232,8 +233,7 @@ TEST_P(ButtonScriptTest, RaisesItsEventsAndEndsInItsState) {
     EXPECT_EQ(GetCapture(), c.capture == Capture::Held ? &button : nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, ButtonScriptTest, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<ScriptCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Scripts, ButtonScriptTest, ::testing::ValuesIn(Cases()), test::CaseName());
 
 }  // namespace
 }  // namespace tirnel::render

@@ -4,9 +4,7 @@
 // checked, focused or default button shows. On buttons lower than 21 or narrower than 34 the
 // strip lines run backwards and cover what a backwards line covers.
 
-#include "tools/render/ButtonScript.h"
-#include "tools/render/ButtonSteps.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -163,17 +161,9 @@ struct Drawn {
 // The button of the given size after the steps, its surface read pixel by pixel.
 Drawn DrawCapsuleButton(QSize size, const std::vector<const char*>& settings, const QStringList& steps,
                         const std::vector<const char*>& ambient) {
-    ButtonSessionOptions options;
-    options.size = size;
-    std::vector<const char*> all = {"ButtonStyle=14", "Caption=", "ShowFocusRect=True"};
-    all.insert(all.end(), settings.begin(), settings.end());
-    for (const char* setting : all) {
-        const QString text = QString::fromUtf8(setting);
-        const qsizetype equals = text.indexOf(u'=');
-        options.bag.WriteProperty(text.left(equals), ParseSettingValue(text.mid(equals + 1)));
-    }
+    ButtonSessionOptions options =
+        test::LookOptions(size, test::With({"ButtonStyle=14", "Caption=", "ShowFocusRect=True"}, settings), ambient);
     EXPECT_TRUE(AddButtonAmbient(options.ambient, QStringLiteral("BackColor=0x%1").arg(kContainer, 0, 16)));
-    for (const char* setting : ambient) EXPECT_TRUE(AddButtonAmbient(options.ambient, QString::fromUtf8(setting)));
     ButtonSession session(options);
     QString problem;
     EXPECT_TRUE(session.Run(steps, &problem)) << problem.toStdString();
@@ -184,8 +174,6 @@ Drawn DrawCapsuleButton(QSize size, const std::vector<const char*>& settings, co
     return drawn;
 }
 
-std::string Hex(Color c) { return QStringLiteral("%1").arg(c, 6, 16, QLatin1Char('0')).toStdString(); }
-
 // The first few pixels that break the look, or nothing.
 std::string Mismatches(const Drawn& drawn, const Look& look) {
     std::vector<const Block*> expected(drawn.pixels.size(), nullptr);
@@ -194,24 +182,15 @@ std::string Mismatches(const Drawn& drawn, const Look& look) {
             for (int x = b.x1; x <= b.x2; ++x)
                 if (x >= 0 && y >= 0 && x < drawn.width && y < drawn.height)
                     expected[static_cast<std::size_t>(y * drawn.width + x)] = &b;
-    std::string out;
-    int count = 0;
+    test::DifferenceReport report;
     for (int y = 0; y < drawn.height; ++y)
         for (int x = 0; x < drawn.width; ++x) {
             const Block* b = expected[static_cast<std::size_t>(y * drawn.width + x)];
             if (!b || (drawn.At(x, y) == b->colour) != b->differs) continue;
-            if (++count <= 8)
-                out += "(" + std::to_string(x) + "," + std::to_string(y) + ") is " + Hex(drawn.At(x, y)) +
-                       (b->differs ? ", must not be " : ", not ") + Hex(b->colour) + "; ";
+            report.Add(x, y, "is " + test::Hex(drawn.At(x, y), 6) + (b->differs ? ", must not be " : ", not ") +
+                                 test::Hex(b->colour, 6));
         }
-    if (count > 8) out += std::to_string(count) + " pixels in all";
-    return out;
-}
-
-QStringList Steps(const char* state, QSize size, const std::vector<const char*>& more = {}) {
-    QStringList steps = *StateSteps(QString::fromUtf8(state), size);
-    for (const char* step : more) steps << QString::fromUtf8(step);
-    return steps;
+    return report.Text();
 }
 
 // Which art each situation shows.
@@ -253,19 +232,18 @@ TEST_P(CapsuleArt, ShowsItsStatesArt) {
     const StateCase& c = GetParam();
     for (const QSize& size : kSizes) {
         SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
-        const Drawn drawn = DrawCapsuleButton(size, c.settings, Steps(c.state, size, c.more), c.ambient);
+        const Drawn drawn = DrawCapsuleButton(size, c.settings, test::StateScript(c.state, size, c.more), c.ambient);
         EXPECT_EQ(Mismatches(drawn, ArtLook(c.art, size.width(), size.height())), "");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Capsule, CapsuleArt, ::testing::ValuesIn(StateCases()),
-                         [](const ::testing::TestParamInfo<StateCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Capsule, CapsuleArt, ::testing::ValuesIn(StateCases()), test::CaseName());
 
 // A focused capsule draws no dotted rectangle: it is pixel for pixel the hovered one.
 TEST(Capsule, FocusedIsTheHoveredArtWithoutADottedRectangle) {
     const QSize size(60, 31);
-    const Drawn focused = DrawCapsuleButton(size, {}, Steps("focus", size), {});
-    const Drawn hovered = DrawCapsuleButton(size, {}, Steps("hover", size), {});
+    const Drawn focused = DrawCapsuleButton(size, {}, test::StateScript("focus", size), {});
+    const Drawn hovered = DrawCapsuleButton(size, {}, test::StateScript("hover", size), {});
     EXPECT_EQ(focused.pixels, hovered.pixels);
 }
 
@@ -322,13 +300,12 @@ TEST_P(CapsuleSmall, StripLinesRunBackwards) {
     constexpr std::array<const char*, 3> kStates = {"normal", "hover", "down"};
     for (std::size_t art = 0; art < kStates.size(); ++art) {
         SCOPED_TRACE(kStates[art]);
-        const Drawn drawn = DrawCapsuleButton(c.size, {}, Steps(kStates[art], c.size), {});
+        const Drawn drawn = DrawCapsuleButton(c.size, {}, test::StateScript(kStates[art], c.size), {});
         EXPECT_EQ(Mismatches(drawn, RunsLook(kArt[art], c.runs)), "");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Capsule, CapsuleSmall, ::testing::ValuesIn(SmallCases()),
-                         [](const ::testing::TestParamInfo<SmallCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Capsule, CapsuleSmall, ::testing::ValuesIn(SmallCases()), test::CaseName());
 
 // Every state at the smallest and a huge size draws without trouble: the surface keeps the
 // button's size and the bottom shadow row, grey in every art, runs under the middle.
@@ -352,7 +329,7 @@ TEST(Capsule, DrawsEveryStateTinyAndHuge) {
     for (const QSize& size : {QSize(15, 15), QSize(2000, 2000)}) {
         for (const Situation& s : kSituations) {
             SCOPED_TRACE(std::string(s.state) + " at " + std::to_string(size.width()));
-            const Drawn drawn = DrawCapsuleButton(size, s.settings, Steps(s.state, size), s.ambient);
+            const Drawn drawn = DrawCapsuleButton(size, s.settings, test::StateScript(s.state, size), s.ambient);
             ASSERT_EQ(drawn.width, size.width());
             ASSERT_EQ(drawn.height, size.height());
             EXPECT_EQ(drawn.At(size.width() / 2, size.height() - 1), 0xC5C5C5u);

@@ -2,8 +2,7 @@
 // on a 24 x 16 button with an empty caption: the bevels of each state, the checked looks, the
 // standard style's default frame, and where the dotted focus rectangle goes and when.
 
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +15,8 @@
 
 namespace tirnel::render {
 namespace {
+
+using namespace test;
 
 constexpr int W = 24;
 constexpr int H = 16;
@@ -32,19 +33,6 @@ constexpr QRgb kWorkspace = 0xFFABABAB;   // 12
 constexpr QRgb kGreyText = 0xFF6D6D6D;    // 17
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kPressedFrame = 0xFFACA899;  // 0x99A8AC
-
-// A filled block of pixels, corners included. A look is a list of blocks, later ones over
-// earlier ones; pixels no block names are not looked at.
-struct Block {
-    int x1, y1, x2, y2;
-    QRgb colour;
-};
-using Look = std::vector<Block>;
-
-Look operator+(Look a, const Look& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 Look Flat(QRgb face) { return {{0, 0, W - 1, H - 1, face}}; }
 
@@ -92,54 +80,13 @@ const Look kDefaultFrame = Look{{0, 0, W - 1, H - 1, kFace},
 const Look kCheckedFocusFrame = {{4, 4, 20, 4, kWorkspace}, {4, 12, 20, 12, kWorkspace},
                                  {4, 5, 4, 11, kWorkspace}, {20, 5, 20, 11, kWorkspace}};
 
-std::vector<const char*> With(std::vector<const char*> a, const std::vector<const char*>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // The button drawn by the steps, on an active form of its own.
 QImage Draw(const char* style, const std::vector<const char*>& settings, const std::vector<const char*>& steps,
             const std::vector<const char*>& ambient) {
-    ButtonSessionOptions options;
-    options.size = QSize(W, H);
-    const std::vector<const char*> all =
-        With({"Caption=", "BackColor=0x3C5A78", "ShowFocusRect=False"}, settings);
-    options.bag.WriteProperty(QStringLiteral("ButtonStyle"), ParseSettingValue(QString::fromUtf8(style)));
-    for (const char* setting : all) {
-        const QString text = QString::fromUtf8(setting);
-        const qsizetype equals = text.indexOf(u'=');
-        options.bag.WriteProperty(text.left(equals), ParseSettingValue(text.mid(equals + 1)));
-    }
-    for (const char* setting : ambient) {
-        QString problem;
-        EXPECT_TRUE(AddButtonAmbient(options.ambient, QString::fromUtf8(setting), &problem)) << problem.toStdString();
-    }
-    ButtonSession session(options);
-    QStringList texts;
-    for (const char* step : steps) texts << QString::fromUtf8(step);
-    QString problem;
-    EXPECT_TRUE(session.Run(texts, &problem)) << problem.toStdString();
-    return session.Image();
-}
-
-std::string Hex(QRgb pixel) { return QStringLiteral("%1").arg(pixel, 8, 16, QLatin1Char('0')).toStdString(); }
-
-// The first few pixels that differ from the look, or nothing.
-std::string Differences(const QImage& image, const Look& look) {
-    if (image.size() != QSize(W, H)) return "image is not 24 x 16";
-    std::vector<std::vector<std::optional<QRgb>>> expected(H, std::vector<std::optional<QRgb>>(W));
-    for (const Block& b : look)
-        for (int y = b.y1; y <= b.y2; ++y)
-            for (int x = b.x1; x <= b.x2; ++x) expected[y][x] = b.colour;
-    std::string out;
-    int count = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (expected[y][x] && image.pixel(x, y) != *expected[y][x] && ++count <= 8)
-                out += "(" + std::to_string(x) + "," + std::to_string(y) + ") is " + Hex(image.pixel(x, y)) +
-                       ", not " + Hex(*expected[y][x]) + "; ";
-    if (count > 8) out += std::to_string(count) + " pixels in all";
-    return out;
+    const std::string button = std::string("ButtonStyle=") + style;
+    return DrawButton(QSize(W, H),
+                      With({button.c_str(), "Caption=", "BackColor=0x3C5A78", "ShowFocusRect=False"}, settings),
+                      steps, ambient);
 }
 
 // Hover and press in the middle of the button.
@@ -212,16 +159,10 @@ TEST_P(EdgeStylesLook, HasItsPixels) {
     EXPECT_EQ(Differences(Draw(c.style, c.settings, c.steps, c.ambient), c.look), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(EdgeStyles, EdgeStylesLook, ::testing::ValuesIn(LookCases()),
-                         [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EdgeStyles, EdgeStylesLook, ::testing::ValuesIn(LookCases()), CaseName());
 
 // The dotted rectangle: drawn with ShowFocusRect the button must look as it does without,
 // but for every pixel with x + y even on the rectangle's frame, which is inverted.
-// A rectangle as the drawing calls take it: right and bottom not included.
-struct Edges {
-    int l, t, r, b;
-};
-
 struct FocusCase {
     const char* name;
     const char* style;
@@ -229,24 +170,6 @@ struct FocusCase {
     std::optional<Edges> rectangle;
     std::vector<const char*> ambient = {};
 };
-
-QImage Dotted(QImage image, const Edges& r) {
-    const int l = r.l, t = r.t, right = r.r, bottom = r.b;
-    auto invert = [&](int x, int y) {
-        if ((x + y) % 2 != 0) return;
-        const QRgb p = image.pixel(x, y);
-        image.setPixel(x, y, qRgba(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p), qAlpha(p)));
-    };
-    for (int x = l; x < right; ++x) {
-        invert(x, t);
-        invert(x, bottom - 1);
-    }
-    for (int y = t + 1; y < bottom - 1; ++y) {
-        invert(l, y);
-        invert(right - 1, y);
-    }
-    return image;
-}
 
 const std::vector<FocusCase>& FocusCases() {
     static const std::vector<FocusCase> cases = {
@@ -279,17 +202,10 @@ TEST_P(EdgeStylesFocus, DotsOnlyItsRectangle) {
     const QImage focused = Draw(c.style, {"ShowFocusRect=True"}, c.steps, c.ambient);
     const QImage expected = c.rectangle ? Dotted(plain, *c.rectangle) : plain;
     ASSERT_EQ(focused.size(), expected.size());
-    std::string out;
-    for (int y = 0; y < focused.height(); ++y)
-        for (int x = 0; x < focused.width(); ++x)
-            if (focused.pixel(x, y) != expected.pixel(x, y))
-                out += "(" + std::to_string(x) + "," + std::to_string(y) + ") is " + Hex(focused.pixel(x, y)) +
-                       ", not " + Hex(expected.pixel(x, y)) + "; ";
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(Differences(focused, expected), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(EdgeStyles, EdgeStylesFocus, ::testing::ValuesIn(FocusCases()),
-                         [](const ::testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EdgeStyles, EdgeStylesFocus, ::testing::ValuesIn(FocusCases()), CaseName());
 
 }  // namespace
 }  // namespace tirnel::render

@@ -3,8 +3,7 @@
 // the outline's face, drop shadow, pressed offset and inverting focus rectangle. Then every
 // state of these looks and the silver one at the smallest and a very large size.
 
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +14,13 @@
 namespace tirnel::render {
 namespace {
 
+using namespace test;
+
 const QSize kSize(30, 25);
 constexpr Color kBack = 0x406080;
 constexpr Color kContainer = 0x123456;
 // The back colour with every channel inverted, as the focus rectangle's dots leave it.
 constexpr Color kInverted = 0xBF9F7F;
-
-// Pixels x1..x2, y1..y2 (ends included) of one colour; below 0 counts back from W or H.
-struct Pixels {
-    int x1, y1, x2, y2;
-    Color colour;
-};
 
 struct LookCase {
     const char* name;
@@ -64,11 +59,6 @@ const std::vector<Pixels> kPressed = {
     {4, 4, -2, -2, kBack},
 };
 
-std::vector<Pixels> Joined(std::vector<Pixels> a, const std::vector<Pixels>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // The dots of the raised face's focus rectangle (3, 3, W-6, H-6): touched where x + y is even.
 const std::vector<Pixels> kRaisedFocus = {
     {3, 3, 3, 3, kInverted}, {4, 3, 4, 3, kBack}, {-7, 3, -7, 3, kInverted}, {4, -7, 4, -7, kInverted},
@@ -92,8 +82,8 @@ const std::vector<LookCase>& Cases() {
         // Disabled: the face lightened by 0.1 (0x5A7A9A), its frame that lightened by 0.3.
         {"OutlineDisabled", "5", "normal", {"Enabled=False"},
          {{0, 0, -5, 0, 0xA7C7E7}, {1, 1, -6, -6, 0x5A7A9A}, {-4, 6, -4, -4, 0x808080}}},
-        {"OutlineFocus", "5", "focus", {"ShowFocusRect=True"}, Joined(kRaisedFocus, {{0, 0, -5, 0, 0x8DADCD}})},
-        {"OutlineFocusWithoutShowFocusRect", "5", "focus", {}, Joined(kRaised, {{3, 3, 3, 3, kBack}})},
+        {"OutlineFocus", "5", "focus", {"ShowFocusRect=True"}, With(kRaisedFocus, {{0, 0, -5, 0, 0x8DADCD}})},
+        {"OutlineFocusWithoutShowFocusRect", "5", "focus", {}, With(kRaised, {{3, 3, 3, 3, kBack}})},
         {"OutlineDefaultButton", "5", "normal", {"ShowFocusRect=True"}, kRaisedFocus, {"DisplayAsDefault=True"}},
         // Pressed with the focus: the rectangle (6, 6, W-3, H-3) on the moved face.
         {"OutlineFocusDown", "5", "focus", {"ShowFocusRect=True"},
@@ -106,26 +96,13 @@ const std::vector<LookCase>& Cases() {
 
 void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
 
-int Along(int coordinate, int size) { return coordinate < 0 ? size + coordinate : coordinate; }
-
 ButtonSessionOptions Options(QSize size, const char* style, const std::vector<const char*>& settings,
                              const std::vector<const char*>& ambient) {
-    ButtonSessionOptions options;
-    options.size = size;
+    const std::string button = std::string("ButtonStyle=") + style;
+    ButtonSessionOptions options =
+        LookOptions(size, With({button.c_str(), "Caption=", "BackColor=0x406080"}, settings), ambient);
     options.ambient.BackColor = kContainer;
-    AddSetting(options.bag, QStringLiteral("ButtonStyle=") + QString::fromUtf8(style));
-    for (const char* setting : {"Caption=", "BackColor=0x406080"}) AddSetting(options.bag, QString::fromUtf8(setting));
-    for (const char* setting : settings) AddSetting(options.bag, QString::fromUtf8(setting));
-    for (const char* setting : ambient) AddButtonAmbient(options.ambient, QString::fromUtf8(setting));
     return options;
-}
-
-// The state's steps with the pointer in the middle of `area`. A very large button passes a
-// small area at its top-left corner: its own middle lies beyond the screen, over no window.
-QStringList Steps(const char* state, QSize area, const std::vector<const char*>& more = {}) {
-    QStringList steps = *StateSteps(QString::fromUtf8(state), area);
-    for (const char* step : more) steps << QString::fromUtf8(step);
-    return steps;
 }
 
 class HotTrackOutlineTest : public ::testing::TestWithParam<LookCase> {};
@@ -133,26 +110,19 @@ class HotTrackOutlineTest : public ::testing::TestWithParam<LookCase> {};
 TEST_P(HotTrackOutlineTest, PaintsItsPixels) {
     const LookCase& c = GetParam();
     ButtonSession session(Options(kSize, c.style, c.settings, c.ambient));
-    ASSERT_TRUE(session.Run(Steps(c.state, kSize, c.steps)));
+    ASSERT_TRUE(session.Run(StateScript(c.state, kSize, c.steps)));
     const QImage& image = session.Button().DrawingSurface().Image();
     ASSERT_EQ(image.size(), kSize);
-    for (const Pixels& p : c.pixels) {
-        const int x1 = Along(p.x1, kSize.width()), x2 = Along(p.x2, kSize.width());
-        const int y1 = Along(p.y1, kSize.height()), y2 = Along(p.y2, kSize.height());
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                ASSERT_EQ(FromQRgb(image.pixel(x, y)), p.colour) << "at (" << x << ", " << y << ")";
-    }
+    ASSERT_EQ(FirstWrongPixel(image, c.pixels), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Looks, HotTrackOutlineTest, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Looks, HotTrackOutlineTest, ::testing::ValuesIn(Cases()), CaseName());
 
 // The outline's focus rectangle leaves the surface in the invert draw mode; the next look's
 // lines and frames still paint their own colours.
 TEST(OutlineDrawMode, StaysStateOnly) {
     ButtonSession session(Options(kSize, "5", {"ShowFocusRect=True"}, {}));
-    ASSERT_TRUE(session.Run(Steps("focus", kSize)));
+    ASSERT_TRUE(session.Run(StateScript("focus", kSize)));
     Surface& surface = session.Button().DrawingSurface();
     EXPECT_EQ(surface.GetROP2(), kDrawModeInvert);
     ASSERT_TRUE(session.Run(QStringList{QStringLiteral("let:ButtonStyle=9"), QStringLiteral("move:15,12.5")}));
@@ -181,7 +151,7 @@ TEST(LookSizes, EveryStatePaintsAtTheExtremes) {
             for (const QSize size : {kSize, QSize(15, 15), QSize(2000, 2000)}) {
                 SCOPED_TRACE(testing::Message() << "style " << style << " " << v.state << " at " << size.width());
                 ButtonSession session(Options(size, style, v.settings, v.ambient));
-                ASSERT_TRUE(session.Run(Steps(v.state, QSize(10, 10))));
+                ASSERT_TRUE(session.Run(StateScript(v.state, QSize(10, 10))));
                 const QImage& image = session.Button().DrawingSurface().Image();
                 ASSERT_EQ(image.size(), size);
                 const Color corner = FromQRgb(image.pixel(size.width() - 1, size.height() - 1));

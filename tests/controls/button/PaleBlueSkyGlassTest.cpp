@@ -5,8 +5,7 @@
 // lines under the strips, the disabled look, the blue double frame and the dotted rectangle.
 
 #include "controls/button/ButtonColours.h"
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,57 +19,18 @@
 namespace tirnel::render {
 namespace {
 
+using namespace test;
+
 constexpr int W = 30;
 constexpr Color kBack = 0xC08040;
 
-QRgb Rgb(Color bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 QRgb S(float amount) { return Rgb(ShiftColor(kBack, amount)); }
 
-// Pixels (x1..x2, y1..y2) of one colour; later blocks over earlier ones.
-struct Block {
-    int x1, y1, x2, y2;
-    QRgb colour;
-};
-using Blocks = std::vector<Block>;
-Blocks operator+(Blocks a, const Blocks& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-std::vector<const char*> With(std::vector<const char*> a, const std::vector<const char*>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
+using Blocks = Look;
 
 QImage Draw(int height, const std::vector<const char*>& settings, const std::vector<const char*>& steps,
             const std::vector<const char*>& ambient = {}) {
-    ButtonSessionOptions options;
-    options.size = QSize(W, height);
-    for (const char* setting : With({"Caption=", "BackColor=0xC08040"}, settings))
-        EXPECT_TRUE(AddSetting(options.bag, QString::fromUtf8(setting))) << setting;
-    for (const char* setting : ambient) EXPECT_TRUE(AddButtonAmbient(options.ambient, QString::fromUtf8(setting)));
-    ButtonSession session(options);
-    QStringList texts;
-    for (const char* step : steps) texts << QString::fromUtf8(step);
-    EXPECT_TRUE(session.Run(texts));
-    return session.Image();
-}
-
-// The first pixels that differ from the blocks; pixels no block names are not looked at.
-std::string Differences(const QImage& image, const Blocks& blocks) {
-    std::vector<std::optional<QRgb>> expected(static_cast<std::size_t>(W * image.height()));
-    for (const Block& b : blocks)
-        for (int y = b.y1; y <= b.y2; ++y)
-            for (int x = b.x1; x <= b.x2; ++x) expected[static_cast<std::size_t>(y * W + x)] = b.colour;
-    std::string out;
-    for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
-        const std::optional<QRgb>& e = expected[static_cast<std::size_t>(i)];
-        const QRgb actual = image.pixel(i % W, i / W);
-        if (!e || actual == *e || out.size() >= 400) continue;
-        out += std::to_string(i % W) + "," + std::to_string(i / W) + ": " +
-               QString::number(actual, 16).toStdString() + " not " + QString::number(*e, 16).toStdString() + "; ";
-    }
-    return out;
+    return DrawButton(QSize(W, height), With({"Caption=", "BackColor=0xC08040"}, settings), steps, ambient);
 }
 
 // An outer and an inner frame (the outer one without the corners the round shape cuts off)
@@ -196,8 +156,7 @@ TEST_P(PaleBlueSkyGlassLook, HasItsPixels) {
     EXPECT_EQ(Differences(Draw(c.height, c.settings, c.steps, c.ambient), c.blocks), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(PaleBlueSkyGlass, PaleBlueSkyGlassLook, ::testing::ValuesIn(LookCases()),
-                         [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(PaleBlueSkyGlass, PaleBlueSkyGlassLook, ::testing::ValuesIn(LookCases()), CaseName());
 
 // The sky glass dots (2, 2, W-2, H-2) need the focus itself: with ShowFocusRect the button
 // looks as it does without, but for the pixels with x + y even on that frame, inverted.
@@ -217,15 +176,7 @@ TEST(SkyGlassFocus, DotsNeedTheFocus) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QImage plain = Draw(G, kGlass, c.steps, c.ambient);
-        Blocks expected;
-        for (int y = 0; y < G; ++y)
-            for (int x = 0; x < W; ++x) {
-                const bool across = (y == 2 || y == G - 3) && x >= 2 && x <= W - 3;
-                const bool down = (x == 2 || x == W - 3) && y > 2 && y < G - 3;
-                const QRgb p = plain.pixel(x, y);
-                const QRgb inverse = qRgba(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p), qAlpha(p));
-                expected.push_back({x, y, x, y, c.dotted && (across || down) && (x + y) % 2 == 0 ? inverse : p});
-            }
+        const QImage expected = c.dotted ? Dotted(plain, Edges{2, 2, W - 2, G - 2}) : plain;
         EXPECT_EQ(Differences(Draw(G, With(kGlass, {"ShowFocusRect=True"}), c.steps, c.ambient), expected), "");
     }
 }

@@ -3,21 +3,21 @@
 // glow of a focused or default button, the dotted rectangle, and the dark blue frame with its
 // softened corners and the clipped outer corners of the round shape.
 
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include <array>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace tirnel::render {
 namespace {
+
+using namespace test;
 
 constexpr int W = 24;
 constexpr int H = 16;
@@ -28,26 +28,12 @@ constexpr int H = 16;
 // S(-0.01) -3, S(-0.05) -13, S(-0.08) -20, S(-0.09) -23, S(-0.1) -26, S(-0.16) -41.
 constexpr QRgb Plus(int d) { return qRgb(120 + d, 90 + d, 60 + d); }
 constexpr QRgb Grey(int v) { return qRgb(v, v, v); }
-constexpr QRgb Rgb(unsigned bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 constexpr QRgb kFrame = Rgb(0x743C00);
 constexpr QRgb kCorner = Rgb(0xC1894D);  // the frame colour lightened by 0.3
 constexpr QRgb kOutside = qRgba(0, 0, 0, 0);
 // The average of white and the back colour: 187.5, 172.5 and 157.5 round to even.
 constexpr QRgb kWhiteMix = qRgb(188, 172, 158);
-
-struct Block {
-    int x1, y1, x2, y2;
-    QRgb colour;
-};
-// Blocks, corners included, later ones over earlier ones; pixels no block names are not
-// looked at.
-using Look = std::vector<Block>;
-
-Look operator+(Look a, const Look& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 // The shade of rest and hover, row by row: the vertical blend from S(+0.07) to the back
 // colour over 16 rows (18 - trunc(18 r / 15)), with the blend from S(+0.2) to S(+0.08) over
@@ -103,55 +89,10 @@ const Look kWhiteRest = Look{{0, 0, W - 1, H - 1, Grey(255)},
                              {1, 1, 1, 13, Grey(255)}} +
                         kBlueFrame;
 
-std::vector<const char*> With(std::vector<const char*> a, const std::vector<const char*>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // The button drawn by the steps, on an active form of its own.
 QImage Draw(const std::vector<const char*>& settings, const std::vector<const char*>& steps,
             const std::vector<const char*>& ambient) {
-    ButtonSessionOptions options;
-    options.size = QSize(W, H);
-    for (const char* setting : With({"ButtonStyle=2", "Caption=", "BackColor=0x3C5A78"}, settings)) {
-        const QString text = QString::fromUtf8(setting);
-        const qsizetype equals = text.indexOf(u'=');
-        options.bag.WriteProperty(text.left(equals), ParseSettingValue(text.mid(equals + 1)));
-    }
-    for (const char* setting : ambient) {
-        QString problem;
-        EXPECT_TRUE(AddButtonAmbient(options.ambient, QString::fromUtf8(setting), &problem)) << problem.toStdString();
-    }
-    ButtonSession session(options);
-    QStringList texts;
-    for (const char* step : steps) texts << QString::fromUtf8(step);
-    QString problem;
-    EXPECT_TRUE(session.Run(texts, &problem)) << problem.toStdString();
-    return session.Image();
-}
-
-std::string Hex(QRgb pixel) { return QStringLiteral("%1").arg(pixel, 8, 16, QLatin1Char('0')).toStdString(); }
-
-std::string Pixel(int x, int y, QRgb actual, QRgb expected) {
-    return "(" + std::to_string(x) + "," + std::to_string(y) + ") is " + Hex(actual) + ", not " + Hex(expected) +
-           "; ";
-}
-
-// The first few pixels that differ from the look, or nothing.
-std::string Differences(const QImage& image, const Look& look) {
-    if (image.size() != QSize(W, H)) return "image is not 24 x 16";
-    std::vector<std::vector<std::optional<QRgb>>> expected(H, std::vector<std::optional<QRgb>>(W));
-    for (const Block& b : look)
-        for (int y = b.y1; y <= b.y2; ++y)
-            for (int x = b.x1; x <= b.x2; ++x) expected[y][x] = b.colour;
-    std::string out;
-    int count = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (expected[y][x] && image.pixel(x, y) != *expected[y][x] && ++count <= 8)
-                out += Pixel(x, y, image.pixel(x, y), *expected[y][x]);
-    if (count > 8) out += std::to_string(count) + " pixels in all";
-    return out;
+    return DrawButton(QSize(W, H), With({"ButtonStyle=2", "Caption=", "BackColor=0x3C5A78"}, settings), steps, ambient);
 }
 
 const std::vector<const char*> kHovered = {"move:12,8"};
@@ -194,8 +135,7 @@ TEST_P(RoundBlueLook, HasItsPixels) {
     EXPECT_EQ(Differences(Draw(c.settings, c.steps, c.ambient), c.look), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(RoundBlue, RoundBlueLook, ::testing::ValuesIn(LookCases()),
-                         [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(RoundBlue, RoundBlueLook, ::testing::ValuesIn(LookCases()), CaseName());
 
 // The dotted rectangle (2, 2, W-2, H-2): with ShowFocusRect let True the button must look as it
 // does without, but for every pixel with x + y even on the rectangle's frame, inverted. The
@@ -207,24 +147,6 @@ struct FocusCase {
     std::vector<const char*> ambient = {};
 };
 void PrintTo(const FocusCase& c, std::ostream* os) { *os << c.name; }
-
-QImage Dotted(QImage image) {
-    constexpr int l = 2, t = 2, r = W - 2, b = H - 2;
-    auto invert = [&](int x, int y) {
-        if ((x + y) % 2 != 0) return;
-        const QRgb p = image.pixel(x, y);
-        image.setPixel(x, y, qRgba(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p), qAlpha(p)));
-    };
-    for (int x = l; x < r; ++x) {
-        invert(x, t);
-        invert(x, b - 1);
-    }
-    for (int y = t + 1; y < b - 1; ++y) {
-        invert(l, y);
-        invert(r - 1, y);
-    }
-    return image;
-}
 
 const std::vector<FocusCase>& FocusCases() {
     static const std::vector<FocusCase> cases = {
@@ -245,17 +167,12 @@ TEST_P(RoundBlueFocus, DotsOnlyItsRectangle) {
     const FocusCase& c = GetParam();
     const QImage plain = Draw({}, c.steps, c.ambient);
     const QImage focused = Draw({}, With({"let:ShowFocusRect=True", "let:Caption="}, c.steps), c.ambient);
-    const QImage expected = c.dotted ? Dotted(plain) : plain;
+    const QImage expected = c.dotted ? Dotted(plain, Edges{2, 2, W - 2, H - 2}) : plain;
     ASSERT_EQ(focused.size(), expected.size());
-    std::string out;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (focused.pixel(x, y) != expected.pixel(x, y)) out += Pixel(x, y, focused.pixel(x, y), expected.pixel(x, y));
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(Differences(focused, expected), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(RoundBlue, RoundBlueFocus, ::testing::ValuesIn(FocusCases()),
-                         [](const ::testing::TestParamInfo<FocusCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(RoundBlue, RoundBlueFocus, ::testing::ValuesIn(FocusCases()), CaseName());
 
 }  // namespace
 }  // namespace tirnel::render

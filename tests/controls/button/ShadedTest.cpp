@@ -5,8 +5,7 @@
 // looks at the smallest and a huge size.
 
 #include "controls/button/ButtonColours.h"
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +19,13 @@
 namespace tirnel::render {
 namespace {
 
+using namespace test;
+
 constexpr int W = 30;
 constexpr Color kBack = 0xC08040;
 constexpr Color kWhite = 0xFFFFFF;
 
-QRgb Rgb(Color bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 QRgb S(float amount) { return Rgb(ShiftColor(kBack, amount)); }
-
-// Pixels (x1..x2, y1..y2) of one colour; later blocks over earlier ones.
-struct Block {
-    int x1, y1, x2, y2;
-    QRgb colour;
-};
 
 struct LookCase {
     const char* name;
@@ -42,38 +36,6 @@ struct LookCase {
 };
 void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
 
-QImage Draw(QSize size, const std::vector<const char*>& settings, const std::vector<const char*>& steps,
-            const std::vector<const char*>& ambient = {}) {
-    ButtonSessionOptions options;
-    options.size = size;
-    for (const char* setting : settings) EXPECT_TRUE(AddSetting(options.bag, QString::fromUtf8(setting))) << setting;
-    for (const char* setting : ambient) EXPECT_TRUE(AddButtonAmbient(options.ambient, QString::fromUtf8(setting)));
-    ButtonSession session(options);
-    QStringList texts;
-    for (const char* step : steps) texts << QString::fromUtf8(step);
-    EXPECT_TRUE(session.Run(texts));
-    return session.Image();
-}
-
-std::string Pixel(int x, int y, QRgb actual, QRgb expected) {
-    return "(" + std::to_string(x) + "," + std::to_string(y) + ") " + QString::number(actual, 16).toStdString() +
-           " not " + QString::number(expected, 16).toStdString() + "; ";
-}
-
-std::string Differences(const QImage& image, const std::vector<Block>& blocks) {
-    std::vector<std::optional<QRgb>> expected(static_cast<std::size_t>(image.width() * image.height()));
-    for (const Block& b : blocks)
-        for (int y = b.y1; y <= b.y2; ++y)
-            for (int x = b.x1; x <= b.x2; ++x) expected[static_cast<std::size_t>(y * image.width() + x)] = b.colour;
-    std::string out;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const auto& e = expected[static_cast<std::size_t>(y * image.width() + x)];
-            if (e && image.pixel(x, y) != *e && out.size() < 400) out += Pixel(x, y, image.pixel(x, y), *e);
-        }
-    return out;
-}
-
 // The outer frame without the corners the round shape cuts off.
 std::vector<Block> Frame(int H, QRgb colour) {
     return {{2, 0, W - 3, 0, colour}, {2, H - 1, W - 3, H - 1, colour}, {0, 2, 0, H - 3, colour},
@@ -83,11 +45,6 @@ std::vector<Block> Corners(int H, QRgb colour) {
     return {{1, 1, 1, 1, colour}, {W - 2, 1, W - 2, 1, colour}, {1, H - 2, 1, H - 2, colour},
             {W - 2, H - 2, W - 2, H - 2, colour}};
 }
-std::vector<Block> operator+(std::vector<Block> a, const std::vector<Block>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // Shaded, 23 high (H/2 = nearest(11.5) = 12) and 25 high (nearest(12.5) = 12): the white fade
 // over rows 0..11 whose row 10 is entry 10 of 11, white lines at x = 1, x = W-2 and y = 1, the
 // frame, the bottom line from x = 2 to W-3, and the corner pixels in S(+0.05).
@@ -127,11 +84,6 @@ const std::vector<const char*> kShaded = {"ButtonStyle=6", "Caption=", "BackColo
 const std::vector<const char*> kRound = {"ButtonStyle=10", "Caption=", "BackColor=0xC08040"};
 const std::vector<const char*> kHover = {"activate", "move:5,5"};
 const std::vector<const char*> kDown = {"activate", "move:5,5", "press:5,5"};
-std::vector<const char*> With(std::vector<const char*> a, const std::vector<const char*>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 const std::vector<LookCase>& LookCases() {
     static const std::vector<LookCase> cases = {
         {"ShadedAtRest", 23, kShaded, {}, kRaised23},
@@ -154,31 +106,16 @@ class ShadedLook : public ::testing::TestWithParam<LookCase> {};
 
 TEST_P(ShadedLook, HasItsPixels) {
     const LookCase& c = GetParam();
-    EXPECT_EQ(Differences(Draw(QSize(W, c.height), c.settings, c.steps), c.blocks), "");
+    EXPECT_EQ(Differences(DrawButton(QSize(W, c.height), c.settings, c.steps), c.blocks), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Shaded, ShadedLook, ::testing::ValuesIn(LookCases()),
-                         [](const ::testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Shaded, ShadedLook, ::testing::ValuesIn(LookCases()), CaseName());
 
 // With its cue the button looks as it does without, but for the pixels with x + y even on the
 // frame of the rectangle, inverted; no rectangle means no difference at all.
-QImage Dotted(QImage image, const std::optional<QRect>& rect) {
+QImage Dotted(const QImage& image, const std::optional<QRect>& rect) {
     if (!rect) return image;
-    const int l = rect->left(), t = rect->top(), r = rect->right() + 1, b = rect->bottom() + 1;
-    auto invert = [&](int x, int y) {
-        if ((x + y) % 2 != 0 || !image.rect().contains(x, y)) return;
-        const QRgb p = image.pixel(x, y);
-        image.setPixel(x, y, qRgba(255 - qRed(p), 255 - qGreen(p), 255 - qBlue(p), qAlpha(p)));
-    };
-    for (int x = l; x < r; ++x) {
-        invert(x, t);
-        if (b - 1 != t) invert(x, b - 1);
-    }
-    for (int y = t + 1; y < b - 1; ++y) {
-        invert(l, y);
-        invert(r - 1, y);
-    }
-    return image;
+    return test::Dotted(image, Edges{rect->left(), rect->top(), rect->right() + 1, rect->bottom() + 1});
 }
 
 struct CueCase {
@@ -206,23 +143,17 @@ TEST(ShadedFocus, FollowsTheCaptionOnePaintLater) {
         // The rectangle of the wide caption, as the paint before the last one left it.
         std::optional<QRect> rect;
         if (c.dotted) {
-            ButtonSessionOptions options;
-            options.size = QSize(60, 23);
-            for (const char* setting : wide) AddSetting(options.bag, QString::fromUtf8(setting));
-            ButtonSession session(options);
+            ButtonSession session(LookOptions(QSize(60, 23), wide));
             const Rect r = session.Button().CaptionFocusRect();
             rect = QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
             ASSERT_GT(rect->width(), 30);
         }
-        const QImage plain = Draw(QSize(60, 23), wide, With(c.steps, last));
+        const QImage plain = DrawButton(QSize(60, 23), wide, With(c.steps, last));
         const QImage cued =
-            Draw(QSize(60, 23), With(wide, {"ShowFocusRect=True"}), With(c.steps, last), c.ambient);
+            DrawButton(QSize(60, 23), With(wide, {"ShowFocusRect=True"}), With(c.steps, last), c.ambient);
         const QImage expected = Dotted(plain, rect);
         ASSERT_EQ(cued.size(), expected.size());
-        std::vector<Block> every;
-        for (int y = 0; y < expected.height(); ++y)
-            for (int x = 0; x < expected.width(); ++x) every.push_back({x, y, x, y, expected.pixel(x, y)});
-        EXPECT_EQ(Differences(cued, every), "");
+        EXPECT_EQ(Differences(cued, expected), "");
     }
 }
 
@@ -240,9 +171,9 @@ TEST(ShadedExtremes, EveryStateDrawsAtAnySize) {
                 isStep ? std::vector<const char*>{style, "Caption=", "ShowFocusRect=True"}
                        : With({style, "Caption=", "ShowFocusRect=True"}, state);
             const std::vector<const char*> steps = isStep ? state : std::vector<const char*>{};
-            const QImage middle = Draw(QSize(40, 21), settings, steps);
+            const QImage middle = DrawButton(QSize(40, 21), settings, steps);
             for (QSize size : {QSize(15, 15), QSize(2000, 2000)}) {
-                const QImage image = Draw(size, settings, steps);
+                const QImage image = DrawButton(size, settings, steps);
                 ASSERT_EQ(image.size(), size);
                 const int w = size.width(), h = size.height();
                 EXPECT_EQ(image.pixel(1, 1), middle.pixel(1, 1));

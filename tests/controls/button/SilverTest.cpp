@@ -3,28 +3,21 @@
 // bevel, the checked face, and the caption colour the look forces on the button.
 
 #include "controls/button/ButtonEnums.h"
-#include "tools/render/ButtonScript.h"
-#include "tools/render/PropertyArguments.h"
+#include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <ostream>
 #include <vector>
 
 namespace tirnel::render {
 namespace {
 
+using namespace test;
+
 constexpr Color kBack = 0x406080;
 constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xFFFFFF;
-
-// Pixels x1..x2, y1..y2 (both ends included) that must all hold one colour; a coordinate
-// below 0 counts back from the width or height, so -1 is the last column or row.
-struct Pixels {
-    int x1, y1, x2, y2;
-    Color colour;
-};
 
 struct SilverCase {
     const char* name;
@@ -50,15 +43,10 @@ const std::vector<Pixels> kCheckedFrame = {
     {1, 1, 1, 1, 0x8E806D}, {1, -2, 1, -2, 0x8E806D}, {-2, 1, -2, 1, 0x8E806D}, {-2, -2, -2, -2, 0x8E806D},
 };
 
-std::vector<Pixels> Joined(std::vector<Pixels> a, const std::vector<Pixels>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 // The hover frame, corners, right shadow columns and bottom rows; the band rows differ with
 // the height.
 std::vector<Pixels> Hover(std::vector<Pixels> bands) {
-    return Joined(std::move(bands), {
+    return With(std::move(bands), {
         {0, 0, -1, 0, 0xC3CECE}, {0, -1, -1, -1, 0xC3CECE}, {0, 0, 0, -1, 0xC3CECE}, {-1, 0, -1, -1, 0xC3CECE},
         {1, 1, 1, 1, 0xBCC7C7}, {1, -2, 1, -2, 0xBCC7C7}, {-2, 1, -2, 1, 0xBCC7C7}, {-2, -2, -2, -2, 0xBCC7C7},
         // Row 1 is the first band's second entry, up to the column before the corner.
@@ -79,9 +67,9 @@ const std::vector<SilverCase>& Cases() {
          Hover({{1, 12, -4, 12, 0xF0F5F5}, {1, 13, -4, 14, 0xEEF4F4}, {1, 22, -4, 22, 0xECF3F3}}), kBlack},
         {"PressedBevelAndWhiteCaption", 25, "down", {}, kPressed, kWhite},
         {"CheckedFace", 25, "normal", {"CheckBoxMode=True", "Value=True"},
-         Joined(kCheckedFrame, {{2, 1, -3, -2, 0xFEFEFE}, {1, 2, -2, -3, 0xFEFEFE}}), kBlack},
+         With(kCheckedFrame, {{2, 1, -3, -2, 0xFEFEFE}, {1, 2, -2, -3, 0xFEFEFE}}), kBlack},
         {"CheckedHoverAddsShadowLines", 25, "hover", {"CheckBoxMode=True", "Value=True"},
-         Joined(kCheckedFrame, {{-2, 2, -2, -5, 0xEDF0F2}, {2, -2, -3, -2, 0xD8DEE4}, {1, -3, -2, -3, 0xE8ECEF},
+         With(kCheckedFrame, {{-2, 2, -2, -5, 0xEDF0F2}, {2, -2, -3, -2, 0xD8DEE4}, {1, -3, -2, -3, 0xE8ECEF},
                                 {1, -4, -2, -4, 0xF8F9FA}, {1, 2, -3, -5, 0xFEFEFE}}),
          kBlack},
         // Held on a checked button the pressed look returns, caption white.
@@ -91,8 +79,6 @@ const std::vector<SilverCase>& Cases() {
 }
 
 void PrintTo(const SilverCase& c, std::ostream* os) { *os << c.name; }
-
-int Along(int coordinate, int size) { return coordinate < 0 ? size + coordinate : coordinate; }
 
 class SilverLookTest : public ::testing::TestWithParam<SilverCase> {};
 
@@ -106,22 +92,15 @@ TEST_P(SilverLookTest, PaintsItsPixelsAndForcesTheCaptionColour) {
         ASSERT_TRUE(AddSetting(options.bag, QString::fromUtf8(setting)));
     for (const char* setting : c.settings) ASSERT_TRUE(AddSetting(options.bag, QString::fromUtf8(setting)));
     ButtonSession session(options);
-    ASSERT_TRUE(session.Run(*StateSteps(QString::fromUtf8(c.state), size)));
+    ASSERT_TRUE(session.Run(StateScript(c.state, size)));
 
     const QImage& image = session.Button().DrawingSurface().Image();
     ASSERT_EQ(image.size(), size);
-    for (const Pixels& p : c.pixels) {
-        const int x1 = Along(p.x1, size.width()), x2 = Along(p.x2, size.width());
-        const int y1 = Along(p.y1, size.height()), y2 = Along(p.y2, size.height());
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                ASSERT_EQ(FromQRgb(image.pixel(x, y)), p.colour) << "at (" << x << ", " << y << ")";
-    }
+    ASSERT_EQ(FirstWrongPixel(image, c.pixels), "");
     EXPECT_EQ(session.Button().ForeColor(), c.caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(Looks, SilverLookTest, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<SilverCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Looks, SilverLookTest, ::testing::ValuesIn(Cases()), CaseName());
 
 }  // namespace
 }  // namespace tirnel::render
