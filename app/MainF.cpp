@@ -1,6 +1,7 @@
 #include "app/MainF.h"
 
 #include "app/FrameTextBoxes.h"
+#include "app/HandedPaths.h"
 #include "app/Twips.h"
 #include "app/WindowReporter.h"
 #include "app/pieceset/MergeRun.h"
@@ -10,6 +11,10 @@
 #include "platform/FontObject.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 
@@ -26,6 +31,8 @@ const QString kAllFilesFilter = QStringLiteral("所有文件(*.*)|*.*");
 const QString kDescriptorFilter = QStringLiteral("准备合并文件(*.hpe)|*.hpe");
 const QString kOpenTitle = QStringLiteral("打开文件");
 const QString kFolderTitle = QStringLiteral("选择文件夹");
+const QString kStopSplitQuestion = QStringLiteral("文件正在分割,要停止分割并退出吗?");
+const QString kStopMergeQuestion = QStringLiteral("文件正在合并,要停止合并并退出吗?");
 // Hide the read-only box, prompt to create, prompt to overwrite.
 constexpr long kOpenFlags = kFileDialogCreatePrompt | kFileDialogHideReadOnly | kFileDialogOverwritePrompt;
 
@@ -94,6 +101,11 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
     // The size box takes digits typed one by one; an input method would bypass the filter.
     Text2->setAttribute(Qt::WA_InputMethodEnabled, false);
     Text2->installEventFilter(this);
+
+    // Drops anywhere, the boxes included, come to the window rather than into a box as text.
+    setAcceptDrops(true);
+    for (QLineEdit* box : {txtPsd, Text1, Text2}) box->setAcceptDrops(false);
+    for (QWidget* input : InputControls()) input->installEventFilter(this);
 
     PlaceControls();
     ConnectHandlers();
@@ -169,38 +181,97 @@ void MainF::GetFile_Click() {
 }
 
 void MainF::cmdFile_Click() {
+    if (mRunning) return;
     const QString filter = OptionValue(opDelFale) ? kAllFilesFilter : kDescriptorFilter;
     QString name;
     long flags = kOpenFlags;
     mShell.ShowFileDialog(name, filter, kOpenTitle, flags);
-    if (name.isEmpty()) return;
-    txtPsd->setText(name);
-    Text1->setText(QString::fromStdString(FolderOf(name.toStdString())));
+    if (!name.isEmpty()) FillSource(name);
+}
+
+void MainF::FillSource(const QString& path) {
+    txtPsd->setText(path);
+    Text1->setText(QString::fromStdString(FolderOf(path.toStdString())));
 }
 
 void MainF::cmdOpsee_Click() {
-    const QString folder = mShell.BrowseForFolder(kFolderTitle, this);
+    if (mRunning) return;
+    // Where the user is: the folder chosen already, else the source's folder.
+    const QStringList start = {Text1->text(), QString::fromStdString(FolderOf(Utf8(txtPsd)))};
+    const QString folder = mShell.BrowseForFolderFrom(kFolderTitle, this, start);
     if (!folder.isEmpty()) Text1->setText(folder);
+}
+
+void MainF::OpenWith(const QString& path) {
+    if (path.isEmpty() || mRunning) return;
+    const QString absolute = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const HandedKind kind = KindOfHandedPath(absolute);
+    if (kind == HandedKind::Folder) {
+        Text1->setText(QString::fromStdString(WithBackslash(absolute.toStdString())));
+        return;
+    }
+    // The mode as a click on its option chooses it.
+    const bool merge = kind == HandedKind::Descriptor;
+    SetOptionValue(merge ? GetFile : opDelFale, true);
+    SetOptionValue(merge ? opDelFale : GetFile, false);
+    if (merge) GetFile_Click();
+    else opDelFale_Click();
+    FillSource(absolute);
+}
+
+bool MainF::TakeDrop(const QMimeData* data, bool apply) {
+    if (mRunning) return false;
+    const QString path = LocalPathOfDrop(data);
+    if (path.isEmpty()) return false;
+    switch (FillFor(KindOfHandedPath(path), OptionValue(GetFile))) {
+    case DropFill::Nothing: return false;
+    case DropFill::Folder:
+        if (apply) Text1->setText(QString::fromStdString(WithBackslash(path.toStdString())));
+        return true;
+    case DropFill::Source:
+        if (apply) FillSource(path);
+        return true;
+    }
+    return false;
+}
+
+void MainF::dragEnterEvent(QDragEnterEvent* event) {
+    if (TakeDrop(event->mimeData(), false)) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void MainF::dragMoveEvent(QDragMoveEvent* event) {
+    if (TakeDrop(event->mimeData(), false)) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void MainF::dropEvent(QDropEvent* event) {
+    if (TakeDrop(event->mimeData(), true)) event->acceptProposedAction();
+    else event->ignore();
 }
 
 void MainF::Command2_Click() {
     if (!OptionValue(opDelFale)) return;
-    RunInWindow([this](RunReporter& reporter) {
-        SplitRun(SplitInput{Utf8(txtPsd), Utf8(Text1), Utf8(Text2), OptionValue(Option3)}, reporter);
-    });
+    RunInWindow(
+        [this](RunReporter& reporter) {
+            SplitRun(SplitInput{Utf8(txtPsd), Utf8(Text1), Utf8(Text2), OptionValue(Option3)}, reporter);
+        },
+        kStopSplitQuestion);
 }
 
 void MainF::Command3_Click() {
     if (!OptionValue(GetFile)) return;
-    RunInWindow([this](RunReporter& reporter) { MergeRun(MergeInput{Utf8(txtPsd), Utf8(Text1)}, reporter); });
+    RunInWindow([this](RunReporter& reporter) { MergeRun(MergeInput{Utf8(txtPsd), Utf8(Text1)}, reporter); },
+                kStopMergeQuestion);
 }
 
 void MainF::tQueries_Click() { close(); }
 
-void MainF::RunInWindow(const std::function<void(RunReporter&)>& run) {
+void MainF::RunInWindow(const std::function<void(RunReporter&)>& run, const QString& stopQuestion) {
     // The run lets the event loop turn, so a click may arrive while it works.
     if (mRunning) return;
     mRunning = true;
+    mStopQuestion = stopQuestion;
     WindowReporter reporter(mShell, uo1, mCloseRequested);
     run(reporter);
     mRunning = false;
@@ -210,10 +281,18 @@ void MainF::RunInWindow(const std::function<void(RunReporter&)>& run) {
 
 void MainF::closeEvent(QCloseEvent* event) {
     if (mRunning) {
-        // The run is still on the stack inside this window: it stops at its next breath and
-        // the window closes once it has returned.
-        mCloseRequested = true;
+        // The run is still on the stack inside this window and waits under the question. On
+        // 是 it stops at its next breath and the window closes once it has cleaned up and
+        // returned; on 否 it goes on. A close while the question shows, or once the run is
+        // stopping, asks nothing more.
         event->ignore();
+        if (mCloseRequested || mAskingToStop) return;
+        mAskingToStop = true;
+        const int answer = mShell.ShowNotice(mStopQuestion, kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond);
+        mAskingToStop = false;
+        if (answer != kNoticeResultYes) return;
+        if (mRunning) mCloseRequested = true;
+        else close();
         return;
     }
     mCloseRequested = false;
@@ -229,7 +308,36 @@ void MainF::Text2_Change() {
     if (Text2->text().isEmpty()) Text2->setText(QStringLiteral("0"));
 }
 
+std::array<QWidget*, 9> MainF::InputControls() const {
+    return {opDelFale, GetFile, txtPsd, cmdFile, Text1, cmdOpsee, Text2, Okbs, Option3};
+}
+
+namespace {
+// The input a control acts on; painting, focus and the pointer's coming and going still pass.
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
 bool MainF::eventFilter(QObject* watched, QEvent* event) {
+    // A dialog opened from here would sit in front of the run, which waits for it unseen.
+    if (mRunning && IsUserInput(event->type())) {
+        const std::array<QWidget*, 9> inputs = InputControls();
+        if (std::find(inputs.begin(), inputs.end(), watched) != inputs.end()) return true;
+    }
     if (watched != Text2 || event->type() != QEvent::KeyPress) return Form::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     // Keys that type nothing (arrows, Delete) and shortcuts (copy, paste) reach the box as they are.

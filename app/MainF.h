@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+class QMimeData;
+
+#include <array>
 #include <functional>
 
 namespace tirnel {
@@ -44,6 +47,10 @@ public:
     // True while a split or merge is under way.
     bool Running() const { return mRunning; }
 
+    // Starts with a path named on the command line: a descriptor in merge mode, any other
+    // file in split mode, each filling the boxes as "..." does; a folder fills the folder box.
+    void OpenWith(const QString& path);
+
     static constexpr int kClientWidthTwips = 4680;
     static constexpr int kClientHeightTwips = 2985;
 
@@ -51,6 +58,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A local file or folder dropped anywhere on the window fills the box it belongs in, as
+    // its "..." would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -64,16 +76,26 @@ private:
     void Text2_KeyPress(int& keyAscii);
     void Text2_Change();
 
+    // The source box gets the path, the folder box its folder.
+    void FillSource(const QString& path);
+    // What a drop of this data would do here and now; with apply, does it.
+    bool TakeDrop(const QMimeData* data, bool apply);
+    // The controls that would change a run's inputs; during a run they take no input.
+    std::array<QWidget*, 9> InputControls() const;
+
     // Places every control and sets the tab order from its tab index.
     void PlaceControls();
     void ConnectHandlers();
     // Runs one split or merge with the window as its reporter; ignored while one is running.
-    void RunInWindow(const std::function<void(RunReporter&)>& run);
+    // stopQuestion: asked when the window is closed during the run.
+    void RunInWindow(const std::function<void(RunReporter&)>& run, const QString& stopQuestion);
 
     ShellServices& mShell;
     bool mLoaded = false;
     bool mRunning = false;
-    bool mCloseRequested = false;
+    bool mCloseRequested = false;  // the user chose to stop the run and close
+    bool mAskingToStop = false;
+    QString mStopQuestion;
 };
 
 }  // namespace tirnel

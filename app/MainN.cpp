@@ -5,12 +5,15 @@
 
 namespace tirnel::MainN {
 
-void Main(ShellServices& shell) {
+MainF* Main(ShellServices& shell, const QStringList& arguments) {
     // The window's "宋体" has to find an installed Song-style face.
     InstallFontSubstitutions();
     auto* window = new MainF(shell);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
+    // After the load, which chooses split mode.
+    if (!arguments.isEmpty()) window->OpenWith(arguments.first());
+    return window;
 }
 
 }  // namespace tirnel::MainN

@@ -1,6 +1,8 @@
 // The program: the main window on Qt's dialogs, until the window is closed.
+// "tirnel FILE" starts with FILE filled in, as a file manager's "open with" passes it.
 
 #include "app/MainN.h"
+#include "app/shell/ChineseTranslation.h"
 #include "app/shell/QtShellServices.h"
 #include "platform/io/ProcessLimits.h"
 
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tirnel"));
     QApplication::setDesktopFileName(QStringLiteral("tirnel"));
-    tirnel::MainN::Main(shell);
+    // The window is Chinese, so are Qt's dialogs and buttons, whatever the locale.
+    tirnel::InstallQtChineseTranslation();
+    tirnel::MainN::Main(shell, QApplication::arguments().mid(1));
     return app.exec();
 }

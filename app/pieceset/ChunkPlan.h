@@ -16,6 +16,18 @@ struct Chunk {
     bool last = false;             // the last chunk of the set
 };
 
+// The bytes the copy of a chunk moves, inside its piece. The chunk size is not a multiple of
+// any block size, and a copy that starts or ends off a block boundary cannot share the
+// source's blocks on a file system that could (XFS, btrfs): so a boundary between two chunks
+// of one piece is moved down to a multiple of kCopyAlignment, and each chunk's copy takes the
+// bytes before it that the previous copy left. The spans of a piece still cover it exactly.
+struct CopySpan {
+    std::int64_t pieceOffset = 0;
+    std::int64_t size = 0;
+};
+inline constexpr std::int64_t kCopyAlignment = 1 << 20;
+CopySpan CopySpanOf(const Chunk& chunk);
+
 class ChunkPlan {
 public:
     ChunkPlan(std::int64_t length, std::int64_t pieceSize, std::int64_t chunkSize);

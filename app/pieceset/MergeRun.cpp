@@ -91,7 +91,9 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
             piece = File::OpenRead(mFolder / pieceName, ec);
             if (ec) return Fail(Problem("无法读取", pieceName, ec));
         }
-        switch (CopyChunk(piece, chunk.pieceOffset, out, chunk.fileOffset, chunk.size, ec)) {
+        const CopySpan span = CopySpanOf(chunk);
+        const std::int64_t pieceStart = chunk.fileOffset - chunk.pieceOffset;
+        switch (CopyChunk(piece, span.pieceOffset, out, pieceStart + span.pieceOffset, span.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("合并", pieceName, ec));

@@ -59,6 +59,8 @@ private:
     }
     OutputName NameOf(std::int64_t i) const override;
     StagedFile Take(std::int64_t i) override;
+    // A set of many pieces takes seconds to put in place: the caller keeps breathing meanwhile.
+    void Placed(std::int64_t) override { mReporter.DoEvents(); }
 
     fs::path mFolder;
     std::string mDescriptorName;
@@ -139,7 +141,9 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         const Chunk chunk = plan.At(i);
         if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);
         if (chunk.startsPiece && !StartPiece(chunk.piece + 1, failure)) return Fail(failure);
-        switch (CopyChunk(source, chunk.fileOffset, mPiece.Data(), chunk.pieceOffset, chunk.size, ec)) {
+        const CopySpan span = CopySpanOf(chunk);
+        const std::int64_t pieceStart = chunk.fileOffset - chunk.pieceOffset;
+        switch (CopyChunk(source, pieceStart + span.pieceOffset, mPiece.Data(), span.pieceOffset, span.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));

@@ -170,10 +170,14 @@ bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_v
         std::error_code ec;
         if (name.remove) {
             if (!RemoveInCommit(step, replaced, ec)) return Undo(outputs, folder, token, i, name, ec, failure);
+            outputs.Placed(i);
             continue;
         }
         StagedFile file = outputs.Take(i);
-        if (PutInPlace(file, step, flushReplaced, replaced, ec)) continue;
+        if (PutInPlace(file, step, flushReplaced, replaced, ec)) {
+            outputs.Placed(i);
+            continue;
+        }
         file.Discard();
         return Undo(outputs, folder, token, i, name, ec, failure);
     }

@@ -47,6 +47,9 @@ public:
     // Hands output i over to be put in place; called once for each, in order (not for
     // the names a commit removes).
     virtual StagedFile Take(std::int64_t i) = 0;
+    // Output i is in place (or its name removed). Putting thousands of pieces in place takes
+    // a while: the run lets its caller handle events here. The commit goes on regardless.
+    virtual void Placed(std::int64_t i) { (void)i; }
 };
 
 // Why a commit failed: the file that could not be put in place, and the reason.

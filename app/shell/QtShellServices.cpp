@@ -6,8 +6,11 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
+#include <utility>
 
 namespace tirnel {
 
@@ -47,6 +50,28 @@ QMessageBox::Icon NoticeIconOf(int style) {
 }
 
 }  // namespace
+
+QtShellServices::QtShellServices(QString settingsFile) : mSettingsFile(std::move(settingsFile)) {}
+
+QtShellServices::~QtShellServices() = default;
+
+QSettings& QtShellServices::Settings() {
+    if (!mSettings) {
+        mSettings = mSettingsFile.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                      QStringLiteral("tirnel"), QStringLiteral("tirnel"))
+                        : std::make_unique<QSettings>(mSettingsFile, QSettings::IniFormat);
+    }
+    return *mSettings;
+}
+
+QString QtShellServices::FirstFolder(const QStringList& candidates) {
+    for (const QString& candidate : candidates) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) return QFileInfo(candidate).absoluteFilePath();
+    }
+    // On this system the home folder is where a user browses from.
+    return QDir::homePath();
+}
 
 std::unique_ptr<QMessageBox> QtShellServices::NewNoticeBox(const QString& text, int style) {
     auto box = std::make_unique<QMessageBox>(NoticeIconOf(style), kNoticeTitle, text);
@@ -98,7 +123,7 @@ std::unique_ptr<QFileDialog> QtShellServices::NewFileDialog(const QString& name,
 
 void QtShellServices::ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) {
     std::unique_ptr<QFileDialog> dialog = NewFileDialog(name, filter, title, flags);
-    if (name.isEmpty() && !mLastFolder.isEmpty()) dialog->setDirectory(mLastFolder);
+    if (name.isEmpty()) dialog->setDirectory(FirstFolder({Settings().value(kFileFolderKey).toString()}));
     name.clear();
     flags = 0;
     if (dialog->exec() != QDialog::Accepted) return;
@@ -106,7 +131,8 @@ void QtShellServices::ShowFileDialog(QString& name, const QString& filter, const
     if (chosen.isEmpty() || chosen.first().isEmpty()) return;
     name = QDir::toNativeSeparators(chosen.first());
     flags = 1;
-    mLastFolder = dialog->directory().absolutePath();
+    Settings().setValue(kFileFolderKey, QFileInfo(chosen.first()).absolutePath());
+    Settings().sync();
 }
 
 std::unique_ptr<QFileDialog> QtShellServices::NewFolderDialog(const QString& title, QWidget* owner) {
@@ -119,9 +145,18 @@ std::unique_ptr<QFileDialog> QtShellServices::NewFolderDialog(const QString& tit
 }
 
 QString QtShellServices::BrowseForFolder(const QString& title, QWidget* owner) {
+    return BrowseForFolderFrom(title, owner, {});
+}
+
+QString QtShellServices::BrowseForFolderFrom(const QString& title, QWidget* owner, const QStringList& startFolders) {
     std::unique_ptr<QFileDialog> dialog = NewFolderDialog(title, owner);
+    dialog->setDirectory(FirstFolder(startFolders + QStringList{Settings().value(kBrowseFolderKey).toString()}));
     if (dialog->exec() != QDialog::Accepted) return QString();
     const QStringList chosen = dialog->selectedFiles();
+    if (!chosen.isEmpty() && !chosen.first().isEmpty()) {
+        Settings().setValue(kBrowseFolderKey, QFileInfo(chosen.first()).absoluteFilePath());
+        Settings().sync();
+    }
     std::string folder = chosen.isEmpty() ? std::string() : QDir::toNativeSeparators(chosen.first()).toStdString();
     AddBackslash(folder);
     return QString::fromStdString(folder);

@@ -8,14 +8,21 @@
 
 class QFileDialog;
 class QMessageBox;
+class QSettings;
 
 namespace tirnel {
 
 class QtShellServices : public ShellServices {
 public:
+    // settingsFile: where the dialogs keep their last folders from one start to the next;
+    // empty for the user's own settings (tirnel/tirnel.conf in the user's config folder).
+    explicit QtShellServices(QString settingsFile = QString());
+    ~QtShellServices() override;
+
     int ShowNotice(const QString& text, int style) override;
     void ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) override;
     QString BrowseForFolder(const QString& title, QWidget* owner) override;
+    QString BrowseForFolderFrom(const QString& title, QWidget* owner, const QStringList& startFolders) override;
 
     // The dialogs as the services set them up, before they are shown.
     static std::unique_ptr<QMessageBox> NewNoticeBox(const QString& text, int style);
@@ -23,9 +30,18 @@ public:
                                                       const QString& title, long flags);
     static std::unique_ptr<QFileDialog> NewFolderDialog(const QString& title, QWidget* owner);
 
+    // Settings keys of the last folders.
+    static constexpr const char* kFileFolderKey = "dialogs/fileFolder";
+    static constexpr const char* kBrowseFolderKey = "dialogs/browseFolder";
+
 private:
-    // The folder of the last file chosen; the next open dialog starts there.
-    QString mLastFolder;
+    // Made on first use, once the application exists.
+    QSettings& Settings();
+    // The first of the candidates that is an existing folder, else the home folder.
+    static QString FirstFolder(const QStringList& candidates);
+
+    QString mSettingsFile;
+    std::unique_ptr<QSettings> mSettings;
 };
 
 }  // namespace tirnel

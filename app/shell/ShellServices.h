@@ -3,6 +3,7 @@
 // The window talks to them only through this interface, so tests can put a fake in their place.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -43,6 +44,13 @@ public:
     // The folder chooser, starting at the top of the file system. Returns the chosen folder
     // ending in the separator, or "" when cancelled.
     virtual QString BrowseForFolder(const QString& title, QWidget* owner) = 0;
+
+    // The folder chooser starting at the first of `startFolders` that exists; with none, where
+    // the chooser would start on its own.
+    virtual QString BrowseForFolderFrom(const QString& title, QWidget* owner, const QStringList& startFolders) {
+        (void)startFolders;
+        return BrowseForFolder(title, owner);
+    }
 };
 
 }  // namespace tirnel

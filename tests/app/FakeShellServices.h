@@ -5,6 +5,7 @@
 #include "app/shell/ShellServices.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -23,6 +24,7 @@ public:
     struct BrowseCall {
         QString title;
         QWidget* owner;
+        QStringList startFolders;
     };
 
     int ShowNotice(const QString& text, int style) override {
@@ -43,7 +45,12 @@ public:
     }
 
     QString BrowseForFolder(const QString& title, QWidget* owner) override {
-        browseCalls.push_back({title, owner});
+        browseCalls.push_back({title, owner, {}});
+        return nextFolder;
+    }
+
+    QString BrowseForFolderFrom(const QString& title, QWidget* owner, const QStringList& startFolders) override {
+        browseCalls.push_back({title, owner, startFolders});
         return nextFolder;
     }
 

@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -213,39 +216,112 @@ TEST_F(MainFRunTest, ClickDuringRunIsIgnored) {
     }
 }
 
-TEST_F(MainFRunTest, ClosingDuringRunStopsItCleanlyThenCloses) {
+TEST_F(MainFRunTest, ClosingDuringRunAsksOnceThenStopsCleanlyOrGoesOn) {
     const std::function<void(MainF&)> closers[] = {
         [](MainF& w) { w.close(); },
         [](MainF& w) { ClickButton(w.tQueries); },
     };
-    for (const auto& closeWindow : closers) {
-        if (!window) {
-            window = new MainF(shell);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->show();
-        }
-        PrepareSplit();
-        log.clear();
-        bool closedDuringRun = false;
-        QMetaObject::invokeMethod(
-            window, [this, &closeWindow, &closedDuringRun] {
-                closedDuringRun = window->Running();
-                closeWindow(*window);
-                // Held back: the run is still inside the window.
-                EXPECT_TRUE(window->isVisible());
-            },
-            Qt::QueuedConnection);
-        ClickButton(window->Command2);
+    const QString question = QStringLiteral("文件正在分割,要停止分割并退出吗?");
+    for (const int answer : {kNoticeResultYes, kNoticeResultNo}) {
+        for (const auto& closeWindow : closers) {
+            if (!window) {
+                window = new MainF(shell);
+                window->setAttribute(Qt::WA_DeleteOnClose);
+                window->show();
+            }
+            QDir(setFolder).removeRecursively();
+            ASSERT_TRUE(QDir().mkpath(setFolder));
+            PrepareSplit();
+            log.clear();
+            shell.notices.clear();
+            shell.noticeStyles.clear();
+            shell.answer = answer;
+            // Closing again while the question shows asks nothing more.
+            shell.onNotice = [this, &question](const QString& text) {
+                log << text;
+                if (text == question) window->close();
+            };
+            bool closedDuringRun = false;
+            QMetaObject::invokeMethod(
+                window, [this, &closeWindow, &closedDuringRun] {
+                    closedDuringRun = window->Running();
+                    closeWindow(*window);
+                    // Held back either way: the run is still inside the window.
+                    EXPECT_TRUE(window->isVisible());
+                },
+                Qt::QueuedConnection);
+            ClickButton(window->Command2);
+            shell.onNotice = [this](const QString& text) { log << text; };
 
-        EXPECT_TRUE(closedDuringRun);
-        EXPECT_TRUE(shell.notices.empty());
-        EXPECT_TRUE(SetFolderEntries().isEmpty());
-        ASSERT_FALSE(window.isNull());
-        EXPECT_FALSE(window->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window.isNull());
-        EXPECT_EQ(ReadAll(source), original);
+            const std::string label = answer == kNoticeResultYes ? "是" : "否";
+            EXPECT_TRUE(closedDuringRun) << label;
+            ASSERT_FALSE(shell.notices.empty()) << label;
+            EXPECT_EQ(shell.notices.front(), question) << label;
+            EXPECT_EQ(shell.noticeStyles.front(), kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond) << label;
+            EXPECT_EQ(ReadAll(source), original) << label;
+            ASSERT_FALSE(window.isNull()) << label;
+            if (answer == kNoticeResultYes) {
+                // Stopped quietly, nothing left behind, and the window closes.
+                EXPECT_EQ(shell.notices.size(), 1u) << label;
+                EXPECT_TRUE(SetFolderEntries().isEmpty()) << label;
+                EXPECT_FALSE(window->isVisible()) << label;
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                EXPECT_TRUE(window.isNull()) << label;
+            } else {
+                // The run went on to its end and the window stays.
+                EXPECT_EQ(shell.notices.size(), 2u) << label;
+                EXPECT_EQ(shell.notices.back(), QStringLiteral("文件分割完毕!")) << label;
+                EXPECT_EQ(SetFolderEntries().size(), 5) << label;
+                EXPECT_TRUE(window->isVisible()) << label;
+                EXPECT_FALSE(window->Running()) << label;
+            }
+        }
     }
+}
+
+TEST_F(MainFRunTest, InputControlsTakeNoInputDuringARun) {
+    PrepareSplit();
+    const QString other = temp.filePath(QStringLiteral("源/别的.bin"));
+    QFile otherFile(other);
+    ASSERT_TRUE(otherFile.open(QIODevice::WriteOnly));
+    otherFile.close();
+    shell.nextFile = other;
+    shell.nextFolder = temp.path() + u'/';
+    shell.fileDialogCalls.clear();
+    shell.browseCalls.clear();
+    bool during = false;
+    QMetaObject::invokeMethod(
+        window, [this, &during, &other] {
+            during = window->Running();
+            ClickButton(window->cmdFile);
+            ClickButton(window->cmdOpsee);
+            ClickOption(window->GetFile);
+            ClickOption(window->Option3);
+            QTest::keyClicks(window->Text2, QStringLiteral("5"));
+            QTest::keyClicks(window->txtPsd, QStringLiteral("x"));
+            auto data = std::make_unique<QMimeData>();
+            data->setUrls({QUrl::fromLocalFile(other)});
+            QDropEvent drop(QPointF(window->rect().center()), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window, &drop);
+            EXPECT_FALSE(drop.isAccepted());
+        },
+        Qt::QueuedConnection);
+    ClickButton(window->Command2);
+
+    EXPECT_TRUE(during);
+    EXPECT_TRUE(shell.fileDialogCalls.empty());
+    EXPECT_TRUE(shell.browseCalls.empty());
+    EXPECT_TRUE(OptionValue(window->opDelFale));
+    EXPECT_TRUE(OptionValue(window->Okbs));
+    EXPECT_EQ(window->Text2->text(), QStringLiteral("1"));
+    EXPECT_EQ(window->txtPsd->text(), source);
+    EXPECT_EQ(window->Text1->text(), setFolder);
+    EXPECT_EQ(log.at(log.size() - 2), QStringLiteral("文件分割完毕!"));
+
+    // Once the run is over they answer again.
+    ClickButton(window->cmdFile);
+    EXPECT_EQ(shell.fileDialogCalls.size(), 1u);
+    EXPECT_EQ(window->txtPsd->text(), other);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -32,6 +33,12 @@ void WhenShown(std::function<void(Dialog&)> action) {
             action(*dialog);
         },
         Qt::QueuedConnection);
+}
+
+// A settings file of the tests' own, so the user's last folders are never touched.
+QString SettingsFile() {
+    static QTemporaryDir folder;
+    return folder.filePath(QStringLiteral("tirnel.conf"));
 }
 
 TEST(FileDialogFilterTest, PairsBecomeQtNameFilters) {
@@ -81,7 +88,7 @@ TEST(QtShellServicesTest, ChosenFileComesBackWhole) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
 
-    QtShellServices shell;
+    QtShellServices shell{SettingsFile()};
     QString name;
     long flags = 0x2006;
     WhenShown<QFileDialog>([path](QFileDialog& dialog) {
@@ -110,7 +117,7 @@ TEST(QtShellServicesTest, FolderChooserStartsAtTheTopAndEndsInSeparator) {
     ASSERT_TRUE(temp.isValid());
     const QString folder = temp.filePath(QStringLiteral("目标"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    QtShellServices shell;
+    QtShellServices shell{SettingsFile()};
     WhenShown<QFileDialog>([folder](QFileDialog& d) {
         d.setDirectory(folder);
         d.selectFile(folder);
@@ -120,6 +127,75 @@ TEST(QtShellServicesTest, FolderChooserStartsAtTheTopAndEndsInSeparator) {
 
     WhenShown<QFileDialog>([](QFileDialog& d) { d.reject(); });
     EXPECT_EQ(shell.BrowseForFolder(QStringLiteral("选择文件夹"), nullptr), QString());
+}
+
+TEST(QtShellServicesTest, DialogsStartWhereTheUserIsAndRememberTheirFolderAcrossStarts) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString settings = temp.filePath(QStringLiteral("设置/tirnel.conf"));
+    const QString picked = temp.filePath(QStringLiteral("选过"));
+    const QString boxFolder = temp.filePath(QStringLiteral("框中"));
+    for (const QString& folder : {picked, boxFolder}) ASSERT_TRUE(QDir().mkpath(folder));
+    const QString missing = temp.filePath(QStringLiteral("无"));
+    QFile file(picked + QStringLiteral("/a.bin"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    // What a dialog shows first, then the folder it is closed in (empty: cancelled).
+    QString shownAt;
+    auto answerIn = [&shownAt](const QString& chosen) {
+        WhenShown<QFileDialog>([&shownAt, chosen](QFileDialog& d) {
+            shownAt = d.directory().absolutePath();
+            if (chosen.isEmpty()) return d.reject();
+            d.setDirectory(QFileInfo(chosen).isDir() ? chosen : QFileInfo(chosen).absolutePath());
+            d.selectFile(chosen);
+            static_cast<QDialog&>(d).accept();
+        });
+    };
+    const QString title = QStringLiteral("选择文件夹");
+    {
+        QtShellServices first(settings);
+        // Nothing chosen before: the first existing candidate, else the home folder.
+        const struct {
+            QStringList candidates;
+            QString start;
+        } cases[] = {
+            {{boxFolder, picked}, boxFolder},
+            {{QString(), missing, picked}, picked},
+            {{missing}, QDir::homePath()},
+            {{}, QDir::homePath()},
+        };
+        for (const auto& c : cases) {
+            answerIn(QString());
+            EXPECT_EQ(first.BrowseForFolderFrom(title, nullptr, c.candidates), QString());
+            EXPECT_EQ(shownAt, c.start) << c.candidates.join(u',').toStdString();
+        }
+        answerIn(QString());
+        QString name;
+        long flags = 0x2006;
+        first.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
+        EXPECT_EQ(shownAt, QDir::homePath());
+
+        answerIn(picked);
+        EXPECT_EQ(first.BrowseForFolderFrom(title, nullptr, {missing}), picked + u'/');
+        answerIn(picked + QStringLiteral("/a.bin"));
+        name.clear();
+        first.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
+        EXPECT_EQ(name, picked + QStringLiteral("/a.bin"));
+    }
+    // The next start: both dialogs open where they were last closed; the boxes still come first.
+    QtShellServices next(settings);
+    answerIn(QString());
+    next.BrowseForFolderFrom(title, nullptr, {missing});
+    EXPECT_EQ(shownAt, picked);
+    answerIn(QString());
+    next.BrowseForFolderFrom(title, nullptr, {boxFolder});
+    EXPECT_EQ(shownAt, boxFolder);
+    answerIn(QString());
+    QString name;
+    long flags = 0x2006;
+    next.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
+    EXPECT_EQ(shownAt, picked);
 }
 
 TEST(QtShellServicesTest, NoticeBoxIsTitledAndReturnsTheButton) {
@@ -133,7 +209,7 @@ TEST(QtShellServicesTest, NoticeBoxIsTitledAndReturnsTheButton) {
         {64, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, 1},
         {32 | 4, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, 7},
     };
-    QtShellServices shell;
+    QtShellServices shell{SettingsFile()};
     for (const auto& c : cases) {
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -1,11 +1,22 @@
 #include "tools/cli/CliReporter.h"
 
+#include "app/pieceset/Notices.h"
+#include "app/pieceset/PathText.h"
+#include "app/pieceset/PieceSetFormat.h"
+#include "platform/io/Terminal.h"
+#include "tools/cli/ProgressLine.h"
+
+#include <algorithm>
+#include <cstring>
+
 namespace tirnel {
+
+namespace fs = std::filesystem;
 
 volatile int CliReporter::sInterrupted = 0;
 
-CliReporter::CliReporter(std::FILE* out, std::FILE* err, bool showProgress)
-    : mOut(out), mErr(err), mShowProgress(showProgress) {}
+CliReporter::CliReporter(std::FILE* out, std::FILE* err)
+    : mOut(out), mErr(err), mOutIsTerminal(IsTerminal(out)), mShowProgress(IsTerminal(err)) {}
 
 void CliReporter::ShowNotice(const std::string& text) { mNotices.push_back(text); }
 
@@ -16,10 +27,12 @@ void CliReporter::SetProgress(int value) {
         ClearBar();
         return;
     }
-    constexpr int kWidth = 40;
-    std::string bar(static_cast<std::size_t>(value * kWidth / 100), '#');
-    bar.resize(kWidth, '-');
-    std::fprintf(mErr, "\r[%s] %3d%%", bar.c_str(), value);
+    // The width is asked every time: the user may resize the terminal during a run, and a
+    // line wider than the terminal would wrap and scroll with every update.
+    const std::string line = ProgressLine(value, TerminalColumns(mErr));
+    const std::size_t pad = mBarLength > line.size() ? mBarLength - line.size() : 0;
+    std::fprintf(mErr, "\r%s%*s", line.c_str(), static_cast<int>(pad), "");
+    mBarLength = line.size() + pad;
     std::fflush(mErr);
 }
 
@@ -33,21 +46,46 @@ bool CliReporter::ConfirmReplaceSet(const std::string& descriptorName) {
     return replaceSets;
 }
 
+void CliReporter::FileStarted(const fs::path& finalPath) { mStarted.push_back(finalPath); }
+
 void CliReporter::ClearBar() {
-    if (!mShowProgress) return;
-    std::fprintf(mErr, "\r%*s\r", 48, "");
+    if (!mShowProgress || mBarLength == 0) return;
+    // The line's free columns too: a Ctrl+C echoes "^C" right after the bar.
+    std::fprintf(mErr, "\r%*s\r", static_cast<int>(mBarLength) + kFreeColumns - 1, "");
+    mBarLength = 0;
     std::fflush(mErr);
+}
+
+std::string CliReporter::CompletionLine(const std::string& notice) const {
+    auto shown = [](const fs::path& path) { return TextFromPath(fs::absolute(path).lexically_normal()); };
+    if (notice == notice::kSplitDone && !mStarted.empty()) {
+        const auto pieces = std::count_if(mStarted.begin(), mStarted.end(), [](const fs::path& path) {
+            return PieceNumberOf(TextFromPath(path.filename())).has_value();
+        });
+        return notice + " " + std::to_string(pieces) + " 个分割文件 → " + WithBackslash(shown(mStarted.back().parent_path()));
+    }
+    if (notice == notice::kMergeDone && !mStarted.empty()) return notice + " → " + shown(mStarted.back());
+    return notice;
 }
 
 void CliReporter::Finish(RunOutcome outcome) {
     ClearBar();
-    std::FILE* to = outcome == RunOutcome::Completed ? mOut : mErr;
-    // A stop is quiet unless something it wrote could not be removed.
     if (outcome == RunOutcome::Stopped) {
+        // A Ctrl+C echoes "^C" on the terminal. Cleared with the bar, or at the start of the
+        // line when no bar was shown, so the notice and then the shell's prompt start on a
+        // fresh line; with only standard output on the terminal, that line is ended there.
+        if (mShowProgress) std::fputs("\r  \r", mErr);
+        else if (mOutIsTerminal) std::fputs("\n", mOut);
+        // A stop is quiet unless something it wrote could not be removed.
         std::fputs(mNotices.empty() ? "已中断,本次写入的文件已删除。\n" : "已中断。\n", mErr);
     }
-    for (const std::string& text : mNotices) std::fprintf(to, "%s\n", text.c_str());
-    std::fflush(to);
+    std::FILE* to = outcome == RunOutcome::Completed ? mOut : mErr;
+    for (const std::string& text : mNotices) {
+        const std::string line = outcome == RunOutcome::Completed ? CompletionLine(text) : text;
+        std::fprintf(to, "%s\n", line.c_str());
+    }
+    std::fflush(mOut);
+    std::fflush(mErr);
 }
 
 }  // namespace tirnel

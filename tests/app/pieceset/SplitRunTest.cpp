@@ -1,4 +1,5 @@
 #include "app/pieceset/SplitRun.h"
+#include "app/pieceset/Staging.h"
 
 #include "app/pieceset/Descriptor.h"
 #include "app/pieceset/MergeRun.h"
@@ -202,6 +203,23 @@ TEST(SplitRun, StoppingRemovesEverythingWritten) {
     EXPECT_TRUE(s.reporter.notices.empty());
     EXPECT_EQ(s.reporter.progress.back(), 0);
     EXPECT_EQ(Snapshot(s.folder.Path()), before);
+}
+
+TEST(SplitRun, CallerBreathesWhileTheSetIsPutInPlace) {
+    // Pieces appear under their names one after another; the caller's events are handled
+    // between them, not only once the whole set stands.
+    Split s;
+    WriteFile(s.folder / "s.bin", Pattern(40 * 1024 + 1));
+    int partlyPlaced = 0;
+    s.reporter.onEvents = [&](int) {
+        int placed = 0;
+        for (const auto& entry : fs::directory_iterator(s.folder.Path())) {
+            placed += entry.path().extension() == ".pe" && !IsStagingName(entry.path().filename().string());
+        }
+        partlyPlaced += placed > 0 && placed < 41;
+    };
+    ASSERT_EQ(s.Run((s.folder / "s.bin").string(), "1"), RunOutcome::Completed);
+    EXPECT_GE(partlyPlaced, 40);
 }
 
 TEST(SplitRun, SourceShrinkingDuringTheRunFailsCleanly) {
