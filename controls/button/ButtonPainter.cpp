@@ -1,7 +1,6 @@
 #include "controls/button/ButtonPainter.h"
 
 #include "controls/button/bt.h"
-#include "platform/Nearest.h"
 
 namespace tirnel {
 
@@ -32,8 +31,7 @@ bool ButtonPainter::Checked() const { return IsTrue(mCheckBoxMode) && IsTrue(mVa
 Color ButtonPainter::BackColour() const { return TranslateColor(mBackColor); }
 
 void ButtonPainter::ReadSize() {
-    mWidth = Nearest(mButton.ScaleWidth());
-    mHeight = Nearest(mButton.ScaleHeight());
+    mButton.ReadSurfaceSize();
     mButtonRect = Rect{0, 0, mWidth, mHeight};
 }
 
@@ -47,8 +45,7 @@ void ButtonPainter::ContainerBackground() {
 void ButtonPainter::FillBox(Color colour, const Rect& rect) { surface.FillRect(rect, colour); }
 
 void ButtonPainter::SetCornerPixels(Color colour) {
-    mWidth = Nearest(mButton.ScaleWidth());
-    mHeight = Nearest(mButton.ScaleHeight());
+    mButton.ReadSurfaceSize();
     surface.SetPixel(1, 1, colour);
     surface.SetPixel(1, mHeight - 2, colour);
     surface.SetPixel(mWidth - 2, 1, colour);

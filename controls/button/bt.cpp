@@ -40,8 +40,7 @@ void bt::UserControl_InitProperties() {
     mCaptionAlign = CaptionCenter;
     mUseMaskColor = kFalse;
     mMaskColor = 0xE0E0E0;
-    mHeight = Nearest(ScaleHeight());
-    mWidth = Nearest(ScaleWidth());
+    ReadSurfaceSize();
     ApplyStyleColors();
 }
 
@@ -51,6 +50,11 @@ void bt::UserControl_Terminate() {
     UnhookWindows();
     ReleaseCaptureOf(this);
     disconnect(mFontWatch);
+}
+
+void bt::ReadSurfaceSize() {
+    mWidth = Nearest(ScaleWidth());
+    mHeight = Nearest(ScaleHeight());
 }
 
 void bt::ApplyStyleColors() {
@@ -76,8 +80,7 @@ void bt::UserControl_Resize() {
     if (Height() < kMinimumTwips) Height(kMinimumTwips);
     if (Width() < kMinimumTwips) Width(kMinimumTwips);
     // The shape takes the new size, not the one of the last repaint.
-    mHeight = Nearest(ScaleHeight());
-    mWidth = Nearest(ScaleWidth());
+    ReadSurfaceSize();
     ApplyButtonShape();
     PaintButton();
 }

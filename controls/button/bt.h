@@ -180,6 +180,8 @@ private:
 
     // Lifecycle and properties (bt.cpp).
     void ApplyStyleColors();
+    // mWidth and mHeight from the surface, in nearest whole pixels.
+    void ReadSurfaceSize();
     void StorePicture(PictureRef& member, PictureRef value, const QString& PropertyName);
     void AttachFont(FontRef font);
     void mFont_FontChanged(const QString& PropertyName);

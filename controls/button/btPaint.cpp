@@ -5,15 +5,13 @@
 
 #include "controls/button/ButtonPainter.h"
 #include "controls/button/ButtonStyleTraits.h"
-#include "platform/Nearest.h"
 
 namespace tirnel {
 
 void bt::PaintButton() {
     Surface& surface = DrawingSurface();
     surface.Clear();
-    mHeight = Nearest(ScaleHeight());
-    mWidth = Nearest(ScaleWidth());
+    ReadSurfaceSize();
     mButtonRect = Rect{0, 0, mWidth, mHeight};
     // A checked check button is drawn down; the standard, silver and hot-track looks show
     // the check themselves.

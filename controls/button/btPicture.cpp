@@ -32,8 +32,7 @@ int ToInt(std::int64_t value) {
 
 void bt::DrawPictureAndCaption() {
     Surface& surface = DrawingSurface();
-    mWidth = Nearest(ScaleWidth());
-    mHeight = Nearest(ScaleHeight());
+    ReadSurfaceSize();
     const PictureRef& hoverImage = KindOf(mPictureHover) == KindOf(mPicture) ? mPictureHover : mPicture;
     const PictureDrawSize size = PictureSizeFor(mPictureSize, OwnSize(mPicture), {mPicWidth, mPicHeight});
 

@@ -9,7 +9,6 @@
 #include "platform/HandCursor.h"
 #include "platform/LeaveTracking.h"
 #include "platform/MessageHooks.h"
-#include "platform/Nearest.h"
 
 namespace tirnel {
 
@@ -62,8 +61,7 @@ void bt::TakeReadSettings() {
     DrawingSurface().SetForeColor(mForeColor);
     Control::Enabled(mEnabled);
     UpdateAccessKey();
-    mHeight = Nearest(ScaleHeight());
-    mWidth = Nearest(ScaleWidth());
+    ReadSurfaceSize();
     mParentHwnd = ContainerWindow();
 }
 
