@@ -165,11 +165,12 @@ PictureDrawSize PictureSizeFor(std::int32_t PictureSize, PictureDrawSize own, Pi
     }
 }
 
+int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<I>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 Rect ToSurfaceRect(const WideRect& rect) {
-    const auto clamp = [](I v) {
-        return static_cast<int>(std::clamp<I>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    };
-    return {clamp(rect.left), clamp(rect.top), clamp(rect.right), clamp(rect.bottom)};
+    return {ClampToInt(rect.left), ClampToInt(rect.top), ClampToInt(rect.right), ClampToInt(rect.bottom)};
 }
 
 }  // namespace tirnel

@@ -59,6 +59,9 @@ struct PictureDrawSize {
 };
 PictureDrawSize PictureSizeFor(std::int32_t PictureSize, PictureDrawSize own, PictureDrawSize previous);
 
+// A 64-bit coordinate brought into the surface's 32-bit range, clamped at its ends.
+int ClampToInt(std::int64_t value);
+
 // A 64-bit rectangle brought into the surface's 32-bit coordinates; sides beyond that range
 // are clamped, which keeps what lies on the surface.
 Rect ToSurfaceRect(const WideRect& rect);

@@ -4,9 +4,7 @@
 
 #include "controls/button/ButtonPictures.h"
 #include "controls/button/CaptionLayout.h"
-#include "platform/Nearest.h"
 
-#include <limits>
 
 namespace tirnel {
 
@@ -19,13 +17,7 @@ PictureObject::Kind KindOf(const PictureRef& picture) {
 // The picture's own size in pixels, from its HIMETRIC size.
 PictureDrawSize OwnSize(const PictureRef& picture) {
     if (IsEmptyPicture(picture)) return {0, 0};
-    const auto pixels = [](int himetric) { return static_cast<std::int64_t>(Nearest(himetric * 96.0 / 2540.0)); };
-    return {pixels(picture->Width()), pixels(picture->Height())};
-}
-
-int ToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return {PictureObject::HimetricToPixels(picture->Width()), PictureObject::HimetricToPixels(picture->Height())};
 }
 
 }  // namespace
@@ -50,14 +42,14 @@ void bt::DrawPictureAndCaption() {
     in.buttonStyle = mButtonStyle;
     in.state = mState;
     const CaptionLayout layout = LayOutPictureAndCaption(in);
-    mPicWidth = ToInt(layout.picWidth);
-    mPicHeight = ToInt(layout.picHeight);
+    mPicWidth = ClampToInt(layout.picWidth);
+    mPicHeight = ClampToInt(layout.picHeight);
     if (layout.captionFocus) mCaptionFocusRect = ToSurfaceRect(*layout.captionFocus);
 
     // A picture with no room draws nothing.
     const PictureObject::Kind kind = KindOf(mPicture);
     if (mPicWidth > 0 && mPicHeight > 0 && (kind == PictureObject::kIcon || kind == PictureObject::kBitmap)) {
-        const int x = ToInt(layout.picX), y = ToInt(layout.picY);
+        const int x = ClampToInt(layout.picX), y = ClampToInt(layout.picY);
         const bool hoverShown = !IsEmptyPicture(mPictureHover);
         const PictureRef& stateImage = (mState == StateHover || mState == StateDown) && hoverShown ? hoverImage : mPicture;
         const PictureRef& checkedImage = hoverShown ? hoverImage : mPicture;
