@@ -272,7 +272,8 @@ void MainF::RunInWindow(const std::function<void(RunReporter&)>& run, const QStr
     if (mRunning) return;
     mRunning = true;
     mStopQuestion = stopQuestion;
-    WindowReporter reporter(mShell, uo1, mCloseRequested);
+    mCommitting = false;
+    WindowReporter reporter(mShell, uo1, mCloseRequested, mCommitting);
     run(reporter);
     mRunning = false;
     // A close asked for during the run was held back until the run had cleaned up.
@@ -287,6 +288,12 @@ void MainF::closeEvent(QCloseEvent* event) {
         // stopping, asks nothing more.
         event->ignore();
         if (mCloseRequested || mAskingToStop) return;
+        // Putting the outputs in place cannot be stopped: nothing to ask, the window closes
+        // as soon as it is done.
+        if (mCommitting) {
+            mCloseRequested = true;
+            return;
+        }
         mAskingToStop = true;
         const int answer = mShell.ShowNotice(mStopQuestion, kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond);
         mAskingToStop = false;

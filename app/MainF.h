@@ -95,6 +95,7 @@ private:
     bool mRunning = false;
     bool mCloseRequested = false;  // the user chose to stop the run and close
     bool mAskingToStop = false;
+    bool mCommitting = false;  // the run is putting its outputs in place
     QString mStopQuestion;
 };
 

@@ -6,8 +6,9 @@
 
 namespace tirnel {
 
-WindowReporter::WindowReporter(ShellServices& shell, ProgressBarControl* bar, const bool& closing)
-    : mShell(shell), mBar(bar), mClosing(closing) {}
+WindowReporter::WindowReporter(ShellServices& shell, ProgressBarControl* bar, const bool& closing,
+                               bool& committing)
+    : mShell(shell), mBar(bar), mClosing(closing), mCommitting(committing) {}
 
 void WindowReporter::ShowNotice(const std::string& text) {
     mShell.ShowNotice(QString::fromStdString(text), kNoticeIconInformation);

@@ -14,7 +14,8 @@ class ShellServices;
 class WindowReporter : public RunReporter {
 public:
     // closing: set by the window when it is asked to close; the run then stops.
-    WindowReporter(ShellServices& shell, ProgressBarControl* bar, const bool& closing);
+    // committing: set here once the run puts its outputs in place and can no longer stop.
+    WindowReporter(ShellServices& shell, ProgressBarControl* bar, const bool& closing, bool& committing);
 
     void ShowNotice(const std::string& text) override;
     void SetProgress(int value) override;
@@ -22,6 +23,7 @@ public:
     // so that tiny chunks cost little and the window never waits long.
     void DoEvents() override;
     bool StopRequested() override;
+    void Committing() override { mCommitting = true; }
     // Asks in a 是/否 box whose default is 否.
     bool ConfirmReplaceSet(const std::string& descriptorName) override;
 
@@ -31,6 +33,7 @@ private:
     ShellServices& mShell;
     ProgressBarControl* mBar;
     const bool& mClosing;
+    bool& mCommitting;
     QElapsedTimer mSinceEvents;
 };
 

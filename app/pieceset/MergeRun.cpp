@@ -118,6 +118,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
         return Fail(ec ? Problem("写入", mName, ec) : WrongLength());
     }
     CommitFailure commitFailure;
+    mReporter.Committing();
     if (!CommitOutputs(*this, mFolder, mToken, true, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kMergeDone);
 }

@@ -20,8 +20,12 @@ public:
     // Lets the caller handle pending input and painting; called after every chunk and
     // between the blocks of a long copy.
     virtual void DoEvents() {}
-    // Asked after every DoEvents: true ends the run at once and removes what it wrote.
+    // Asked after every DoEvents until the run starts putting its outputs in place: true ends
+    // the run at once and removes what it wrote.
     virtual bool StopRequested() { return false; }
+    // The run is putting its outputs in place: from here it completes, or walks back on a
+    // failure, on its own, and asks StopRequested no more.
+    virtual void Committing() {}
     // Another set in the folder would lose pieces to the split: may it be replaced (its
     // descriptor and checksum file removed with them)? `descriptorName` names that set.
     virtual bool ConfirmReplaceSet(const std::string& descriptorName) {

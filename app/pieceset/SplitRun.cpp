@@ -171,6 +171,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     // Pieces first, the descriptor last: the set is complete once its descriptor appears.
     // A set replaced is not flushed first: its pieces are gone with the new set anyway.
     CommitFailure commitFailure;
+    mReporter.Committing();
     if (!CommitOutputs(*this, mFolder, mToken, false, commitFailure)) return FailCommit(commitFailure);
     return Complete(notice::kSplitDone);
 }
