@@ -33,7 +33,8 @@ private:
     std::string WrongLength() const { return "合并出的文件" + mName + "长度不对。"; }
     bool CheckPieces(std::string& failure);
     bool OutputReplacesInput(const fs::path& descriptor) const;
-    // True when the piece's file still holds exactly the bytes the copy read from it.
+    // True when the piece's file still has the size it had when it was checked (a piece cut
+    // or grown while it was read).
     bool ReadWhole(const File& piece, std::int64_t number) const;
     std::vector<std::string> RemoveWritten() override;
 

@@ -1,8 +1,11 @@
 #pragma once
 // Output of a run is staged, unnamed or under hidden names in its folder, and put in place
-// only when everything is complete: a failing, stopped or killed run leaves the folder as it
-// was, and nothing half written ever carries a final name. Putting a whole set in place is
-// all or nothing too: what it replaces is kept until every file is in place.
+// only when everything is complete: a run that fails, is stopped or is killed before that leaves
+// the folder as it was, and nothing half written ever carries a final name. Putting a whole
+// set in place is all or nothing when it fails: what it replaces is kept under a hidden name
+// until every file is in place, and walked back otherwise. A run killed while it puts the set
+// in place leaves finished files under their final names and what they replaced under
+// hidden names, which the next run in the folder keeps rather than removes.
 
 #include "platform/io/StagedFile.h"
 

@@ -46,7 +46,11 @@ bool CliReporter::ConfirmReplaceSet(const std::string& descriptorName) {
     return replaceSets;
 }
 
-void CliReporter::FileStarted(const fs::path& finalPath) { mStarted.push_back(finalPath); }
+// A set may have millions of pieces: they are counted, not kept.
+void CliReporter::FileStarted(const fs::path& finalPath) {
+    if (PieceNumberOf(TextFromPath(finalPath.filename()))) ++mPiecesStarted;
+    mLastStarted = finalPath;
+}
 
 void CliReporter::ClearBar() {
     if (!mShowProgress || mBarLength == 0) return;
@@ -58,13 +62,12 @@ void CliReporter::ClearBar() {
 
 std::string CliReporter::CompletionLine(const std::string& notice) const {
     auto shown = [](const fs::path& path) { return TextFromPath(fs::absolute(path).lexically_normal()); };
-    if (notice == notice::kSplitDone && !mStarted.empty()) {
-        const auto pieces = std::count_if(mStarted.begin(), mStarted.end(), [](const fs::path& path) {
-            return PieceNumberOf(TextFromPath(path.filename())).has_value();
-        });
-        return notice + " " + std::to_string(pieces) + " 个分割文件 → " + WithBackslash(shown(mStarted.back().parent_path()));
+    if (mLastStarted.empty()) return notice;
+    if (notice == notice::kSplitDone) {
+        return notice + " " + std::to_string(mPiecesStarted) + " 个分割文件 → " +
+               WithBackslash(shown(mLastStarted.parent_path()));
     }
-    if (notice == notice::kMergeDone && !mStarted.empty()) return notice + " → " + shown(mStarted.back());
+    if (notice == notice::kMergeDone) return notice + " → " + shown(mLastStarted);
     return notice;
 }
 

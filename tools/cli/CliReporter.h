@@ -42,7 +42,9 @@ private:
     int mShown = -1;
     std::size_t mBarLength = 0;  // columns the bar's line takes
     std::vector<std::string> mNotices;
-    std::vector<std::filesystem::path> mStarted;  // the final names of the files written
+    // Of the files written: how many are pieces, and the final name of the last one.
+    std::int64_t mPiecesStarted = 0;
+    std::filesystem::path mLastStarted;
 };
 
 }  // namespace tirnel
