@@ -42,6 +42,11 @@ public:
     std::int16_t UserMode() const;
     // Whether the button is a check button in its checked state.
     bool Checked() const;
+    // Whether a focus cue belongs on the button: it has the focus or is the default button,
+    // in an active window.
+    bool FocusCued() const {
+        return IsTrue(mParentActive) && (IsTrue(mHasFocus) || IsTrue(mIsDefault));
+    }
     // The back colour as plain RGB, and shifted by an amount.
     Color BackColour() const;
     Color S(float amount) const { return ShiftColor(BackColour(), amount); }

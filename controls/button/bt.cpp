@@ -6,7 +6,6 @@
 #include "controls/button/ButtonColours.h"
 #include "platform/AboutBox.h"
 #include "platform/HandCursor.h"
-#include "platform/MouseCapture.h"
 #include "platform/Nearest.h"
 #include "platform/Region.h"
 
@@ -44,13 +43,9 @@ void bt::UserControl_InitProperties() {
     ApplyStyleColors();
 }
 
-// Whatever the user mode is now: everything this button hooked goes, and a capture it
-// holds is let go.
-void bt::UserControl_Terminate() {
-    UnhookWindows();
-    ReleaseCaptureOf(this);
-    disconnect(mFontWatch);
-}
+// The host's unloading then removes every hook this button made, whatever the user mode is
+// now, and lets go of the pointer if the button holds it.
+void bt::UserControl_Terminate() { disconnect(mFontWatch); }
 
 void bt::ReadSurfaceSize() {
     mWidth = Nearest(ScaleWidth());

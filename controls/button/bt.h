@@ -201,7 +201,6 @@ private:
 
     // Hooks and leave notices (btHooks.cpp).
     void HookWindows();
-    void UnhookWindows();
     void TrackMouseLeave();
     void PointerEntering();
     void PointerLeaving();

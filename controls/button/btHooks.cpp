@@ -39,13 +39,6 @@ void bt::HookWindows() {
     if (mParentHwnd) WatchMessage(this, mParentHwnd, frameActivation ? kWmNcActivate : kWmActivate, kWhenAfter);
 }
 
-// Windows without a record of this button are passed over.
-void bt::UnhookWindows() {
-    if (mParentHwnd) UnsubclassWindow(this, mParentHwnd);
-    UnsubclassWindow(this, this);
-    UnsubclassAll(this);
-}
-
 void bt::TrackMouseLeave() {
     if (IsTrue(mTrackLeave)) tirnel::TrackMouseLeave(this);
 }

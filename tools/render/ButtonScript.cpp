@@ -204,10 +204,6 @@ void ButtonSession::Run(const ButtonStep& step) {
     LetEventsRun();
 }
 
-void ButtonSession::Run(std::span<const ButtonStep> steps) {
-    for (const ButtonStep& step : steps) Run(step);
-}
-
 bool ButtonSession::Run(const QStringList& texts, QString* problem) {
     for (const QString& text : texts) {
         const std::optional<ButtonStep> step = ParseButtonStep(text, problem);

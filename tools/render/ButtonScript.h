@@ -22,7 +22,6 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 
 namespace tirnel::render {
 
@@ -55,7 +54,6 @@ public:
     ButtonSession& operator=(const ButtonSession&) = delete;
 
     void Run(const ButtonStep& step);
-    void Run(std::span<const ButtonStep> steps);
     // Parses and runs each text; stops before the first bad one and returns false.
     bool Run(const QStringList& texts, QString* problem = nullptr);
 

@@ -165,16 +165,6 @@ std::optional<ButtonStep> ParseButtonStep(const QString& text, QString* problem)
     return Fail(problem, QStringLiteral("unknown step \"%1\"").arg(text));
 }
 
-std::optional<std::vector<ButtonStep>> ParseButtonSteps(const QStringList& texts, QString* problem) {
-    std::vector<ButtonStep> steps;
-    for (const QString& text : texts) {
-        std::optional<ButtonStep> step = ParseButtonStep(text, problem);
-        if (!step) return std::nullopt;
-        steps.push_back(*step);
-    }
-    return steps;
-}
-
 std::optional<QStringList> StateSteps(const QString& state, QSize size) {
     const QString middle = QStringLiteral("%1,%2").arg(size.width() / 2.0).arg(size.height() / 2.0);
     const QString activate = QStringLiteral("activate");

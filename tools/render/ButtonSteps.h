@@ -16,7 +16,6 @@
 #include <Qt>
 
 #include <optional>
-#include <vector>
 
 namespace tirnel::render {
 
@@ -42,8 +41,6 @@ struct ButtonStep {
 
 // The step the text spells; nullopt with the reason in problem when it spells none.
 std::optional<ButtonStep> ParseButtonStep(const QString& text, QString* problem = nullptr);
-// Every step, or nullopt and the first bad one's reason.
-std::optional<std::vector<ButtonStep>> ParseButtonSteps(const QStringList& texts, QString* problem = nullptr);
 
 // The steps that lead to a named state of a button of the given size: normal (none), hover
 // (activate, move to the middle), down (hover, then a left press in the middle), focus

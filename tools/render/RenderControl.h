@@ -9,14 +9,14 @@
 
 namespace tirnel::render {
 
-// Makes the control, gives it `size` and a run-time container, loads it from `bag` (keys not in
-// the bag take their read defaults) and lets it paint. The image is the control's surface with
-// every pixel outside its window shape fully transparent. A state, when given, is entered
-// after loading.
 // The control's surface as it stands, every pixel outside its window shape fully
 // transparent.
 QImage ShapedImage(const Control& control);
 
+// Makes the control, gives it `size` and a run-time container, loads it from `bag` (keys not in
+// the bag take their read defaults) and lets it paint. The image is the control's surface with
+// every pixel outside its window shape fully transparent. A state, when given, is entered
+// after loading.
 QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag,
                      const RenderState* state = nullptr);
 

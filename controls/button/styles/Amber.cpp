@@ -22,7 +22,6 @@ struct AmberBands {
 constexpr AmberBands kCheckedBands = {0xA9D9FF, 0x6FC0FF, 0x3FABFF, 0x75E1FF};
 constexpr AmberBands kHoverBands = {0xE1FFFF, 0xACEAFF, 0x67D7FF, 0x99E4FF};
 constexpr AmberBands kPressedBands = {0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF};
-constexpr Color kWhite = 0xFFFFFF;
 constexpr float kFrameShift = -0.34f;
 
 // The rest look's bands come from the back colour: a whitened top, then the plain colour

@@ -79,7 +79,7 @@ void DrawArt(ButtonPainter& b, std::size_t state) {
 // hovered.
 std::int32_t ShownState(const ButtonPainter& b, std::int32_t State) {
     if (b.Checked()) return StateDown;
-    const bool cued = IsTrue(b.mParentActive) && (IsTrue(b.mIsDefault) || IsTrue(b.mHasFocus));
+    const bool cued = b.FocusCued();
     return cued && State != StateDown ? StateHover : State;
 }
 

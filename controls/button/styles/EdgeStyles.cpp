@@ -12,7 +12,6 @@ const Color kWorkspace = TranslateColor(SystemColor(kColorAppWorkspace));
 const Color kGreyText = TranslateColor(SystemColor(kColorGrayText));
 constexpr Color kPressedInnerFrame = 0x99A8AC;
 constexpr Color kBlack = 0x000000;
-constexpr Color kWhite = 0xFFFFFF;
 
 bool Thin(std::int32_t style) { return style == StyleThinEdge || style == StyleFlatHover; }
 

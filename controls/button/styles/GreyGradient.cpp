@@ -1,5 +1,5 @@
-// Grey gradient: a left-to-right shade of the back colour inside a grey-green frame, reversed
-// in tone and darker when pressed (a checked button always looks pressed), with a dotted focus
+// Grey gradient: a left-to-right shade of the back colour inside a grey-green frame, darker
+// when pressed (a checked button always looks pressed), with a dotted focus
 // rectangle at run time in an active window.
 
 #include "controls/button/ButtonEnums.h"
@@ -25,8 +25,7 @@ constexpr Color kGreyGreen = 0x7D807E;
 constexpr int kFocusInset = 3;
 
 bool ShowsFocus(const ButtonPainter& b) {
-    return (IsTrue(b.mHasFocus) || IsTrue(b.mIsDefault)) && IsTrue(b.mShowFocusRect) && IsTrue(b.UserMode()) &&
-           IsTrue(b.mParentActive);
+    return b.FocusCued() && IsTrue(b.mShowFocusRect) && IsTrue(b.UserMode());
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ namespace tirnel {
 
 namespace {
 
-constexpr Color kWhite = 0xFFFFFF;
 
 // A flat face filling the button inside a 1-pixel frame.
 struct FlatLook {

@@ -42,8 +42,7 @@ void DrawFace(ButtonPainter& b, const FacePlace& at, Color face) {
 }
 
 void DrawFocus(ButtonPainter& b, const FacePlace& at) {
-    if (!IsTrue(b.mParentActive) || !IsTrue(b.mShowFocusRect)) return;
-    if (!IsTrue(b.mHasFocus) && !IsTrue(b.mIsDefault)) return;
+    if (!b.FocusCued() || !IsTrue(b.mShowFocusRect)) return;
     const int near = at.offset + kFocusInset, far = at.offset - kFocusShrink;
     b.surface.SetROP2(kDrawModeInvert);
     b.DrawFocusRect(Rect{near, near, b.mWidth + far, b.mHeight + far});

@@ -7,6 +7,8 @@
 
 namespace tirnel {
 
+inline constexpr Color kWhite = 0xFFFFFF;
+
 // Standard (0), thin edge (1), hover edge (11) and flat hover (12): platform-like bevels.
 void DrawEdgeStyles(ButtonPainter& Button, std::int32_t State);
 // Round blue (2): a soft shade of the back colour in a dark blue frame with glows.

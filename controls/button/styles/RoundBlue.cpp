@@ -11,7 +11,6 @@ namespace tirnel {
 namespace {
 
 constexpr Color kFrame = 0x743C00;
-constexpr Color kWhite = 0xFFFFFF;
 
 // The glow along the inside of the frame: the hover and the focus glow share it.
 constexpr std::array<StyleLine, 8> kGlowLines = {{
@@ -82,7 +81,7 @@ void DrawRoundBlue(ButtonPainter& Button, std::int32_t State) {
         return;
     }
     DrawFace(b, State);
-    const bool active = IsTrue(b.mParentActive) && (IsTrue(b.mHasFocus) || IsTrue(b.mIsDefault));
+    const bool active = b.FocusCued();
     if (active && State == StateNormal) DrawStyleLines(b, kGlowLines, kFocusGlow);
     if (active && IsTrue(b.mShowFocusRect)) b.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
     b.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);

@@ -15,7 +15,6 @@ namespace tirnel {
 
 namespace {
 
-constexpr Color kWhite = 0xFFFFFF;
 
 // The shaded face as shifts of the back colour: where the upper fade from white ends, the
 // ramp of the lower part, the outer frame and the bottom line.
@@ -45,8 +44,7 @@ void DrawShadedFace(ButtonPainter& b, const ShadedTones& tones) {
 // The dotted rectangle goes round the caption as it was laid out by the previous paint:
 // the caption is laid out after the face, and a pressed paint keeps the last one before it.
 void DrawCaptionFocus(ButtonPainter& b) {
-    if (!IsTrue(b.mParentActive) || !IsTrue(b.mShowFocusRect)) return;
-    if (IsTrue(b.mHasFocus) || IsTrue(b.mIsDefault)) b.DrawFocusRect(b.mCaptionFocusRect);
+    if (b.FocusCued() && IsTrue(b.mShowFocusRect)) b.DrawFocusRect(b.mCaptionFocusRect);
 }
 
 // The shaded round look of one state, as shifts of the back colour: the fill, the top
@@ -72,10 +70,7 @@ void DrawShaded(ButtonPainter& Button, std::int32_t State) {
     ButtonPainter& b = Button;
     b.ReadSize();
     if (!IsTrue(b.mEnabled)) State = StateNormal;
-    if (State == StateNormal) {
-        b.ApplyButtonShape();
-        b.mButtonRect = Rect{0, 0, b.mWidth, b.mHeight};
-    }
+    if (State == StateNormal) b.ApplyButtonShape();
     DrawShadedFace(b, State == StateDown ? kPressed : kRaised);
     b.SetCornerPixels(b.S(0.05f));
     DrawCaptionFocus(b);

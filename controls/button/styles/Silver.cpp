@@ -13,7 +13,6 @@ namespace tirnel {
 namespace {
 
 const Color kButtonText = TranslateColor(SystemColor(kColorButtonText));
-constexpr Color kWhite = 0xFFFFFF;
 
 // A colour of the art and the amount it is shifted by before use.
 struct ShiftedColour {

@@ -130,7 +130,7 @@ void DrawGlass(ButtonPainter& b, std::int32_t State) {
 // needs the focus itself.
 void DrawFocusCue(ButtonPainter& b, std::int32_t State) {
     if (!IsTrue(b.mParentActive)) return;
-    if (State == StateNormal && (IsTrue(b.mHasFocus) || IsTrue(b.mIsDefault)))
+    if (State == StateNormal && b.FocusCued())
         DrawDoubleFrame(b, kHoverFrame, kFocusInner);
     if (IsTrue(b.mShowFocusRect) && IsTrue(b.mHasFocus)) b.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
 }
