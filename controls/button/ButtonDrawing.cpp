@@ -7,6 +7,7 @@
 #include "platform/DibBuffer.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tirnel {
 
@@ -32,6 +33,32 @@ int RampChannel(int from, int to, std::int64_t i, std::int64_t n) {
     return static_cast<int>(from + (i * (to - from)) / n);
 }
 
+// Fills the buffer with the ramp of n + 1 entries as seen from column x0 and row y0 of the
+// whole rectangle of height h. Entry i at image row r and column x is a row part plus a column part;
+// only the entries the buffer's pixels use are worked out, once each.
+void FillRamp(DibBuffer& buffer, int Direction, std::int64_t x0, std::int64_t y0, std::int64_t h, std::int64_t n,
+              Color Colour1, Color Colour2) {
+    const bool byColumn = Direction != GradientVertical;
+    const bool byRow = Direction != GradientHorizontal;
+    const auto rowPart = [=](std::int64_t r) { return !byRow ? 0 : Direction == GradientDiagonalUp ? h - 1 - r : r; };
+    const auto columnPart = [=](std::int64_t x) { return byColumn ? x : 0; };
+    const std::int64_t firstRow = y0, lastRow = y0 + buffer.Rows() - 1;
+    const std::int64_t lowest = std::min(rowPart(firstRow), rowPart(lastRow)) + columnPart(x0);
+    const std::int64_t highest = std::max(rowPart(firstRow), rowPart(lastRow)) + columnPart(x0 + buffer.Width() - 1);
+    std::vector<Color> ramp(static_cast<std::size_t>(highest - lowest + 1));
+    for (std::int64_t k = lowest; k <= highest; ++k) {
+        ramp[static_cast<std::size_t>(k - lowest)] =
+            RGB(RampChannel(GetRed(Colour1), GetRed(Colour2), k, n),
+                RampChannel(GetGreen(Colour1), GetGreen(Colour2), k, n),
+                RampChannel(GetBlue(Colour1), GetBlue(Colour2), k, n));
+    }
+    for (int row = 0; row < buffer.Rows(); ++row) {
+        const std::int64_t rowIndex = rowPart(firstRow + row) - lowest;
+        for (int col = 0; col < buffer.Width(); ++col)
+            buffer.SetPixel(col, row, ramp[static_cast<std::size_t>(rowIndex + columnPart(x0 + col))]);
+    }
+}
+
 }  // namespace
 
 // Only the part of the rectangle that lies on the surface is built and transferred: the same
@@ -50,24 +77,9 @@ void PaintGradient(Surface& surface, int X, int Y, int Width, int Height, Color 
     const int visibleHeight = static_cast<int>(bottom - top);
     DibBuffer buffer(visibleWidth, visibleHeight, 32);
     if (buffer.IsEmpty()) return;
-    const bool known = Direction >= GradientHorizontal && Direction <= GradientDiagonalUp;
-    for (int row = 0; known && row < visibleHeight; ++row) {
-        const std::int64_t r = top + row - Y;  // image row of the whole rectangle, from the top
-        for (int col = 0; col < visibleWidth; ++col) {
-            const std::int64_t x = left + col - X;
-            std::int64_t i = 0;
-            switch (Direction) {
-                case GradientHorizontal: i = x; break;
-                case GradientVertical: i = r; break;
-                case GradientDiagonalDown: i = r + x; break;
-                default: i = (h - 1 - r) + x; break;
-            }
-            buffer.SetPixel(col, row,
-                            RGB(RampChannel(GetRed(Colour1), GetRed(Colour2), i, n),
-                                RampChannel(GetGreen(Colour1), GetGreen(Colour2), i, n),
-                                RampChannel(GetBlue(Colour1), GetBlue(Colour2), i, n)));
-        }
-    }
+    // Any other direction leaves the buffer zero: black.
+    if (Direction >= GradientHorizontal && Direction <= GradientDiagonalUp)
+        FillRamp(buffer, Direction, left - X, top - Y, h, n, Colour1, Colour2);
     surface.StretchDIBits(static_cast<int>(left), static_cast<int>(top), visibleWidth, visibleHeight, 0, 0,
                           visibleWidth, visibleHeight, buffer.Bits(), buffer.Header(), kDibRgbColors, kSrcCopy);
 }
