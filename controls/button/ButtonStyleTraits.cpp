@@ -12,16 +12,16 @@ namespace {
 constexpr Color kFace = SystemColor(kColorButtonFace);
 
 const std::array<ButtonStyleTraits, kButtonStyleCount> kTraits = {{
-    /* StyleStandard     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles},
+    /* StyleStandard     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles, true},
     /* StyleThinEdge     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles},
     /* StyleRoundBlue    */ {0xE7EBEC, 0.0f, SystemColor(kColorButtonText), false, 3, &DrawRoundBlue},
-    /* StyleSilver       */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 4, &DrawSilver},
+    /* StyleSilver       */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 4, &DrawSilver, true},
     /* StyleSkyGlass     */ {0xD4D4D4, 0.06f, SystemColor(kColorButtonText), false, 3, &DrawSkyGlass},
     /* StyleOutline      */ {0xAA6D00, 0.0f, 0xFFFFFF, true, 0, &DrawOutline},
     /* StyleShaded       */ {0xE1D6D5, 0.0f, SystemColor(kColorButtonText), true, 3, &DrawShaded},
     /* StyleAmber        */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawAmber},
     /* StylePaleBlue     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 3, &DrawPaleBlue},
-    /* StyleHotTrack     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawHotTrack},
+    /* StyleHotTrack     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawHotTrack, true},
     /* StyleShadedRound  */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 4, &DrawShadedRound},
     /* StyleHoverEdge    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawEdgeStyles},
     /* StyleFlatHover    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawEdgeStyles},

@@ -31,6 +31,8 @@ struct ButtonStyleTraits {
     // rectangle.
     int regionCorner = 0;
     ButtonRenderer renderer = nullptr;
+    // Whether the look shows a checked check button itself; the others are drawn pressed.
+    bool showsCheck = false;
 };
 
 // The row of a style; the row that selects nothing for a value outside 0..15.

@@ -13,12 +13,10 @@ void bt::PaintButton() {
     surface.Clear();
     ReadSurfaceSize();
     mButtonRect = Rect{0, 0, mWidth, mHeight};
-    // A checked check button is drawn down; the standard, silver and hot-track looks show
-    // the check themselves.
-    if (IsTrue(mCheckBoxMode) && IsTrue(mValue) && mButtonStyle != StyleStandard && mButtonStyle != StyleSilver &&
-        mButtonStyle != StyleHotTrack)
-        mState = StateDown;
-    if (ButtonRenderer renderer = StyleTraits(mButtonStyle).renderer) {
+    // A checked check button is drawn down, unless its look shows the check itself.
+    const ButtonStyleTraits& traits = StyleTraits(mButtonStyle);
+    if (IsTrue(mCheckBoxMode) && IsTrue(mValue) && !traits.showsCheck) mState = StateDown;
+    if (ButtonRenderer renderer = traits.renderer) {
         ButtonPainter painter(*this);
         renderer(painter, mState);
     }
