@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -101,6 +102,11 @@ const char* ButtonUsage() {
            "--state runs its steps before the --do steps: hover = activate, move to the middle;\n"
            "down = hover, press in the middle; focus = activate, focus.\n"
            "--events lists the events raised, --save what the button stores, one a line.\n";
+}
+
+bool ButtonOptionTakesValue(const QString& name) {
+    return std::any_of(kOptions.begin(), kOptions.end(),
+                       [&name](const ButtonOption& o) { return name == QLatin1String(o.name); });
 }
 
 int RunButtonCommand(const QStringList& arguments) {

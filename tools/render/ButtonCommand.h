@@ -13,6 +13,8 @@ namespace tirnel::render {
 
 // The usage lines of the button form.
 const char* ButtonUsage();
+// Whether the button form's option of that name takes a value.
+bool ButtonOptionTakesValue(const QString& name);
 // Runs the command on the arguments after "button"; returns the exit status: 0, 1 when a
 // file cannot be written, 2 for bad arguments.
 int RunButtonCommand(const QStringList& arguments);

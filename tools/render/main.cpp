@@ -53,10 +53,8 @@ int Usage(const QString& problem) {
 #if TIRNEL_RENDER_BUTTON
 // Where "button" names the control (not an option's value), or -1.
 qsizetype ButtonControlAt(const QStringList& arguments) {
-    static const QStringList kTakingValues = {"--size", "--set", "--state", "--out",
-                                              "--do",   "--ambient", "--events", "--save"};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (kTakingValues.contains(arguments[i])) {
+        if (tirnel::render::ButtonOptionTakesValue(arguments[i])) {
             ++i;
         } else if (arguments[i] == QLatin1String("button")) {
             return i;
