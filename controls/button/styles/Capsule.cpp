@@ -45,11 +45,15 @@ struct Strip {
 };
 // Columns run from row 11 to H-10, rows from column 17 to W-17 (end not drawn); rows are
 // drawn after columns, so at the crossings the row wins.
+constexpr std::size_t kLeftColumns = kCapsuleRightStrip - kCapsuleLeftStrip;     // 18
+constexpr std::size_t kRightColumns = kCapsuleTopStrip - kCapsuleRightStrip;     // 17
+constexpr std::size_t kTopRows = kCapsuleBottomStrip - kCapsuleTopStrip;         // 12
+constexpr std::size_t kBottomRows = kCapsuleStripLines - kCapsuleBottomStrip;    // 11
 constexpr std::array<Strip, 4> kStrips = {{
-    {kCapsuleLeftStrip, 18, 0, true},
-    {kCapsuleRightStrip, 17, -17, true},
-    {kCapsuleTopStrip, 12, 0, false},
-    {kCapsuleBottomStrip, 11, -11, false},
+    {kCapsuleLeftStrip, kLeftColumns, 0, true},
+    {kCapsuleRightStrip, kRightColumns, -static_cast<int>(kRightColumns), true},
+    {kCapsuleTopStrip, kTopRows, 0, false},
+    {kCapsuleBottomStrip, kBottomRows, -static_cast<int>(kBottomRows), false},
 }};
 
 // On a button lower than 21 or narrower than 34 a strip's run is empty or backwards, and
