@@ -165,9 +165,6 @@ public:
 
 private:
     Rect Bounds() const { return {0, 0, Width(), Height()}; }
-    // The source index (0 .. source - 1) a nearest-neighbour stretch shows at destination
-    // index d (0 .. dest - 1).
-    static int StretchSource(int d, int source, int dest);
     // Draws one line with its top-left at (x, y), clipped to `clip`, underlining the characters
     // at the given positions.
     void DrawTextLine(const QString& line, int x, int y, const Rect& clip, std::span<const int> underlined);

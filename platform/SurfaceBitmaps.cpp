@@ -1,6 +1,7 @@
-// Bitmap transfers of Surface: device-independent bitmaps and in-memory images, copied or
-// combined by raster operation, stretched by nearest neighbour.
+// Bitmap transfers of Surface: device-independent bitmaps, in-memory images and icons, copied or
+// combined by raster operation or mask, stretched by nearest neighbour.
 
+#include "platform/PictureObject.h"
 #include "platform/Surface.h"
 
 #include <algorithm>
@@ -73,20 +74,24 @@ private:
     int mBytesPerPixel;
 };
 
-// Combines every destination pixel of `dest` (clipped to the image) with the source pixel the
-// stretch picks for it. `fetch(sx, sy)` receives indices into the source rectangle (0 = its
-// left column / top row) and reports whether the bitmap has that pixel; `combine` gives the new
-// destination pixel.
+// Combines every pixel of the destination rectangle at (xDest, yDest), destWidth x destHeight
+// (clipped to the image, in 64 bits: its far edge may lie beyond the range of int) with the
+// source pixel the stretch picks for it. `fetch(sx, sy)` receives indices into the source
+// rectangle (0 = its left column / top row) and reports whether the bitmap has that pixel;
+// `combine` gives the new destination pixel.
 template <typename Fetch, typename Combine>
-void StretchOnto(QImage& image, const Rect& dest, int srcWidth, int srcHeight, Fetch fetch, Combine combine) {
-    const Rect area = dest.Intersected({0, 0, image.width(), image.height()});
-    for (int y = area.top; y < area.bottom; ++y) {
-        const int sy = NearestSource(y - dest.top, srcHeight, dest.Height());
+void StretchOnto(QImage& image, int xDest, int yDest, int destWidth, int destHeight, int srcWidth, int srcHeight,
+                 Fetch fetch, Combine combine) {
+    const auto left = static_cast<int>(std::max<std::int64_t>(xDest, 0));
+    const auto top = static_cast<int>(std::max<std::int64_t>(yDest, 0));
+    const auto right = static_cast<int>(std::min<std::int64_t>(std::int64_t{xDest} + destWidth, image.width()));
+    const auto bottom = static_cast<int>(std::min<std::int64_t>(std::int64_t{yDest} + destHeight, image.height()));
+    for (int y = top; y < bottom; ++y) {
+        const int sy = NearestSource(y - yDest, srcHeight, destHeight);
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = area.left; x < area.right; ++x) {
+        for (int x = left; x < right; ++x) {
             QRgb source = 0;
-            if (fetch(NearestSource(x - dest.left, srcWidth, dest.Width()), sy, source))
-                row[x] = combine(row[x], source);
+            if (fetch(NearestSource(x - xDest, srcWidth, destWidth), sy, source)) row[x] = combine(row[x], source);
         }
     }
 }
@@ -108,9 +113,25 @@ auto ImageFetch(const QImage& image, int xSrc, int ySrc) {
     };
 }
 
-}  // namespace
+// An icon pixel with its mask bit in the alpha byte: 0xFF where the mask is set.
+QRgb WithMaskBit(QRgb colour, bool maskSet) { return (colour & kChannels) | (maskSet ? kOpaque : 0u); }
 
-int Surface::StretchSource(int d, int source, int dest) { return NearestSource(d, source, dest); }
+// D = (D AND M) XOR C, M white where the mask is set (carried in the source's alpha byte).
+QRgb MaskThenInvert(QRgb dest, QRgb source) {
+    const QRgb mask = qAlpha(source) != 0 ? kChannels : 0u;
+    return (((dest & mask) ^ source) & kChannels) | kOpaque;
+}
+
+// Source over: each channel (s·a + d·(255 − a)) / 255 to the nearest; the sum is an integer
+// and 255 is odd, so there is never a tie.
+QRgb BlendOver(QRgb dest, QRgb source) {
+    const int alpha = qAlpha(source);
+    auto channel = [alpha](int s, int d) { return (s * alpha + d * (255 - alpha) + 127) / 255; };
+    return qRgb(channel(qRed(source), qRed(dest)), channel(qGreen(source), qGreen(dest)),
+                channel(qBlue(source), qBlue(dest)));
+}
+
+}  // namespace
 
 int Surface::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int xSrc, int ySrc, int startScan,
                                int scanLines, std::span<const std::uint8_t> bits, const BitmapInfoHeader& header,
@@ -129,7 +150,7 @@ int Surface::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int 
         pixel = reader.At(xSrc + sx, stored);
         return true;
     };
-    StretchOnto(mImage, {xDest, yDest, xDest + width, yDest + height}, width, height, fetch,
+    StretchOnto(mImage, xDest, yDest, width, height, width, height, fetch,
                 FindRasterOp(kSrcCopy));
     return scanLines;
 }
@@ -152,7 +173,7 @@ int Surface::StretchDIBits(int xDest, int yDest, int destWidth, int destHeight, 
         pixel = reader.At(xSrc + sx, static_cast<int>(stored));
         return true;
     };
-    StretchOnto(mImage, {xDest, yDest, xDest + destWidth, yDest + destHeight}, srcWidth, srcHeight, fetch, op);
+    StretchOnto(mImage, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight, fetch, op);
     return rows;
 }
 
@@ -162,7 +183,7 @@ bool Surface::StretchBlt(int xDest, int yDest, int destWidth, int destHeight, co
     if (op == nullptr || destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0 || source.isNull())
         return false;
     const QImage image = AsRgb32(source);
-    StretchOnto(mImage, {xDest, yDest, xDest + destWidth, yDest + destHeight}, srcWidth, srcHeight,
+    StretchOnto(mImage, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight,
                 ImageFetch(image, xSrc, ySrc), op);
     return true;
 }
@@ -174,8 +195,30 @@ bool Surface::TransparentBlt(int xDest, int yDest, int destWidth, int destHeight
     auto keep = [transparent](QRgb dest, QRgb source) {
         return FromQRgb(source) == transparent ? dest : (source | kOpaque);
     };
-    StretchOnto(mImage, {xDest, yDest, xDest + destWidth, yDest + destHeight}, srcWidth, srcHeight,
+    StretchOnto(mImage, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight,
                 ImageFetch(image, xSrc, ySrc), keep);
+    return true;
+}
+
+// The normal mode: mask and colour image stretched alike; an icon with only an alpha channel
+// is blended by it.
+bool Surface::DrawIconEx(int x, int y, const PictureObject& icon, int width, int height) {
+    if (width <= 0 || height <= 0 || icon.Type() == PictureObject::kNone) return false;
+    const int sourceWidth = icon.Image().width();
+    const int sourceHeight = icon.Image().height();
+    if (icon.BlendsWithAlpha()) {
+        auto fetch = [&icon](int sx, int sy, QRgb& pixel) {
+            pixel = icon.Pixel(sx, sy);
+            return true;
+        };
+        StretchOnto(mImage, x, y, width, height, sourceWidth, sourceHeight, fetch, BlendOver);
+    } else {
+        auto fetch = [&icon](int sx, int sy, QRgb& pixel) {
+            pixel = WithMaskBit(icon.Pixel(sx, sy), icon.MaskSet(sx, sy));
+            return true;
+        };
+        StretchOnto(mImage, x, y, width, height, sourceWidth, sourceHeight, fetch, MaskThenInvert);
+    }
     return true;
 }
 
