@@ -1,5 +1,7 @@
 #include "app/HandedPaths.h"
 
+#include "app/pieceset/PieceSetFormat.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -9,7 +11,7 @@ namespace tirnel {
 
 HandedKind KindOfHandedPath(const QString& path) {
     if (QFileInfo(path).isDir()) return HandedKind::Folder;
-    return path.endsWith(QStringLiteral(".hpe"), Qt::CaseInsensitive) ? HandedKind::Descriptor : HandedKind::File;
+    return HasDescriptorExtension(path.toStdString()) ? HandedKind::Descriptor : HandedKind::File;
 }
 
 QString LocalPathOfDrop(const QMimeData* data) {

@@ -4,6 +4,7 @@
 #include "app/pieceset/SizeText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -99,6 +100,15 @@ std::optional<std::int64_t> PieceNumberOf(std::string_view fileName) {
     }
     if (number < 1 || PieceName(number) != fileName) return std::nullopt;
     return number;
+}
+
+bool HasDescriptorExtension(std::string_view fileName) {
+    constexpr std::string_view kExtension = ".hpe";
+    if (fileName.size() < kExtension.size()) return false;
+    const std::string_view tail = fileName.substr(fileName.size() - kExtension.size());
+    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
 }
 
 std::string BaseNameOf(std::string_view fileName) {

@@ -37,6 +37,8 @@ inline bool IsPieceOfSet(std::string_view fileName, std::int64_t pieceCount) {
 // starts with its only "." (".profile") or has none stays whole.
 std::string BaseNameOf(std::string_view fileName);
 inline std::string DescriptorNameOf(std::string_view fileName) { return BaseNameOf(fileName) + ".hpe"; }
+// Whether a file name has the descriptor's extension, ".hpe" in any letter case.
+bool HasDescriptorExtension(std::string_view fileName);
 
 // Chunks in a full piece of `pieceSize` bytes, and in a set cut from `length` bytes.
 std::int64_t ChunksPerPiece(std::int64_t pieceSize, std::int64_t chunkSize = ChunkSize);

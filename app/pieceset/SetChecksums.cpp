@@ -8,7 +8,6 @@
 #include "platform/io/File.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tirnel {
 
@@ -19,12 +18,6 @@ namespace {
 // A checksum file holds about 80 bytes a piece; this is room for a million pieces.
 constexpr std::int64_t kMaxChecksumBytes = 128 << 20;
 
-bool EndsWithDescriptorExtension(std::string_view name) {
-    if (name.size() < 4) return false;
-    std::string ext(name.substr(name.size() - 4));
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".hpe";
-}
 
 }  // namespace
 
@@ -66,7 +59,7 @@ ChecksumsFound LoadSetChecksums(const fs::path& descriptorPath, std::string_view
         const std::optional<std::int64_t> number = PieceNumberOf(line.name);
         if (number && *number <= pieceCount) {
             listed.push_back(*number);
-        } else if (!number && !descriptorLine && IsPlainFileName(line.name) && EndsWithDescriptorExtension(line.name)) {
+        } else if (!number && !descriptorLine && IsPlainFileName(line.name) && HasDescriptorExtension(line.name)) {
             descriptorLine = &line;
         } else {
             return bad(what + "列出了不属于这组分割文件的" + line.name + "," + ending);
