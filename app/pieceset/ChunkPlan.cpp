@@ -29,9 +29,9 @@ Chunk ChunkPlan::At(std::int64_t i) const {
 CopySpan CopySpanOf(const Chunk& chunk) {
     auto down = [](std::int64_t offset) { return offset - offset % kCopyAlignment; };
     const std::int64_t start = down(chunk.pieceOffset);
-    const std::int64_t end = chunk.pieceOffset + chunk.size;
-    const std::int64_t stop = (chunk.endsPiece || chunk.last) ? end : down(end);
-    return {start, stop - start};
+    const std::int64_t end = chunk.PieceLength();
+    const std::int64_t stop = chunk.ClosesPiece() ? end : down(end);
+    return {start, chunk.PieceStart() + start, stop - start};
 }
 
 }  // namespace tirnel

@@ -14,6 +14,12 @@ struct Chunk {
     bool startsPiece = false;
     bool endsPiece = false;        // the piece is full after it
     bool last = false;             // the last chunk of the set
+
+    // Whether the piece is complete after this chunk, and then its length.
+    bool ClosesPiece() const { return endsPiece || last; }
+    std::int64_t PieceLength() const { return pieceOffset + size; }
+    // Where the chunk's piece starts inside the whole file.
+    std::int64_t PieceStart() const { return fileOffset - pieceOffset; }
 };
 
 // The bytes the copy of a chunk moves, inside its piece. The chunk size is not a multiple of
@@ -23,6 +29,7 @@ struct Chunk {
 // bytes before it that the previous copy left. The spans of a piece still cover it exactly.
 struct CopySpan {
     std::int64_t pieceOffset = 0;
+    std::int64_t fileOffset = 0;  // the same place inside the whole file
     std::int64_t size = 0;
 };
 inline constexpr std::int64_t kCopyAlignment = 1 << 20;

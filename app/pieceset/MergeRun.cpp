@@ -93,19 +93,17 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
             if (ec) return Fail(Problem("无法读取", pieceName, ec));
         }
         const CopySpan span = CopySpanOf(chunk);
-        const std::int64_t pieceStart = chunk.fileOffset - chunk.pieceOffset;
-        switch (CopyChunk(piece, span.pieceOffset, out, pieceStart + span.pieceOffset, span.size, ec)) {
+        switch (CopyChunk(piece, span.pieceOffset, out, span.fileOffset, span.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("合并", pieceName, ec));
         case ChunkResult::Short: return Fail("分割文件" + pieceName + "在合并过程中变短了。");
         }
-        if (chunk.endsPiece || chunk.last) {
+        if (chunk.ClosesPiece()) {
             if (!ReadWhole(piece, chunk.piece + 1)) return Fail("分割文件" + pieceName + "在合并过程中被改动了。");
             piece.Close(ec);
             // What the output holds of this piece is checked, not the piece: that is what is kept.
-            const std::int64_t size = chunk.pieceOffset + chunk.size;
-            if (!mExpected.empty() && !QueueHash(out, chunk.fileOffset - chunk.pieceOffset, size, chunk.piece, ec)) {
+            if (!mExpected.empty() && !QueueHash(out, chunk.PieceStart(), chunk.PieceLength(), chunk.piece, ec)) {
                 return ec ? Fail(Problem("读取", mName, ec)) : Stop();
             }
         }

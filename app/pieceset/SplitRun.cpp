@@ -142,17 +142,15 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);
         if (chunk.startsPiece && !StartPiece(chunk.piece + 1, failure)) return Fail(failure);
         const CopySpan span = CopySpanOf(chunk);
-        const std::int64_t pieceStart = chunk.fileOffset - chunk.pieceOffset;
-        switch (CopyChunk(source, pieceStart + span.pieceOffset, mPiece.Data(), span.pieceOffset, span.size, ec)) {
+        switch (CopyChunk(source, span.fileOffset, mPiece.Data(), span.pieceOffset, span.size, ec)) {
         case ChunkResult::Copied: break;
         case ChunkResult::Stopped: return Stop();
         case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));
         case ChunkResult::Short: return Fail(notice::kSourceChanged);
         }
-        if (chunk.endsPiece || chunk.last) {
+        if (chunk.ClosesPiece()) {
             // The piece as written is hashed, on another thread, from the page cache.
-            const std::int64_t size = chunk.pieceOffset + chunk.size;
-            if (mChecksums && !QueueHash(mPiece.Data(), 0, size, chunk.piece, ec)) {
+            if (mChecksums && !QueueHash(mPiece.Data(), 0, chunk.PieceLength(), chunk.piece, ec)) {
                 return ec ? Fail(Problem("读取", PieceName(chunk.piece + 1), ec)) : Stop();
             }
             if (!EndPiece(failure)) return Fail(failure);
