@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -277,6 +279,34 @@ TEST_F(MainFRunTest, ClosingDuringRunAsksOnceThenStopsCleanlyOrGoesOn) {
             }
         }
     }
+}
+
+// Putting the finished set in place cannot be stopped: a close then asks nothing, the set is
+// completed, and the window closes once the run is done.
+TEST_F(MainFRunTest, ClosingWhileTheSetIsPutInPlaceAsksNothingAndClosesAfter) {
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray bytes = SampleBytes(3000 * 1024);  // 3000 pieces of 1 KB
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    file.close();
+    PrepareSplit();
+    bool closedWhilePlacing = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!closedWhilePlacing && window && window->Running() && QFileInfo::exists(setFolder + "001.pe")) {
+            closedWhilePlacing = true;
+            window->close();
+        }
+    });
+    watch.start(0);
+    ClickButton(window->Command2);
+    watch.stop();
+    if (!closedWhilePlacing) GTEST_SKIP() << "the set was put in place between two turns of the event loop";
+    ASSERT_EQ(shell.notices.size(), 1u);  // no question
+    EXPECT_EQ(shell.notices.front(), QStringLiteral("文件分割完毕!"));
+    EXPECT_EQ(SetFolderEntries().size(), 3002);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainFRunTest, InputControlsTakeNoInputDuringARun) {
