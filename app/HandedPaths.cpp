@@ -1,6 +1,6 @@
 #include "app/HandedPaths.h"
 
-#include "app/pieceset/PieceSetFormat.h"
+#include "pieceset/PieceSetFormat.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 #include "app/HandedPaths.h"
 #include "app/Twips.h"
 #include "app/WindowReporter.h"
-#include "app/pieceset/MergeRun.h"
-#include "app/pieceset/PathText.h"
-#include "app/pieceset/SplitRun.h"
+#include "pieceset/MergeRun.h"
+#include "pieceset/PathText.h"
+#include "pieceset/SplitRun.h"
 #include "app/shell/ShellServices.h"
 #include "platform/FontObject.h"
 

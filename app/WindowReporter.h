@@ -3,7 +3,7 @@
 // the event loop kept turning while the run works, and a stop once the window is closing.
 
 #include "app/StandIns.h"
-#include "app/pieceset/RunReporter.h"
+#include "pieceset/RunReporter.h"
 
 #include <QElapsedTimer>
 

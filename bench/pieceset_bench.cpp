@@ -1,7 +1,7 @@
 // Micro-benchmarks of the descriptor transform and the run's planning arithmetic.
 
-#include "app/pieceset/Descriptor.h"
-#include "app/pieceset/PieceSetFormat.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/PieceSetFormat.h"
 
 #include <benchmark/benchmark.h>
 

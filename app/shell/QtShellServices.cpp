@@ -1,6 +1,6 @@
 #include "app/shell/QtShellServices.h"
 
-#include "app/pieceset/PathText.h"
+#include "pieceset/PathText.h"
 #include "app/shell/FileDialogFilter.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
 // Split and merge started from the window by clicks, and what the window does around a run.
 
 #include "app/MainF.h"
-#include "app/pieceset/Notices.h"
-#include "app/pieceset/PieceSetFormat.h"
+#include "pieceset/Notices.h"
+#include "pieceset/PieceSetFormat.h"
 #include "platform/io/FolderLock.h"
 #include "tests/app/FakeShellServices.h"
 #include "tests/app/WindowTestSupport.h"

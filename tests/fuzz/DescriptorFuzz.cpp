@@ -3,9 +3,9 @@
 // plan: its chunk plan has the descriptor's chunk count, ends where the file ends, in the last
 // piece, and the last piece sizes it accepts are exactly those of that chunk count.
 
-#include "app/pieceset/ChunkPlan.h"
-#include "app/pieceset/Descriptor.h"
-#include "app/pieceset/PieceSetFormat.h"
+#include "pieceset/ChunkPlan.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/PieceSetFormat.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstddef>

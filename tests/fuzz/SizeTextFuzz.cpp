@@ -3,9 +3,9 @@
 // the descriptor as the merge reads it, and the counts and shape of a set of any length must
 // agree with plain arithmetic.
 
-#include "app/pieceset/Descriptor.h"
-#include "app/pieceset/PieceSetFormat.h"
-#include "app/pieceset/SizeText.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/PieceSetFormat.h"
+#include "pieceset/SizeText.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstddef>

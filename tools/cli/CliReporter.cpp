@@ -1,8 +1,8 @@
 #include "tools/cli/CliReporter.h"
 
-#include "app/pieceset/Notices.h"
-#include "app/pieceset/PathText.h"
-#include "app/pieceset/PieceSetFormat.h"
+#include "pieceset/Notices.h"
+#include "pieceset/PathText.h"
+#include "pieceset/PieceSetFormat.h"
 #include "platform/io/Terminal.h"
 #include "tools/cli/ProgressLine.h"
 

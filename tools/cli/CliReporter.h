@@ -2,7 +2,7 @@
 // Reports a run on the terminal: the completion line on standard output, every other
 // notice on standard error, and a progress bar on standard error when it is a terminal.
 
-#include "app/pieceset/RunReporter.h"
+#include "pieceset/RunReporter.h"
 
 #include <cstdio>
 #include <filesystem>

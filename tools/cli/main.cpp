@@ -1,9 +1,9 @@
 // tirnel-cli: the split and merge runs of the window, for scripts.
 
-#include "app/pieceset/MergeRun.h"
-#include "app/pieceset/PathText.h"
-#include "app/pieceset/SplitRun.h"
-#include "app/pieceset/VerifyRun.h"
+#include "pieceset/MergeRun.h"
+#include "pieceset/PathText.h"
+#include "pieceset/SplitRun.h"
+#include "pieceset/VerifyRun.h"
 #include "platform/io/ProcessLimits.h"
 #include "tools/cli/CliReporter.h"
 #include "tools/cli/SizeArgument.h"

@@ -1,9 +1,9 @@
 // tirnel-cli ended from outside: by a signal, by a file-size limit, by SIGKILL; and what it
 // asks of the disk when it replaces a file.
 
-#include "app/pieceset/Notices.h"
-#include "app/pieceset/Staging.h"
-#include "tests/app/pieceset/RunTestSupport.h"
+#include "pieceset/Notices.h"
+#include "pieceset/Staging.h"
+#include "tests/pieceset/RunTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

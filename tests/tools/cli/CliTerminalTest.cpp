@@ -1,7 +1,7 @@
 // tirnel-cli on a terminal: the progress bar within the terminal's width, and Ctrl+C typed
 // on the terminal during a run.
 
-#include "tests/app/pieceset/RunTestSupport.h"
+#include "tests/pieceset/RunTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // tirnel-cli as a script sees it: exit status, standard output and standard error.
 
-#include "app/pieceset/Descriptor.h"
-#include "app/pieceset/Notices.h"
-#include "tests/app/pieceset/RunTestSupport.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/Notices.h"
+#include "tests/pieceset/RunTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 // image, loop-mounts it, and asks the file system itself through FIEMAP; where the machine
 // cannot (not root, no mkfs.xfs, no loop device, mount refused) it skips and says why.
 
-#include "app/pieceset/MergeRun.h"
-#include "app/pieceset/SplitRun.h"
-#include "tests/app/pieceset/RunTestSupport.h"
+#include "pieceset/MergeRun.h"
+#include "pieceset/SplitRun.h"
+#include "tests/pieceset/RunTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,117 @@
+#include "pieceset/ChecksumFile.h"
+
+#include <optional>
+
+namespace tirnel {
+
+namespace {
+
+constexpr std::size_t kHexLength = 64;
+constexpr std::string_view kTag = "SHA256";
+
+bool NeedsEscape(std::string_view name) { return name.find_first_of("\\\n\r") != std::string_view::npos; }
+
+std::string Escaped(std::string_view name) {
+    std::string text;
+    text.reserve(name.size() + 2);
+    for (char c : name) {
+        switch (c) {
+            case '\\': text += "\\\\"; break;
+            case '\n': text += "\\n"; break;
+            case '\r': text += "\\r"; break;
+            default: text += c;
+        }
+    }
+    return text;
+}
+
+// The name as a line spells it; empty when it is empty, holds a NUL or, when escaped,
+// an escape other than \\, \n, \r or a lone "\" at its end.
+std::optional<std::string> NameOf(std::string_view text, bool escaped) {
+    if (text.empty() || text.find('\0') != std::string_view::npos) return std::nullopt;
+    if (!escaped) return std::string(text);
+    std::string name;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            name += text[i];
+            continue;
+        }
+        if (++i == text.size()) return std::nullopt;
+        switch (text[i]) {
+            case '\\': name += '\\'; break;
+            case 'n': name += '\n'; break;
+            case 'r': name += '\r'; break;
+            default: return std::nullopt;
+        }
+    }
+    return name;
+}
+
+// "<hex>  name" or "<hex> *name".
+std::optional<ChecksumLine> ReadPlainLine(std::string_view line, bool escaped) {
+    if (line.size() < kHexLength + 2 || line[kHexLength] != ' ') return std::nullopt;
+    if (line[kHexLength + 1] != ' ' && line[kHexLength + 1] != '*') return std::nullopt;
+    std::optional<Sha256Digest> digest = DigestFromHex(line.substr(0, kHexLength));
+    std::optional<std::string> name = NameOf(line.substr(kHexLength + 2), escaped);
+    if (!digest || !name) return std::nullopt;
+    return ChecksumLine{std::move(*name), *digest};
+}
+
+std::string_view SkipBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    return text;
+}
+
+// "SHA256 (name) = <hex>", as sha256sum --tag writes it; like sha256sum -c, the space
+// before "(" and the blanks around "=" may be left out, and the name ends at the last ")".
+std::optional<ChecksumLine> ReadTaggedLine(std::string_view line, bool escaped) {
+    line.remove_prefix(kTag.size());
+    if (line.starts_with(' ')) line.remove_prefix(1);
+    if (!line.starts_with('(')) return std::nullopt;
+    line.remove_prefix(1);
+    const std::size_t close = line.rfind(')');
+    if (close == std::string_view::npos) return std::nullopt;
+    std::optional<std::string> name = NameOf(line.substr(0, close), escaped);
+    std::string_view rest = SkipBlanks(line.substr(close + 1));
+    if (!rest.starts_with('=')) return std::nullopt;
+    std::optional<Sha256Digest> digest = DigestFromHex(SkipBlanks(rest.substr(1)));
+    if (!digest || !name) return std::nullopt;
+    return ChecksumLine{std::move(*name), *digest};
+}
+
+std::optional<ChecksumLine> ReadLine(std::string_view line) {
+    const bool escaped = line.starts_with('\\');
+    if (escaped) line.remove_prefix(1);
+    return line.starts_with(kTag) ? ReadTaggedLine(line, escaped) : ReadPlainLine(line, escaped);
+}
+
+}  // namespace
+
+std::string ChecksumLineText(std::string_view name, const Sha256Digest& digest) {
+    const bool escape = NeedsEscape(name);
+    return (escape ? "\\" : "") + HexOf(digest) + "  " + (escape ? Escaped(name) : std::string(name)) + "\n";
+}
+
+ChecksumParse ParseChecksumFile(std::string_view text) {
+    ChecksumParse result;
+    std::size_t number = 0;
+    std::size_t start = 0;
+    // An empty text is a file cut before its first line.
+    while (start < text.size() || number == 0) {
+        ++number;
+        const std::size_t end = text.find('\n', start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        std::optional<ChecksumLine> read = ReadLine(line);
+        if (!read) {
+            result.lines.clear();
+            result.badLine = number;
+            return result;
+        }
+        result.lines.push_back(std::move(*read));
+    }
+    return result;
+}
+
+}  // namespace tirnel

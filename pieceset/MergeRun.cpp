@@ -1,0 +1,183 @@
+#include "pieceset/MergeRun.h"
+
+#include "pieceset/ChunkPlan.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/Notices.h"
+#include "pieceset/PathText.h"
+#include "pieceset/PieceSetFormat.h"
+#include "pieceset/RunJob.h"
+#include "pieceset/SetChecksums.h"
+#include "pieceset/Staging.h"
+#include "platform/io/File.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tirnel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MergeJob : public RunJob, private StagedOutputs {
+public:
+    MergeJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
+
+    RunOutcome Run(const MergeInput& input);
+
+private:
+    RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, true); }
+    // Compares the digests finished so far with the checksum file's; false (with the notice
+    // in `failure`) at the first piece that differs or could not be read back.
+    bool CheckHashes(std::string& failure);
+    std::string WrongLength() const { return "合并出的文件" + mName + "长度不对。"; }
+    bool CheckPieces(std::string& failure);
+    bool OutputReplacesInput(const fs::path& descriptor) const;
+    // True when the piece's file still has the size it had when it was checked (a piece cut
+    // or grown while it was read).
+    bool ReadWhole(const File& piece, std::int64_t number) const;
+    std::vector<std::string> RemoveWritten() override;
+
+    // The one output the commit puts in place.
+    std::int64_t Count() const override { return 1; }
+    OutputName NameOf(std::int64_t) const override { return {mName, "out"}; }
+    StagedFile Take(std::int64_t) override { return std::move(mOutput); }
+
+    fs::path mFolder;
+    StagedFile mOutput;
+    SetShape mShape;
+    std::int64_t mLastPieceSize = 0;
+    std::string mName;
+    std::string mDescriptorBytes;
+    std::vector<Sha256Digest> mExpected;  // empty: the set has no checksum file
+};
+
+RunOutcome MergeJob::Run(const MergeInput& input) {
+    const fs::path descriptorPath = PathFromText(input.descriptor);
+    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(descriptorPath)) {
+        return Refuse(notice::kNoDescriptor);
+    }
+    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
+        return Refuse(notice::kNoFolder);
+    }
+
+    std::string failure;
+    std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, mDescriptorBytes, failure, mChunk);
+    if (!set) return Refuse(failure);
+    mName = set->name;
+    mShape = set->shape;
+    mFolder = PathFromText(WithBackslash(input.folder));
+    if (!LockFolder(mFolder)) return RunOutcome::Refused;
+
+    if (!CheckPieces(failure)) return Refuse(failure);
+    if (OutputReplacesInput(descriptorPath)) return Refuse(notice::kOutputIsInput);
+    if (LoadSetChecksums(descriptorPath, mDescriptorBytes, mShape.pieceCount, "无法合并!", mExpected, failure) ==
+        ChecksumsFound::Bad) {
+        return Refuse(failure);
+    }
+
+    const std::int64_t length = mShape.Length(mLastPieceSize);
+    mReporter.FileStarted(mFolder / PathFromText(mName));
+    std::error_code ec;
+    mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
+    if (ec) return Fail(Problem("无法创建", mName, ec));
+    File& out = mOutput.Data();
+
+    const ChunkPlan plan(length, mShape.pieceSize, mChunk);
+    File piece;
+    for (std::int64_t i = 0; i < plan.Count(); ++i) {
+        const Chunk chunk = plan.At(i);
+        const std::string pieceName = PieceName(chunk.piece + 1);
+        if (chunk.startsPiece) {
+            piece = File::OpenRead(mFolder / pieceName, ec);
+            if (ec) return Fail(Problem("无法读取", pieceName, ec));
+        }
+        const CopySpan span = CopySpanOf(chunk);
+        switch (CopyChunk(piece, span.pieceOffset, out, span.fileOffset, span.size, ec)) {
+        case ChunkResult::Copied: break;
+        case ChunkResult::Stopped: return Stop();
+        case ChunkResult::Failed: return Fail(Problem("合并", pieceName, ec));
+        case ChunkResult::Short: return Fail("分割文件" + pieceName + "在合并过程中变短了。");
+        }
+        if (chunk.ClosesPiece()) {
+            if (!ReadWhole(piece, chunk.piece + 1)) return Fail("分割文件" + pieceName + "在合并过程中被改动了。");
+            piece.Close(ec);
+            // What the output holds of this piece is checked, not the piece: that is what is kept.
+            if (!mExpected.empty() && !QueueHash(out, chunk.PieceStart(), chunk.PieceLength(), chunk.piece, ec)) {
+                return ec ? Fail(Problem("读取", mName, ec)) : Stop();
+            }
+        }
+        if (!CheckHashes(failure)) return Fail(failure);
+        if (!ChunkDone(i, plan.Count())) return Stop();
+    }
+    if (!FinishHashes()) return Stop();
+    if (!CheckHashes(failure)) return Fail(failure);
+    // Never call it done unless the file has exactly the length its descriptor implies.
+    if (out.Size(ec) != length || ec) {
+        return Fail(ec ? Problem("写入", mName, ec) : WrongLength());
+    }
+    CommitFailure commitFailure;
+    mReporter.Committing();
+    if (!CommitOutputs(*this, mFolder, mToken, true, commitFailure)) return FailCommit(commitFailure);
+    return Complete(notice::kMergeDone);
+}
+
+bool MergeJob::CheckHashes(std::string& failure) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        const std::string name = PieceName(result.index + 1);
+        if (result.ec || result.shortRead) {
+            failure = result.ec ? Problem("读取", mName, result.ec) : WrongLength();
+            return false;
+        }
+        if (result.digest != mExpected[static_cast<std::size_t>(result.index)]) {
+            failure = DamagedPieceNotice(name);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MergeJob::CheckPieces(std::string& failure) {
+    for (std::int64_t number = 1; number <= mShape.pieceCount; ++number) {
+        const std::string name = PieceName(number);
+        std::error_code ec;
+        const fs::path path = mFolder / name;
+        if (!IsOrdinaryFile(path)) {
+            failure = "找不到分割文件" + name + ",无法合并!";
+            return false;
+        }
+        const std::uintmax_t rawSize = fs::file_size(path, ec);
+        const std::int64_t size = static_cast<std::int64_t>(rawSize);
+        if (ec || rawSize > static_cast<std::uintmax_t>(mShape.pieceSize) || !mShape.FitsPiece(number, size)) {
+            failure = "分割文件" + name + "的大小不对,无法合并!";
+            return false;
+        }
+        if (number == mShape.pieceCount) mLastPieceSize = size;
+    }
+    return true;
+}
+
+bool MergeJob::ReadWhole(const File& piece, std::int64_t number) const {
+    std::error_code ec;
+    const std::int64_t expected = number == mShape.pieceCount ? mLastPieceSize : mShape.pieceSize;
+    return piece.Size(ec) == expected && !ec;
+}
+
+std::vector<std::string> MergeJob::RemoveWritten() {
+    if (mOutput.Discard()) return {};
+    return {TextFromPath(mOutput.StagingPath().filename())};
+}
+
+bool MergeJob::OutputReplacesInput(const fs::path& descriptor) const {
+    if (IsPieceOfSet(mName, mShape.pieceCount)) return true;
+    std::error_code ec;
+    return fs::equivalent(mFolder / PathFromText(mName), descriptor, ec) && !ec;
+}
+
+}  // namespace
+
+RunOutcome MergeRun(const MergeInput& input, RunReporter& reporter, const RunOptions& options) {
+    return MergeJob(reporter, options).Run(input);
+}
+
+}  // namespace tirnel

@@ -1,0 +1,124 @@
+#include "pieceset/RunJob.h"
+
+#include "pieceset/FailureText.h"
+#include "pieceset/Notices.h"
+#include "pieceset/PieceSetFormat.h"
+
+namespace tirnel {
+
+RunOutcome RunJob::Refuse(const std::string& text, bool resetBar) {
+    mReporter.ShowNotice(text);
+    if (resetBar) mReporter.SetProgress(0);
+    return RunOutcome::Refused;
+}
+
+namespace {
+// "<lead>a、b、c。"
+std::string NameList(const char* lead, const std::vector<std::string>& names) {
+    std::string text = lead;
+    for (std::size_t i = 0; i < names.size(); ++i) text += (i ? "、" : "") + names[i];
+    return text + "。";
+}
+}  // namespace
+
+std::string RunJob::LeftoversText() {
+    const std::vector<std::string> left = RemoveWritten();
+    return left.empty() ? "" : NameList(notice::kNotRemoved, left);
+}
+
+RunOutcome RunJob::Fail(const std::string& text) {
+    const std::string left = LeftoversText();
+    mReporter.ShowNotice(text + (left.empty() ? std::string(notice::kRemovedWritten) : left));
+    mReporter.SetProgress(0);
+    return RunOutcome::Failed;
+}
+
+RunOutcome RunJob::FailCommit(const CommitFailure& failure) {
+    std::string text = Problem("无法保存", failure.name, failure.ec);
+    if (!failure.notRestored.empty()) text += NameList(notice::kNotRestored, failure.notRestored);
+    return Fail(text);
+}
+
+RunOutcome RunJob::Stop() {
+    // A stop is quiet unless something it wrote could not be removed.
+    const std::string left = LeftoversText();
+    if (!left.empty()) mReporter.ShowNotice(left);
+    mReporter.SetProgress(0);
+    return RunOutcome::Stopped;
+}
+
+bool RunJob::LockFolder(const std::filesystem::path& folder) {
+    mLock = FolderLock::Take(folder);
+    switch (mLock.GetState()) {
+    case FolderLock::State::Busy:
+        Refuse(notice::kFolderBusy, true);
+        return false;
+    case FolderLock::State::Held:
+        RemoveStaleStaging(folder);
+        break;
+    case FolderLock::State::Unsupported:
+        break;  // nothing tells a live run's files from a dead one's: leave them all
+    }
+    return true;
+}
+
+RunOutcome RunJob::Complete(const std::string& text) {
+    mReporter.ShowNotice(text);
+    mReporter.SetProgress(0);
+    return RunOutcome::Completed;
+}
+
+bool RunJob::KeepGoing() {
+    mReporter.DoEvents();
+    return !mReporter.StopRequested();
+}
+
+bool RunJob::ChunkDone(std::int64_t i, std::int64_t count) {
+    if (!KeepGoing()) return false;
+    mReporter.SetProgress(RoundedPercent(i + 1, count));
+    return true;
+}
+
+namespace {
+// How long one wait for the hashing threads lasts before the caller breathes again.
+constexpr std::chrono::milliseconds kHashWait{20};
+}  // namespace
+
+bool RunJob::QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
+                       std::error_code& ec) {
+    ec.clear();
+    if (!mHasher) mHasher = std::make_unique<RangeHasher>();
+    while (!mHasher->WaitForRoom(kHashWait)) {
+        if (!KeepGoing()) return false;
+    }
+    return mHasher->Submit(file, offset, length, index, ec);
+}
+
+bool RunJob::FinishHashes() {
+    while (mHasher && !mHasher->WaitIdle(kHashWait)) {
+        if (!KeepGoing()) return false;
+    }
+    return true;
+}
+
+std::vector<RangeHasher::HashResult> RunJob::TakeHashes() {
+    return mHasher ? mHasher->TakeResults() : std::vector<RangeHasher::HashResult>{};
+}
+
+RunJob::ChunkResult RunJob::CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,
+                                      std::int64_t size, std::error_code& ec) {
+    bool stopped = false;
+    std::int64_t copied = CopyRange(from, fromOffset, to, toOffset, size, ec, [&](std::int64_t) {
+        stopped = !KeepGoing();
+        return !stopped;
+    });
+    if (stopped) return ChunkResult::Stopped;
+    if (ec) return ChunkResult::Failed;
+    return copied < size ? ChunkResult::Short : ChunkResult::Copied;
+}
+
+std::string RunJob::Problem(const std::string& what, const std::string& name, const std::error_code& ec) {
+    return what + name + ":" + FailureReason(ec) + "。";
+}
+
+}  // namespace tirnel

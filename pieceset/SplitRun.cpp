@@ -1,0 +1,293 @@
+#include "pieceset/SplitRun.h"
+
+#include "pieceset/ChecksumFile.h"
+#include "pieceset/ChunkPlan.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/Notices.h"
+#include "pieceset/OtherSets.h"
+#include "pieceset/PathText.h"
+#include "pieceset/PieceSetFormat.h"
+#include "pieceset/RunJob.h"
+#include "pieceset/SizeText.h"
+#include "pieceset/Staging.h"
+#include "platform/io/File.h"
+#include "platform/io/ProcessLimits.h"
+
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace tirnel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// True when a file of the set would replace the source itself.
+bool SetWouldReplaceSource(const fs::path& source, const fs::path& folder,
+                           const std::string& descriptorName, std::int64_t pieceCount) {
+    std::error_code ec;
+    fs::path real = fs::canonical(source, ec);
+    if (ec) return false;
+    if (!fs::equivalent(real.parent_path(), folder, ec) || ec) return false;
+    const std::string name = TextFromPath(real.filename());
+    return name == descriptorName || IsPieceOfSet(name, pieceCount);
+}
+
+class SplitJob : public RunJob, private StagedOutputs {
+public:
+    SplitJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
+
+    RunOutcome Run(const SplitInput& input);
+
+private:
+    RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, false); }
+    bool WriteDescriptor(std::string& failure);
+    bool StartPiece(std::int64_t number, std::string& failure);
+    bool EndPiece(std::string& failure);
+    // Asks before replacing pieces of another set in the folder; false when not allowed.
+    bool MayReplaceOtherSets();
+    // Writes the checksum lines of the pieces hashed so far, in piece order.
+    bool WriteChecksums(std::string& failure);
+    bool WriteChecksumLine(const std::string& name, const Sha256Digest& digest, std::string& failure);
+    std::vector<std::string> RemoveWritten() override;
+
+    // The set as the commit puts it in place: what other sets leave, the pieces, the
+    // checksum file, then the descriptor.
+    std::int64_t Count() const override {
+        return static_cast<std::int64_t>(mRemoved.size()) + mPiecesEnded + (mChecksums ? 2 : 1);
+    }
+    OutputName NameOf(std::int64_t i) const override;
+    StagedFile Take(std::int64_t i) override;
+    // A set of many pieces takes seconds to put in place: the caller keeps breathing meanwhile.
+    void Placed(std::int64_t) override { mReporter.DoEvents(); }
+
+    fs::path mFolder;
+    std::string mDescriptorName;
+    std::string mDescriptorBytes;
+    StagedFile mDescriptor;
+    StagedFile mPiece;                 // the piece being written
+    std::int64_t mPiecesStarted = 0;
+    std::int64_t mPiecesEnded = 0;
+    // Unnamed pieces live only as long as their handles: the first ones are kept here until
+    // the commit, as many as the process may hold open; the rest get their hidden names.
+    std::vector<File> mUnnamed;
+
+    bool mChecksums = true;
+    StagedFile mChecksumFile;
+    std::int64_t mChecksumBytes = 0;
+    std::int64_t mNextChecksum = 0;                    // the piece whose line comes next
+    std::map<std::int64_t, Sha256Digest> mEarlyDigests;  // finished before their turn
+    std::vector<std::string> mRemoved;  // descriptors and checksum files of the sets replaced
+};
+
+// Reads back what the descriptor will say, with every check a merge makes, so the split
+// never writes a set that no merge would read.
+std::string ReadBackFailure(const std::string& descriptor, const std::string& name, std::int64_t pieceSize,
+                            std::int64_t chunkCount, std::int64_t chunkSize) {
+    if (static_cast<std::int64_t>(descriptor.size()) > kMaxDescriptorBytes) return notice::kSizeTextTooLong;
+    std::string failure;
+    std::optional<DescribedSet> set = ReadDescribedSet(descriptor, chunkSize, failure);
+    if (!set || set->name != name || set->shape.pieceSize != pieceSize || set->chunkCount != chunkCount) {
+        return notice::kSizeNotNumber;
+    }
+    return "";
+}
+
+RunOutcome SplitJob::Run(const SplitInput& input) {
+    fs::path sourcePath = PathFromText(input.source);
+    if (TrimTrailingSpaces(input.source).empty() || !IsOrdinaryFile(sourcePath)) return Refuse(notice::kNoSource);
+    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
+        return Refuse(notice::kNoFolder);
+    }
+    LeadingNumber number = ReadLeadingNumber(input.sizeText);
+    if (number.IsBelowOne()) return Refuse(notice::kSizeBelowOne);
+
+    std::error_code ec;
+    File source = File::OpenRead(sourcePath, ec);
+    const std::int64_t length = ec ? -1 : source.Size(ec);
+    if (ec) return Refuse(Problem("无法读取源文件", "", ec));
+
+    std::optional<std::int64_t> pieceSize = SizeInBytes(number, input.megabytes);
+    if (!pieceSize) return Refuse(notice::kSizeTooLarge);
+    const std::int64_t n = *pieceSize;
+    if (length < n) return RunJob::Refuse(notice::kNoNeedToSplit, true);
+
+    const std::string name = FileNameOf(input.source);
+    if (name.find_first_of(":\\") != std::string::npos) return Refuse(notice::kNameHasSeparator);
+    const std::int64_t count = ChunkCount(length, n, mChunk);
+    const std::string payload = MakePayload(input.sizeText, input.megabytes, count);
+    std::optional<DecodedPayload> decoded = DecodePayload(UnscrambleText(UnshuffleText(ScrambleText(payload))));
+    if (!decoded || decoded->pieceSize != n || decoded->chunkCount != count) return Refuse(notice::kSizeNotNumber);
+    std::optional<std::string> descriptor = DescriptorBytes(name, payload);
+    if (!descriptor) return Refuse(notice::kNameNotStorable);
+    const std::string readBack = ReadBackFailure(*descriptor, name, n, count, mChunk);
+    if (!readBack.empty()) return Refuse(readBack);
+    mDescriptorBytes = *descriptor;
+    mDescriptorName = DescriptorNameOf(name);
+    mFolder = PathFromText(WithBackslash(input.folder));
+    if (SetWouldReplaceSource(sourcePath, mFolder, mDescriptorName, PieceCount(length, n))) {
+        return Refuse(notice::kSourceIsTarget);
+    }
+    if (!LockFolder(mFolder)) return RunOutcome::Refused;
+    if (!MayReplaceOtherSets()) return RunOutcome::Refused;
+    // A descriptor name within a few bytes of the file system's limit leaves no room for
+    // ".sha256": such a set goes without its checksum file, like the original program's.
+    mChecksums = input.checksums && ChecksumFileNameOf(mDescriptorName).size() <= MaxFileNameBytes(mFolder);
+
+    std::string failure;
+    const ChunkPlan plan(length, n, mChunk);
+    for (std::int64_t i = 0; i < plan.Count(); ++i) {
+        const Chunk chunk = plan.At(i);
+        if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);
+        if (chunk.startsPiece && !StartPiece(chunk.piece + 1, failure)) return Fail(failure);
+        const CopySpan span = CopySpanOf(chunk);
+        switch (CopyChunk(source, span.fileOffset, mPiece.Data(), span.pieceOffset, span.size, ec)) {
+        case ChunkResult::Copied: break;
+        case ChunkResult::Stopped: return Stop();
+        case ChunkResult::Failed: return Fail(Problem("写入", PieceName(chunk.piece + 1), ec));
+        case ChunkResult::Short: return Fail(notice::kSourceChanged);
+        }
+        if (chunk.ClosesPiece()) {
+            // The piece as written is hashed, on another thread, from the page cache.
+            if (mChecksums && !QueueHash(mPiece.Data(), 0, chunk.PieceLength(), chunk.piece, ec)) {
+                return ec ? Fail(Problem("读取", PieceName(chunk.piece + 1), ec)) : Stop();
+            }
+            if (!EndPiece(failure)) return Fail(failure);
+        }
+        if (!WriteChecksums(failure)) return Fail(failure);
+        if (!ChunkDone(i, plan.Count())) return Stop();
+    }
+    source.Close(ec);
+    if (mChecksums) {
+        if (!FinishHashes()) return Stop();
+        if (!WriteChecksums(failure) ||
+            !WriteChecksumLine(mDescriptorName, Sha256Of(mDescriptorBytes), failure)) {
+            return Fail(failure);
+        }
+    }
+    // Pieces first, the descriptor last: the set is complete once its descriptor appears.
+    // A set replaced is not flushed first: its pieces are gone with the new set anyway.
+    CommitFailure commitFailure;
+    mReporter.Committing();
+    if (!CommitOutputs(*this, mFolder, mToken, false, commitFailure)) return FailCommit(commitFailure);
+    return Complete(notice::kSplitDone);
+}
+
+bool SplitJob::WriteDescriptor(std::string& failure) {
+    mReporter.FileStarted(mFolder / PathFromText(mDescriptorName));
+    std::error_code ec;
+    mDescriptor = StagedFile::Create(StagingPath(mFolder, mToken, "hpe"), mPreferUnnamed, ec);
+    if (!ec) mDescriptor.Data().WriteAt(mDescriptorBytes.data(), mDescriptorBytes.size(), 0, ec);
+    if (ec) failure = Problem("无法写入", mDescriptorName, ec);
+    return !ec;
+}
+
+bool SplitJob::StartPiece(std::int64_t number, std::string& failure) {
+    const std::string name = PieceName(number);
+    mReporter.FileStarted(mFolder / name);
+    std::error_code ec;
+    mPiece = StagedFile::Create(StagingPath(mFolder, mToken, std::to_string(number)), mPreferUnnamed, ec);
+    if (ec) failure = Problem("无法创建", name, ec);
+    else mPiecesStarted = number;
+    return !ec;
+}
+
+bool SplitJob::EndPiece(std::string& failure) {
+    mPiecesEnded = mPiecesStarted;
+    if (!mPiece.IsNamed() && static_cast<std::int64_t>(mUnnamed.size()) < OpenFileAllowance()) {
+        mUnnamed.push_back(mPiece.ReleaseData());
+        return true;
+    }
+    std::error_code ec;
+    mPiece.Close(ec);
+    if (ec) failure = Problem("写入", PieceName(mPiecesEnded), ec);
+    return !ec;
+}
+
+bool SplitJob::MayReplaceOtherSets() {
+    const std::vector<std::string> others = OtherSetsIn(mFolder, mDescriptorName, mChunk);
+    if (others.empty()) return true;
+    if (!mReporter.ConfirmReplaceSet(others.front())) return false;
+    for (const std::string& other : others) {
+        mRemoved.push_back(other);
+        const std::string checksums = ChecksumFileNameOf(other);
+        if (IsOrdinaryFile(mFolder / PathFromText(checksums))) mRemoved.push_back(checksums);
+    }
+    return true;
+}
+
+bool SplitJob::WriteChecksumLine(const std::string& name, const Sha256Digest& digest, std::string& failure) {
+    std::error_code ec;
+    if (!mChecksumFile.IsOpen() && !mChecksumFile.IsNamed()) {
+        mChecksumFile = StagedFile::Create(StagingPath(mFolder, mToken, "sha"), mPreferUnnamed, ec);
+    }
+    const std::string line = ChecksumLineText(name, digest);
+    if (!ec) mChecksumFile.Data().WriteAt(line.data(), line.size(), mChecksumBytes, ec);
+    if (ec) {
+        failure = Problem("无法写入", ChecksumFileNameOf(mDescriptorName), ec);
+        return false;
+    }
+    mChecksumBytes += static_cast<std::int64_t>(line.size());
+    return true;
+}
+
+bool SplitJob::WriteChecksums(std::string& failure) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        if (result.ec || result.shortRead) {
+            const std::error_code ec = result.ec ? result.ec : std::make_error_code(std::errc::io_error);
+            failure = Problem("无法读回", PieceName(result.index + 1), ec);
+            return false;
+        }
+        mEarlyDigests[result.index] = result.digest;
+    }
+    for (auto next = mEarlyDigests.begin(); next != mEarlyDigests.end() && next->first == mNextChecksum;
+         next = mEarlyDigests.erase(next)) {
+        if (!WriteChecksumLine(PieceName(mNextChecksum + 1), next->second, failure)) return false;
+        ++mNextChecksum;
+    }
+    return true;
+}
+
+OutputName SplitJob::NameOf(std::int64_t i) const {
+    const std::int64_t removed = static_cast<std::int64_t>(mRemoved.size());
+    if (i < removed) return {mRemoved[static_cast<std::size_t>(i)], "r" + std::to_string(i), true};
+    i -= removed;
+    if (i < mPiecesEnded) return {PieceName(i + 1), std::to_string(i + 1)};
+    if (mChecksums && i == mPiecesEnded) return {ChecksumFileNameOf(mDescriptorName), "sha"};
+    return {mDescriptorName, "hpe"};
+}
+
+StagedFile SplitJob::Take(std::int64_t i) {
+    i -= static_cast<std::int64_t>(mRemoved.size());
+    if (mChecksums && i == mPiecesEnded) return std::move(mChecksumFile);
+    if (i >= mPiecesEnded) return std::move(mDescriptor);
+    const fs::path staged = StagingPath(mFolder, mToken, std::to_string(i + 1));
+    const std::size_t k = static_cast<std::size_t>(i);
+    if (k < mUnnamed.size()) return StagedFile(std::move(mUnnamed[k]), staged, false);
+    return StagedFile(File(), staged, true);
+}
+
+std::vector<std::string> SplitJob::RemoveWritten() {
+    std::vector<std::string> left;
+    auto discard = [&](StagedFile&& file) {
+        if (!file.Discard()) left.push_back(TextFromPath(file.StagingPath().filename()));
+    };
+    const std::int64_t unnamed = static_cast<std::int64_t>(mUnnamed.size());
+    mUnnamed.clear();  // unnamed pieces are gone with their handles
+    for (std::int64_t number = unnamed + 1; number <= mPiecesEnded; ++number) {
+        discard(StagedFile(File(), StagingPath(mFolder, mToken, std::to_string(number)), true));
+    }
+    discard(std::move(mPiece));
+    discard(std::move(mChecksumFile));
+    discard(std::move(mDescriptor));
+    return left;
+}
+
+}  // namespace
+
+RunOutcome SplitRun(const SplitInput& input, RunReporter& reporter, const RunOptions& options) {
+    return SplitJob(reporter, options).Run(input);
+}
+
+}  // namespace tirnel

@@ -1,0 +1,104 @@
+#include "pieceset/VerifyRun.h"
+
+#include "pieceset/ChecksumFile.h"
+#include "pieceset/Descriptor.h"
+#include "pieceset/Notices.h"
+#include "pieceset/PathText.h"
+#include "pieceset/PieceSetFormat.h"
+#include "pieceset/RunJob.h"
+#include "pieceset/SetChecksums.h"
+
+namespace tirnel {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class VerifyJob : public RunJob {
+public:
+    VerifyJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
+
+    RunOutcome Run(const MergeInput& input);
+
+private:
+    std::vector<std::string> RemoveWritten() override { return {}; }  // it writes nothing
+    void Report(const std::string& text) {
+        mReporter.ShowNotice(text);
+        mSound = false;
+    }
+    void CheckHashes();
+
+    std::vector<Sha256Digest> mExpected;
+    bool mSound = true;
+};
+
+RunOutcome VerifyJob::Run(const MergeInput& input) {
+    const fs::path descriptorPath = PathFromText(input.descriptor);
+    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(descriptorPath)) {
+        return Refuse(notice::kNoDescriptor, true);
+    }
+    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
+        return Refuse(notice::kNoFolder, true);
+    }
+    std::string bytes, failure;
+    std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, bytes, failure);
+    if (!set) return Refuse(failure, true);
+    const fs::path folder = PathFromText(WithBackslash(input.folder));
+    switch (LoadSetChecksums(descriptorPath, bytes, set->shape.pieceCount, "无法校验!", mExpected, failure)) {
+    case ChecksumsFound::Bad: return Refuse(failure, true);
+    case ChecksumsFound::Absent:
+        return Refuse("找不到校验文件" + ChecksumFileNameOf(TextFromPath(descriptorPath.filename())) +
+                          ",只能合并时检查分割文件的大小,无法校验内容!",
+                      true);
+    case ChecksumsFound::Loaded: break;
+    }
+
+    // Every piece is looked at, so that all bad ones are named at once.
+    std::error_code ec;
+    for (std::int64_t number = 1; number <= set->shape.pieceCount; ++number) {
+        const std::string name = PieceName(number);
+        const fs::path path = folder / name;
+        if (!IsOrdinaryFile(path)) {
+            Report("找不到分割文件" + name + "!");
+            continue;
+        }
+        File piece = File::OpenRead(path, ec);
+        const std::int64_t size = ec ? -1 : piece.Size(ec);
+        if (ec) {
+            Report(Problem("无法读取", name, ec));
+            continue;
+        }
+        if (!set->shape.FitsPiece(number, size)) {
+            Report("分割文件" + name + "的大小不对!");
+            continue;
+        }
+        if (!QueueHash(piece, 0, size, number - 1, ec)) {
+            if (!ec) return Stop();
+            Report(Problem("无法读取", name, ec));
+        }
+        CheckHashes();
+        mReporter.SetProgress(RoundedPercent(number, set->shape.pieceCount));
+    }
+    if (!FinishHashes()) return Stop();
+    CheckHashes();
+    mReporter.SetProgress(0);
+    if (!mSound) return RunOutcome::Refused;
+    return Complete(notice::kSetIntact);
+}
+
+void VerifyJob::CheckHashes() {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        const std::string name = PieceName(result.index + 1);
+        if (result.ec) Report(Problem("无法读取", name, result.ec));
+        else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
+        else if (result.digest != mExpected[static_cast<std::size_t>(result.index)]) Report(DamagedPieceNotice(name));
+    }
+}
+
+}  // namespace
+
+RunOutcome VerifyRun(const MergeInput& input, RunReporter& reporter, const RunOptions& options) {
+    return VerifyJob(reporter, options).Run(input);
+}
+
+}  // namespace tirnel

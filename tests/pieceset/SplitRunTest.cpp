@@ -1,0 +1,319 @@
+#include "pieceset/SplitRun.h"
+#include "pieceset/Staging.h"
+
+#include "pieceset/Descriptor.h"
+#include "pieceset/MergeRun.h"
+#include "pieceset/Notices.h"
+#include "pieceset/PieceSetFormat.h"
+#include "tests/pieceset/FileSizeLimit.h"
+#include "tests/pieceset/RunTestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tirnel {
+namespace {
+
+using namespace test;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+
+struct Split {
+    TempFolder folder;
+    RecordingReporter reporter;
+    RunOutcome outcome{};
+
+    RunOutcome Run(const std::string& source, const std::string& sizeText, bool megabytes = false,
+                   std::int64_t chunk = ChunkSize) {
+        outcome = SplitRun({source, folder.Text(), sizeText, megabytes}, reporter, {chunk});
+        return outcome;
+    }
+    std::string Payload(const std::string& descriptorName) {
+        DescriptorError error;
+        auto content = ParseDescriptor(ReadFile(folder / descriptorName), error);
+        return content ? content->name + "|" + content->payload : "<unreadable>";
+    }
+};
+
+TEST(SplitRun, RefusesBadInputInOrderAndWritesNothing) {
+    TempFolder src;
+    WriteFile(src / "a.bin", Pattern(5000));
+    fs::create_directory(src / "dir");
+    const std::string file = (src / "a.bin").string();
+    struct Case {
+        std::string source, folder, size, notice;
+    };
+    const std::string folder = src.Text();
+    const Case cases[] = {
+        {"", "", "0", notice::kNoSource},
+        {"   ", folder, "100", notice::kNoSource},
+        {(src / "missing").string(), folder, "100", notice::kNoSource},
+        {(src / "dir").string(), folder, "100", notice::kNoSource},
+        {file, "", "100", notice::kNoFolder},
+        {file, "  ", "100", notice::kNoFolder},
+        {file, (src / "nowhere").string(), "100", notice::kNoFolder},
+        {file, file, "100", notice::kNoFolder},
+        {file, folder, "0", notice::kSizeBelowOne},
+        {file, folder, "00", notice::kSizeBelowOne},
+        {file, folder, "", notice::kSizeBelowOne},
+        {file, folder, "0.9", notice::kSizeBelowOne},
+        {file, folder, "-5", notice::kSizeBelowOne},
+        {file, folder, "99999999999999999999", notice::kSizeTooLarge},
+        {file, folder, "1:2", notice::kSizeNotNumber},
+    };
+    const auto before = Snapshot(src.Path());
+    for (const Case& c : cases) {
+        RecordingReporter reporter;
+        EXPECT_EQ(SplitRun({c.source, c.folder, c.size, false}, reporter), RunOutcome::Refused);
+        EXPECT_THAT(reporter.notices, ElementsAre(c.notice)) << c.source << " " << c.folder << " " << c.size;
+        EXPECT_TRUE(reporter.progress.empty());
+    }
+    EXPECT_EQ(Snapshot(src.Path()), before);
+}
+
+TEST(SplitRun, FileNotLargerThanOnePieceIsNotSplit) {
+    Split s;
+    WriteFile(s.folder / "small.bin", Pattern(1000));
+    EXPECT_EQ(s.Run((s.folder / "small.bin").string(), "1"), RunOutcome::Refused);
+    EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kNoNeedToSplit));
+    EXPECT_THAT(s.reporter.progress, ElementsAre(0));
+    EXPECT_EQ(Snapshot(s.folder.Path()).size(), 1u);
+}
+
+TEST(SplitRun, CutsPiecesAndWritesTheDescriptor) {
+    struct Case {
+        std::size_t length;
+        const char* size;
+        bool megabytes;
+        std::vector<std::size_t> pieces;
+        std::vector<int> progress;
+    };
+    const Case cases[] = {
+        {2048, "1", false, {1024, 1024}, {50, 100, 0}},
+        {3000, "1", false, {1024, 1024, 952}, {33, 67, 100, 0}},
+        {1024, "1", false, {1024}, {100, 0}},
+        {2 * 1048576 + 5, "1", true, {1048576, 1048576, 5}, {33, 67, 100, 0}},
+        {7200, "007", false, {7168, 32}, {50, 100, 0}},
+    };
+    for (const Case& c : cases) {
+        Split s;
+        const std::string bytes = Pattern(c.length, static_cast<unsigned>(c.length));
+        WriteFile(s.folder / "数据.tar.gz", bytes);
+        ASSERT_EQ(s.Run((s.folder / "数据.tar.gz").string(), c.size, c.megabytes), RunOutcome::Completed);
+        EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSplitDone));
+        EXPECT_THAT(s.reporter.progress, ElementsAreArray(c.progress));
+        std::string joined;
+        for (std::size_t n = 0; n < c.pieces.size(); ++n) {
+            std::string piece = ReadFile(s.folder / PieceName(static_cast<std::int64_t>(n + 1)));
+            EXPECT_EQ(piece.size(), c.pieces[n]);
+            joined += piece;
+        }
+        EXPECT_EQ(joined, bytes);
+        EXPECT_EQ(s.Payload("数据.tar.hpe"),
+                  std::string("数据.tar.gz|") + c.size + (c.megabytes ? "m:" : "k:") + std::to_string(c.pieces.size()));
+        EXPECT_EQ(Snapshot(s.folder.Path()).size(), c.pieces.size() + 3) << "pieces, descriptor, checksums, source: no temporary file is left";
+    }
+}
+
+TEST(SplitRun, DescriptorNamesFollowTheBaseRule) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"report", "report.hpe"}, {"a.b.c", "a.b.hpe"}, {".profile", ".profile.hpe"}};
+    for (const auto& [name, descriptor] : cases) {
+        Split s;
+        WriteFile(s.folder / name, Pattern(2000));
+        ASSERT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Completed) << name;
+        EXPECT_EQ(s.Payload(descriptor), std::string(name) + "|1k:2");
+    }
+}
+
+TEST(SplitRun, ChunksInsidePiecesAndTheDescriptorBeforeTheLastChunk) {
+    // Pieces of 10 KB moved in chunks of 4 KB: 4+4+2, 4+4+2, then 1.
+    Split s;
+    TempFolder out;
+    WriteFile(s.folder / "x.bin", Pattern(21 * 1024));
+    RecordingReporter chunked;
+    ASSERT_EQ(SplitRun({(s.folder / "x.bin").string(), out.Text(), "10", false}, chunked, {4096}),
+              RunOutcome::Completed);
+    EXPECT_THAT(chunked.started, ElementsAre("001.pe", "002.pe", "x.hpe", "003.pe"));
+    EXPECT_THAT(chunked.progress, ElementsAre(14, 29, 43, 57, 71, 86, 100, 0));
+    EXPECT_EQ(ReadFile(out / "001.pe") + ReadFile(out / "002.pe") + ReadFile(out / "003.pe"), Pattern(21 * 1024));
+    DescriptorError error;
+    EXPECT_EQ(ParseDescriptor(ReadFile(out / "x.hpe"), error)->payload, "10k:7");
+}
+
+TEST(SplitRun, ProgressTiesGoToEven) {
+    // Eight chunks: 12.5 -> 12, 37.5 -> 38, 62.5 -> 62, 87.5 -> 88.
+    Split s;
+    WriteFile(s.folder / "e.bin", Pattern(8 * 1024));
+    ASSERT_EQ(s.Run((s.folder / "e.bin").string(), "2", false, 1024), RunOutcome::Completed);
+    EXPECT_THAT(s.reporter.progress, ElementsAre(12, 25, 38, 50, 62, 75, 88, 100, 0));
+}
+
+TEST(SplitRun, ReplacesPiecesOfTheSameNumbersOnly) {
+    Split s;
+    WriteFile(s.folder / "001.pe", "old one");
+    WriteFile(s.folder / "004.pe", "old four");
+    WriteFile(s.folder / "f.hpe", "old descriptor");
+    WriteFile(s.folder / "f.bin", Pattern(3000));
+    ASSERT_EQ(s.Run((s.folder / "f.bin").string(), "1"), RunOutcome::Completed);
+    EXPECT_EQ(ReadFile(s.folder / "001.pe"), Pattern(3000).substr(0, 1024));
+    EXPECT_EQ(ReadFile(s.folder / "004.pe"), "old four");
+    EXPECT_EQ(s.Payload("f.hpe"), "f.bin|1k:3");
+}
+
+TEST(SplitRun, NeverReplacesItsOwnSource) {
+    for (const char* name : {"002.pe", "x.hpe"}) {
+        Split s;
+        WriteFile(s.folder / name, Pattern(3000));
+        const auto before = Snapshot(s.folder.Path());
+        EXPECT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Refused) << name;
+        EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSourceIsTarget));
+        EXPECT_EQ(Snapshot(s.folder.Path()), before);
+    }
+    Split s;  // a piece number beyond the set is no piece of it
+    WriteFile(s.folder / "009.pe", Pattern(3000));
+    EXPECT_EQ(s.Run((s.folder / "009.pe").string(), "1"), RunOutcome::Completed);
+    EXPECT_EQ(ReadFile(s.folder / "009.pe"), Pattern(3000));
+}
+
+TEST(SplitRun, RefusesNamesTheDescriptorCannotHold) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a:b.txt", notice::kNameHasSeparator},
+        {"back\\slash.txt", notice::kNameHasSeparator},
+        {"smile\xF0\x9F\x98\x80.txt", notice::kNameNotStorable},
+    };
+    for (const auto& [name, text] : cases) {
+        Split s;
+        WriteFile(s.folder / name, Pattern(3000));
+        const auto before = Snapshot(s.folder.Path());
+        EXPECT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Refused);
+        EXPECT_THAT(s.reporter.notices, ElementsAre(text));
+        EXPECT_EQ(Snapshot(s.folder.Path()), before);
+    }
+}
+
+TEST(SplitRun, StoppingRemovesEverythingWritten) {
+    Split s;
+    WriteFile(s.folder / "001.pe", "old one");
+    WriteFile(s.folder / "s.bin", Pattern(5000));
+    const auto before = Snapshot(s.folder.Path());
+    s.reporter.onEvents = [&](int events) { s.reporter.stop = events >= 2; };
+    EXPECT_EQ(s.Run((s.folder / "s.bin").string(), "1"), RunOutcome::Stopped);
+    EXPECT_TRUE(s.reporter.notices.empty());
+    EXPECT_EQ(s.reporter.progress.back(), 0);
+    EXPECT_EQ(Snapshot(s.folder.Path()), before);
+}
+
+TEST(SplitRun, CallerBreathesWhileTheSetIsPutInPlace) {
+    // Pieces appear under their names one after another; the caller's events are handled
+    // between them, not only once the whole set stands.
+    Split s;
+    WriteFile(s.folder / "s.bin", Pattern(40 * 1024 + 1));
+    int partlyPlaced = 0;
+    s.reporter.onEvents = [&](int) {
+        int placed = 0;
+        for (const auto& entry : fs::directory_iterator(s.folder.Path())) {
+            placed += entry.path().extension() == ".pe" && !IsStagingName(entry.path().filename().string());
+        }
+        partlyPlaced += placed > 0 && placed < 41;
+    };
+    ASSERT_EQ(s.Run((s.folder / "s.bin").string(), "1"), RunOutcome::Completed);
+    EXPECT_GE(partlyPlaced, 40);
+}
+
+TEST(SplitRun, SourceShrinkingDuringTheRunFailsCleanly) {
+    Split s;
+    WriteFile(s.folder / "s.bin", Pattern(5000));
+    s.reporter.onEvents = [&](int) { fs::resize_file(s.folder / "s.bin", 2100); };
+    EXPECT_EQ(s.Run((s.folder / "s.bin").string(), "1"), RunOutcome::Failed);
+    ASSERT_EQ(s.reporter.notices.size(), 1u);
+    EXPECT_THAT(s.reporter.notices[0], HasSubstr(notice::kSourceChanged));
+    EXPECT_THAT(s.reporter.notices[0], HasSubstr(notice::kRemovedWritten));
+    EXPECT_EQ(Snapshot(s.folder.Path()).size(), 1u);
+}
+
+TEST(SplitRun, WriteFailureSaysWhyAndLeavesTheFolderAsItWas) {
+    Split s;
+    WriteFile(s.folder / "001.pe", "old one");
+    WriteFile(s.folder / "w.bin", Pattern(8000));
+    const auto before = Snapshot(s.folder.Path());
+    {
+        FileSizeLimit limit(1500);  // the first piece of 2 KB cannot be written whole
+        EXPECT_EQ(s.Run((s.folder / "w.bin").string(), "2"), RunOutcome::Failed);
+    }
+    ASSERT_EQ(s.reporter.notices.size(), 1u);
+    EXPECT_THAT(s.reporter.notices[0], HasSubstr("001.pe"));
+    EXPECT_THAT(s.reporter.notices[0], HasSubstr("文件太大"));
+    EXPECT_EQ(s.reporter.progress.back(), 0);
+    EXPECT_EQ(Snapshot(s.folder.Path()), before);
+}
+
+TEST(SplitRun, FailureToPutTheSetInPlaceLeavesTheOlderSetAsItWas) {
+    // An older set of three pieces; the new one of four cannot put one of its files in place.
+    for (const char* blocker : {"004.pe", "b.hpe", "001.pe"}) {
+        Split s;
+        WriteFile(s.folder / "a.bin", Pattern(3000, 1));
+        ASSERT_EQ(s.Run((s.folder / "a.bin").string(), "1"), RunOutcome::Completed);
+        fs::rename(s.folder / "a.hpe", s.folder / "b.hpe");  // the new set's descriptor replaces it
+        if (std::string(blocker) == "001.pe") fs::remove(s.folder / "001.pe");
+        if (!fs::exists(s.folder / blocker)) fs::create_directory(s.folder / blocker);
+        else {
+            fs::remove(s.folder / blocker);
+            fs::create_directory(s.folder / blocker);
+        }
+        WriteFile(s.folder / "b.bin", Pattern(4000, 2));
+        const auto before = Snapshot(s.folder.Path());
+        s.reporter.notices.clear();
+        EXPECT_EQ(s.Run((s.folder / "b.bin").string(), "1"), RunOutcome::Failed) << blocker;
+        ASSERT_EQ(s.reporter.notices.size(), 1u) << blocker;
+        EXPECT_THAT(s.reporter.notices[0], HasSubstr(blocker));
+        EXPECT_THAT(s.reporter.notices[0], HasSubstr(notice::kRemovedWritten));
+        EXPECT_EQ(Snapshot(s.folder.Path()), before) << blocker;
+    }
+}
+
+TEST(SplitRun, NamesUpToTheFileSystemsLimit) {
+    // 255 bytes is the longest name of most file systems; staging names must not add to it.
+    const std::string chinese80 = [] {
+        std::string text;
+        for (int i = 0; i < 80; ++i) text += "文";
+        return text;
+    }();
+    for (const std::string& name : {std::string(251, 'a') + ".bin", chinese80 + ".bin", chinese80 + "12345678901.bin"}) {
+        Split s;
+        TempFolder source;
+        WriteFile(source / name, Pattern(3000));
+        ASSERT_EQ(s.Run((source / name).string(), "1"), RunOutcome::Completed) << name.size();
+        RecordingReporter reporter;
+        const std::string descriptor = (s.folder / DescriptorNameOf(name)).string();
+        ASSERT_EQ(MergeRun({descriptor, s.folder.Text()}, reporter), RunOutcome::Completed) << name.size();
+        EXPECT_EQ(ReadFile(s.folder / name), Pattern(3000));
+    }
+}
+
+TEST(SplitRun, RefusesASizeTextNoMergeWouldRead) {
+    // Blanks between digits are read over, so this is 10 KB written in 70,002 characters.
+    Split s;
+    WriteFile(s.folder / "t.bin", Pattern(30000));
+    const auto before = Snapshot(s.folder.Path());
+    EXPECT_EQ(s.Run((s.folder / "t.bin").string(), "1" + std::string(70000, ' ') + "0"), RunOutcome::Refused);
+    EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSizeTextTooLong));
+    EXPECT_EQ(Snapshot(s.folder.Path()), before);
+    // The longest text a merge reads still splits.
+    Split fits;
+    WriteFile(fits.folder / "t.bin", Pattern(30000));
+    EXPECT_EQ(fits.Run((fits.folder / "t.bin").string(), "1" + std::string(60000, ' ') + "0"), RunOutcome::Completed);
+}
+
+TEST(SplitRun, FollowsALinkToTheSource) {
+    Split s;
+    TempFolder elsewhere;
+    WriteFile(elsewhere / "real.bin", Pattern(3000));
+    fs::create_symlink(elsewhere / "real.bin", s.folder / "link.dat");
+    ASSERT_EQ(s.Run((s.folder / "link.dat").string(), "1"), RunOutcome::Completed);
+    EXPECT_EQ(s.Payload("link.hpe"), "link.dat|1k:3");
+}
+
+}  // namespace
+}  // namespace tirnel
