@@ -24,9 +24,11 @@ void WindowReporter::DoEvents() {
 
 bool WindowReporter::StopRequested() { return mClosing; }
 
-bool WindowReporter::ConfirmReplaceSet(const std::string& descriptorName) {
-    const QString text = QStringLiteral("目标文件夹中已有另一组分割文件(描述文件%1),继续分割会替换这组文件。\n要替换吗?")
-                             .arg(QString::fromStdString(descriptorName));
+bool WindowReporter::Confirm(const Question& question) {
+    // The question itself, by kind: what is at stake comes from the run.
+    static constexpr const char* kAsk[] = {"要替换吗?", "要替换吗?", "仍要继续吗?"};
+    const QString text = QString::fromStdString(question.text) + QStringLiteral("\n") +
+                         QString::fromUtf8(kAsk[static_cast<int>(question.kind)]);
     return mShell.ShowNotice(text, kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond) == kNoticeResultYes;
 }
 

@@ -25,7 +25,7 @@ public:
     bool StopRequested() override;
     void Committing() override { mCommitting = true; }
     // Asks in a 是/否 box whose default is 否.
-    bool ConfirmReplaceSet(const std::string& descriptorName) override;
+    bool Confirm(const Question& question) override;
 
     static constexpr qint64 kEventIntervalMs = 10;
 

@@ -1,5 +1,10 @@
 #include "pieceset/ChecksumFile.h"
 
+#include "pieceset/NameEscape.h"
+
+#include "pieceset/CheckedMath.h"
+
+#include <limits>
 #include <optional>
 
 namespace tirnel {
@@ -9,42 +14,11 @@ namespace {
 constexpr std::size_t kHexLength = 64;
 constexpr std::string_view kTag = "SHA256";
 
-bool NeedsEscape(std::string_view name) { return name.find_first_of("\\\n\r") != std::string_view::npos; }
-
-std::string Escaped(std::string_view name) {
-    std::string text;
-    text.reserve(name.size() + 2);
-    for (char c : name) {
-        switch (c) {
-            case '\\': text += "\\\\"; break;
-            case '\n': text += "\\n"; break;
-            case '\r': text += "\\r"; break;
-            default: text += c;
-        }
-    }
-    return text;
-}
-
-// The name as a line spells it; empty when it is empty, holds a NUL or, when escaped,
-// an escape other than \\, \n, \r or a lone "\" at its end.
+// The name as a line spells it; empty when it is empty, holds a NUL or is badly escaped.
 std::optional<std::string> NameOf(std::string_view text, bool escaped) {
     if (text.empty() || text.find('\0') != std::string_view::npos) return std::nullopt;
     if (!escaped) return std::string(text);
-    std::string name;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            name += text[i];
-            continue;
-        }
-        if (++i == text.size()) return std::nullopt;
-        switch (text[i]) {
-            case '\\': name += '\\'; break;
-            case 'n': name += '\n'; break;
-            case 'r': name += '\r'; break;
-            default: return std::nullopt;
-        }
-    }
-    return name;
+    return UnescapeName(text);
 }
 
 // "<hex>  name" or "<hex> *name".
@@ -79,17 +53,24 @@ std::optional<ChecksumLine> ReadTaggedLine(std::string_view line, bool escaped) 
     return ChecksumLine{std::move(*name), *digest};
 }
 
-std::optional<ChecksumLine> ReadLine(std::string_view line) {
+}  // namespace
+
+std::optional<ChecksumLine> ReadChecksumLine(std::string_view line) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
     const bool escaped = line.starts_with('\\');
     if (escaped) line.remove_prefix(1);
     return line.starts_with(kTag) ? ReadTaggedLine(line, escaped) : ReadPlainLine(line, escaped);
 }
 
-}  // namespace
+std::int64_t MaxChecksumFileBytes(std::int64_t pieceCount) {
+    const std::optional<std::int64_t> lines = CheckedAdd(pieceCount, 1);
+    const std::optional<std::int64_t> bytes = lines ? CheckedMul(*lines, kMaxChecksumLineBytes + 1) : std::nullopt;
+    return bytes.value_or(std::numeric_limits<std::int64_t>::max());
+}
 
 std::string ChecksumLineText(std::string_view name, const Sha256Digest& digest) {
     const bool escape = NeedsEscape(name);
-    return (escape ? "\\" : "") + HexOf(digest) + "  " + (escape ? Escaped(name) : std::string(name)) + "\n";
+    return (escape ? "\\" : "") + HexOf(digest) + "  " + (escape ? EscapeName(name) : std::string(name)) + "\n";
 }
 
 ChecksumParse ParseChecksumFile(std::string_view text) {
@@ -102,8 +83,7 @@ ChecksumParse ParseChecksumFile(std::string_view text) {
         const std::size_t end = text.find('\n', start);
         std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         start = end == std::string_view::npos ? text.size() : end + 1;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        std::optional<ChecksumLine> read = ReadLine(line);
+        std::optional<ChecksumLine> read = ReadChecksumLine(line);
         if (!read) {
             result.lines.clear();
             result.badLine = number;

@@ -6,6 +6,8 @@
 #include "platform/io/Sha256.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,17 +30,28 @@ struct ChecksumLine {
 // them. `name` is not empty and has no NUL.
 std::string ChecksumLineText(std::string_view name, const Sha256Digest& digest);
 
+// One line of a checksum file (its LF taken off; a CR before it is ignored): "<hex>  name",
+// "<hex> *name" (binary marker) or "SHA256 (name) = <hex>", optionally led by "\" for an
+// escaped name; the hex is 64 digits of either case. Empty for anything else: an empty
+// line, a single space before the name, an empty name, an unknown escape, a NUL.
+std::optional<ChecksumLine> ReadChecksumLine(std::string_view line);
+
+// The longest line a checksum file may hold: a digest, a name of up to 255 bytes with every
+// byte escaped, and the marks around them. The split never writes a longer one.
+inline constexpr std::int64_t kMaxChecksumLineBytes = 1024;
+// The largest checksum file of a set of `pieceCount` pieces: one line per piece and one for the
+// descriptor, each at most kMaxChecksumLineBytes long with its line end. The split stays
+// within it by construction; the merge and the check refuse anything larger unread.
+std::int64_t MaxChecksumFileBytes(std::int64_t pieceCount);
+
 struct ChecksumParse {
     std::vector<ChecksumLine> lines;
     std::size_t badLine = 0;  // 1-based; 0 when every line is good
 };
 
-// Reads a checksum file's text. Each line is "<hex>  name", "<hex> *name" (binary marker)
-// or "SHA256 (name) = <hex>", optionally led by "\" for an escaped name; the hex is 64
-// digits of either case; a line ends in LF or CR LF, the last one possibly in neither.
-// Anything else is a bad line: an empty line (other than after the final newline), a
-// single space before the name, an empty name, an unknown escape, a NUL, and an empty
-// text. The parse stops at the first bad line; `lines` is then empty.
+// Reads a whole checksum file's text, line by line as above; a line ends in LF or CR LF, the
+// last one possibly in neither. An empty text is bad, and so is an empty line other than
+// after the final newline. The parse stops at the first bad line; `lines` is then empty.
 ChecksumParse ParseChecksumFile(std::string_view text);
 
 }  // namespace tirnel

@@ -1,5 +1,7 @@
 #include "pieceset/FailureText.h"
 
+#include "platform/io/File.h"
+
 #include <array>
 #include <cerrno>
 #include <utility>
@@ -25,6 +27,7 @@ std::string FailureReason(const std::error_code& ec) {
         {std::errc::not_enough_memory, "内存不足"},
         {std::errc::no_such_device, "设备不存在"},
     }};
+    if (ec == NotRegularFileError()) return "不是普通文件";
     for (const auto& [code, text] : kReasons) {
         if (ec == code) return text;
     }

@@ -10,7 +10,6 @@
 #include "pieceset/Staging.h"
 #include "platform/io/File.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace tirnel {
@@ -18,6 +17,11 @@ namespace tirnel {
 namespace {
 
 namespace fs = std::filesystem;
+
+bool SameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
 
 class MergeJob : public RunJob, private StagedOutputs {
 public:
@@ -32,10 +36,17 @@ private:
     bool CheckHashes(std::string& failure);
     std::string WrongLength() const { return "合并出的文件" + mName + "长度不对。"; }
     bool CheckPieces(std::string& failure);
-    bool OutputReplacesInput(const fs::path& descriptor) const;
     // True when the piece's file still has the size it had when it was checked (a piece cut
     // or grown while it was read).
     bool ReadWhole(const File& piece, std::int64_t number) const;
+
+    enum class Existing { None, Identical, Different, Unknown };
+    // What stands at the rebuilt file's name: nothing, a file with exactly the bytes the set
+    // rebuilds (told by its size and, when the set has them, its checksums), or something else.
+    // Empty when the caller asked to stop.
+    std::optional<Existing> CompareExisting(const fs::path& target, std::int64_t length, std::string& failure);
+    // Asks before replacing a file that is not the one the set rebuilds; false when not allowed.
+    bool MayReplace(Existing existing);
     std::vector<std::string> RemoveWritten() override;
 
     // The one output the commit puts in place.
@@ -49,7 +60,9 @@ private:
     std::int64_t mLastPieceSize = 0;
     std::string mName;
     std::string mDescriptorBytes;
-    std::vector<Sha256Digest> mExpected;  // empty: the set has no checksum file
+    SetChecksums mChecksums;
+    bool mVerified = false;  // the checksum file is this set's: every piece is checked against it
+    std::vector<std::string> mNotes;
 };
 
 RunOutcome MergeJob::Run(const MergeInput& input) {
@@ -67,17 +80,35 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     mName = set->name;
     mShape = set->shape;
     mFolder = PathFromText(WithBackslash(input.folder));
-    if (!LockFolder(mFolder)) return RunOutcome::Refused;
+    if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
 
     if (!CheckPieces(failure)) return Refuse(failure);
-    if (OutputReplacesInput(descriptorPath)) return Refuse(notice::kOutputIsInput);
-    if (LoadSetChecksums(descriptorPath, mDescriptorBytes, mShape.pieceCount, "无法合并!", mExpected, failure) ==
-        ChecksumsFound::Bad) {
-        return Refuse(failure);
+    if (IsPieceOfSet(mName, mShape.pieceCount)) return Refuse(notice::kOutputIsPiece);
+    switch (mChecksums.Load(descriptorPath, mDescriptorBytes, mShape.pieceCount, "无法合并!", failure)) {
+    case ChecksumsFound::Bad: return Refuse(failure);
+    case ChecksumsFound::Foreign: mNotes.push_back(notice::kUnverifiedForeign); break;
+    case ChecksumsFound::Absent: break;
+    case ChecksumsFound::Loaded: mVerified = true; break;
     }
 
     const std::int64_t length = mShape.Length(mLastPieceSize);
-    mReporter.FileStarted(mFolder / PathFromText(mName));
+    const fs::path target = mFolder / PathFromText(mName);
+    // The descriptor is read already; the set's own file may make room for what it describes.
+    const bool replacesDescriptor = SameFile(target, descriptorPath);
+    if (replacesDescriptor) {
+        mNotes.push_back("描述文件" + TextFromPath(descriptorPath.filename()) + "已被合并出的文件替换。");
+    } else {
+        const std::optional<Existing> existing = CompareExisting(target, length, failure);
+        if (!existing) return Stop();
+        if (!failure.empty()) return Refuse(failure);
+        if (*existing == Existing::Identical) {
+            // A repeated merge: the file is there already, byte for byte.
+            return Complete({RunKind::Merge, notice::kMergeDone, {"目标文件夹中已有的" + mName + "与这组分割文件的内容相同,没有改动。"},
+                             mShape.pieceCount, target});
+        }
+        if (!MayReplace(*existing)) return Decline(true);
+    }
+
     std::error_code ec;
     mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
     if (ec) return Fail(Problem("无法创建", mName, ec));
@@ -103,7 +134,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
             if (!ReadWhole(piece, chunk.piece + 1)) return Fail("分割文件" + pieceName + "在合并过程中被改动了。");
             piece.Close(ec);
             // What the output holds of this piece is checked, not the piece: that is what is kept.
-            if (!mExpected.empty() && !QueueHash(out, chunk.PieceStart(), chunk.PieceLength(), chunk.piece, ec)) {
+            if (mVerified && !QueueHash(out, chunk.PieceStart(), chunk.PieceLength(), chunk.piece, ec)) {
                 return ec ? Fail(Problem("读取", mName, ec)) : Stop();
             }
         }
@@ -116,10 +147,45 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     if (out.Size(ec) != length || ec) {
         return Fail(ec ? Problem("写入", mName, ec) : WrongLength());
     }
-    CommitFailure commitFailure;
+    CommitReport commit;
     mReporter.Committing();
-    if (!CommitOutputs(*this, mFolder, mToken, true, commitFailure)) return FailCommit(commitFailure);
-    return Complete(notice::kMergeDone);
+    if (!CommitOutputs(*this, mFolder, mToken, true, commit)) return FailCommit(commit);
+    return Complete({RunKind::Merge, notice::kMergeDone, mNotes, mShape.pieceCount, target}, commit);
+}
+
+std::optional<MergeJob::Existing> MergeJob::CompareExisting(const fs::path& target, std::int64_t length,
+                                                            std::string& failure) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (status.type() == fs::file_type::not_found) return Existing::None;
+    // A folder of that name: the commit says so.
+    if (status.type() == fs::file_type::directory) return Existing::None;
+    if (status.type() != fs::file_type::regular) return Existing::Different;
+    File file = File::OpenRead(target, ec);
+    const std::int64_t size = ec ? -1 : file.Size(ec);
+    if (ec || size != length) return Existing::Different;
+    if (!mVerified) return Existing::Unknown;
+    // Same size: its pieces' digests against the checksum file's, on the hashing threads.
+    for (std::int64_t index = 0; index < mShape.pieceCount; ++index) {
+        const std::int64_t start = index * mShape.pieceSize;
+        const std::int64_t pieceLength = index + 1 == mShape.pieceCount ? length - start : mShape.pieceSize;
+        if (!QueueHash(file, start, pieceLength, index, ec)) return ec ? Existing::Different : std::optional<Existing>();
+    }
+    if (!FinishHashes()) return std::nullopt;
+    bool same = true;
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        Sha256Digest expected;
+        if (!mChecksums.Expected(result.index, expected, failure)) return Existing::Different;
+        same = same && !result.ec && !result.shortRead && result.digest == expected;
+    }
+    if (!mChecksums.Rewind(failure)) return Existing::Different;
+    return same ? Existing::Identical : Existing::Different;
+}
+
+bool MergeJob::MayReplace(Existing existing) {
+    if (existing == Existing::None) return true;
+    const std::string what = existing == Existing::Different ? ",内容与这组分割文件合并出的不同" : "";
+    return Ask(QuestionKind::ReplaceFile, "目标文件夹中已有文件" + mName + what + "。继续合并会用合并出的文件替换它。");
 }
 
 bool MergeJob::CheckHashes(std::string& failure) {
@@ -129,7 +195,9 @@ bool MergeJob::CheckHashes(std::string& failure) {
             failure = result.ec ? Problem("读取", mName, result.ec) : WrongLength();
             return false;
         }
-        if (result.digest != mExpected[static_cast<std::size_t>(result.index)]) {
+        Sha256Digest expected;
+        if (!mChecksums.Expected(result.index, expected, failure)) return false;
+        if (result.digest != expected) {
             failure = DamagedPieceNotice(name);
             return false;
         }
@@ -166,12 +234,6 @@ bool MergeJob::ReadWhole(const File& piece, std::int64_t number) const {
 std::vector<std::string> MergeJob::RemoveWritten() {
     if (mOutput.Discard()) return {};
     return {TextFromPath(mOutput.StagingPath().filename())};
-}
-
-bool MergeJob::OutputReplacesInput(const fs::path& descriptor) const {
-    if (IsPieceOfSet(mName, mShape.pieceCount)) return true;
-    std::error_code ec;
-    return fs::equivalent(mFolder / PathFromText(mName), descriptor, ec) && !ec;
 }
 
 }  // namespace

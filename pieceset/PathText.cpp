@@ -1,5 +1,7 @@
 #include "pieceset/PathText.h"
 
+#include <algorithm>
+
 namespace tirnel {
 
 namespace {
@@ -43,6 +45,13 @@ std::filesystem::path PathFromText(std::string_view utf8) {
 std::string TextFromPath(const std::filesystem::path& path) {
     std::u8string s = path.u8string();
     return std::string(s.begin(), s.end());
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+        return lower(x) == lower(y);
+    });
 }
 
 bool IsOrdinaryFile(const std::filesystem::path& path) {

@@ -25,6 +25,10 @@ std::string FolderOf(std::string_view path);
 std::filesystem::path PathFromText(std::string_view utf8);
 std::string TextFromPath(const std::filesystem::path& path);
 
+// The same text when ASCII letters are compared without regard to case, as FAT and exFAT
+// compare file names.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 // An existing regular file (links followed) / an existing folder.
 bool IsOrdinaryFile(const std::filesystem::path& path);
 bool IsFolder(const std::filesystem::path& path);

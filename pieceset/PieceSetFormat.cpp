@@ -102,6 +102,14 @@ std::optional<std::int64_t> PieceNumberOf(std::string_view fileName) {
     return number;
 }
 
+bool IsPieceOfSet(std::string_view fileName, std::int64_t pieceCount) {
+    std::string lower(fileName);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::optional<std::int64_t> number = PieceNumberOf(lower);
+    return number && *number <= pieceCount;
+}
+
 bool HasDescriptorExtension(std::string_view fileName) {
     constexpr std::string_view kExtension = ".hpe";
     if (fileName.size() < kExtension.size()) return false;

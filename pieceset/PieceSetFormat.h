@@ -27,11 +27,10 @@ std::string UnscrambleText(std::string_view text);
 std::string PieceName(std::int64_t number);
 // The piece number a file name stands for, when it is exactly a piece name.
 std::optional<std::int64_t> PieceNumberOf(std::string_view fileName);
-// True when the file name is that of one of the pieces of a set of `pieceCount` pieces.
-inline bool IsPieceOfSet(std::string_view fileName, std::int64_t pieceCount) {
-    const std::optional<std::int64_t> number = PieceNumberOf(fileName);
-    return number && *number <= pieceCount;
-}
+// True when the file name is that of one of the pieces of a set of `pieceCount` pieces, in
+// any letter case: on the file systems of USB sticks (FAT, exFAT) "001.PE" is 001.pe, and a
+// set may be merged on one of them.
+bool IsPieceOfSet(std::string_view fileName, std::int64_t pieceCount);
 
 // The file name without its extension: "archive.tar.gz" -> "archive.tar"; a name that
 // starts with its only "." (".profile") or has none stays whole.

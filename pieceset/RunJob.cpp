@@ -12,58 +12,85 @@ RunOutcome RunJob::Refuse(const std::string& text, bool resetBar) {
     return RunOutcome::Refused;
 }
 
-namespace {
-// "<lead>a、b、c。"
-std::string NameList(const char* lead, const std::vector<std::string>& names) {
+RunOutcome RunJob::Decline(bool resetBar) {
+    if (resetBar) mReporter.SetProgress(0);
+    return RunOutcome::Refused;
+}
+
+std::string RunJob::UnreadableFolder(const std::error_code& ec) {
+    return std::string(notice::kFolderUnreadable) + ":" + FailureReason(ec) + "," + notice::kFolderUnreadableEnd;
+}
+
+std::string RunJob::NameList(const char* lead, const std::vector<std::string>& names) {
     std::string text = lead;
     for (std::size_t i = 0; i < names.size(); ++i) text += (i ? "、" : "") + names[i];
     return text + "。";
 }
-}  // namespace
 
-std::string RunJob::LeftoversText() {
-    const std::vector<std::string> left = RemoveWritten();
+std::string RunJob::LeftoversText(const std::vector<std::string>& hiddenLeft) {
+    std::vector<std::string> left = RemoveWritten();
+    left.insert(left.end(), hiddenLeft.begin(), hiddenLeft.end());
     return left.empty() ? "" : NameList(notice::kNotRemoved, left);
 }
 
-RunOutcome RunJob::Fail(const std::string& text) {
-    const std::string left = LeftoversText();
+RunOutcome RunJob::Fail(const std::string& text, const std::vector<std::string>& hiddenLeft) {
+    const std::string left = LeftoversText(hiddenLeft);
     mReporter.ShowNotice(text + (left.empty() ? std::string(notice::kRemovedWritten) : left));
     mReporter.SetProgress(0);
     return RunOutcome::Failed;
 }
 
-RunOutcome RunJob::FailCommit(const CommitFailure& failure) {
-    std::string text = Problem("无法保存", failure.name, failure.ec);
-    if (!failure.notRestored.empty()) text += NameList(notice::kNotRestored, failure.notRestored);
-    return Fail(text);
+RunOutcome RunJob::FailCommit(const CommitReport& report) {
+    std::string text = report.name.empty() ? "无法保存:" + FailureReason(report.ec) + "。"
+                                           : Problem("无法保存", report.name, report.ec);
+    if (!report.left.notRestored.empty()) text += NameList(notice::kNotRestored, report.left.notRestored);
+    return Fail(text, report.left.hidden);
 }
 
 RunOutcome RunJob::Stop() {
     // A stop is quiet unless something it wrote could not be removed.
-    const std::string left = LeftoversText();
+    const std::string left = LeftoversText({});
     if (!left.empty()) mReporter.ShowNotice(left);
     mReporter.SetProgress(0);
     return RunOutcome::Stopped;
 }
 
-bool RunJob::LockFolder(const std::filesystem::path& folder) {
+bool RunJob::LockFolder(const std::filesystem::path& folder, bool resetBar, bool writes) {
     mLock = FolderLock::Take(folder);
     switch (mLock.GetState()) {
     case FolderLock::State::Busy:
-        Refuse(notice::kFolderBusy, true);
+        Refuse(notice::kFolderBusy, resetBar);
+        return false;
+    case FolderLock::State::Unavailable:
+        Refuse(UnreadableFolder(mLock.Error()), resetBar);
+        return false;
+    case FolderLock::State::Unsupported:
+        // Nothing tells a live run's files from a dead one's: they are all left alone.
+        if (!writes || Ask(QuestionKind::FolderWithoutLock, notice::kFolderWithoutLock)) return true;
+        Decline(resetBar);
         return false;
     case FolderLock::State::Held:
-        RemoveStaleStaging(folder);
         break;
-    case FolderLock::State::Unsupported:
-        break;  // nothing tells a live run's files from a dead one's: leave them all
     }
+    std::error_code ec;
+    const CommitLeftovers left = SettleInterruptedCommits(folder, ec);
+    if (ec) {
+        Refuse(UnreadableFolder(ec), resetBar);
+        return false;
+    }
+    if (!left.Empty()) {
+        std::vector<std::string> names = left.notRestored;
+        names.insert(names.end(), left.hidden.begin(), left.hidden.end());
+        Refuse(NameList(notice::kUnsettledCommit, names), resetBar);
+        return false;
+    }
+    RemoveStaleStaging(folder);
     return true;
 }
 
-RunOutcome RunJob::Complete(const std::string& text) {
-    mReporter.ShowNotice(text);
+RunOutcome RunJob::Complete(Completion completion, const CommitReport& commit) {
+    if (!commit.left.hidden.empty()) completion.notes.push_back(NameList(notice::kOldCopiesLeft, commit.left.hidden));
+    mReporter.ShowCompletion(completion);
     mReporter.SetProgress(0);
     return RunOutcome::Completed;
 }

@@ -26,14 +26,22 @@ protected:
     virtual std::vector<std::string> RemoveWritten() = 0;
 
     RunOutcome Refuse(const std::string& text, bool resetBar);
-    RunOutcome Fail(const std::string& text);
-    // A failed commit: what could not be put in place and why.
-    RunOutcome FailCommit(const CommitFailure& failure);
-    // Takes the folder's lock for the rest of the run and clears what killed runs left there;
-    // false (with the refusal shown) when another run holds it.
-    bool LockFolder(const std::filesystem::path& folder);
+    // A refusal the user chose (a question answered 否): nothing more to say.
+    RunOutcome Decline(bool resetBar);
+    // `hiddenLeft`: hidden files besides RemoveWritten's that could not be removed.
+    RunOutcome Fail(const std::string& text, const std::vector<std::string>& hiddenLeft = {});
+    // A failed commit: what could not be put in place and why, and what is not as it was.
+    RunOutcome FailCommit(const CommitReport& report);
+    // Takes the folder's lock for the rest of the run, then settles what killed runs left
+    // there (an interrupted commit, staged files). False when the run may not go on: the
+    // refusal has been shown (another run holds the lock, the folder cannot be read, a commit
+    // could not be settled), or the user declined to go on without a lock. A run that
+    // `writes` nothing goes on without one unasked.
+    bool LockFolder(const std::filesystem::path& folder, bool resetBar, bool writes = true);
+    bool Ask(QuestionKind kind, const std::string& text) { return mReporter.Confirm(Question{kind, text}); }
     RunOutcome Stop();
-    RunOutcome Complete(const std::string& text);
+    // Shows the completion; old copies the commit could not remove are added to its notes.
+    RunOutcome Complete(Completion completion, const CommitReport& commit = {});
 
     // Lets the caller handle its events; false when it asked the run to stop.
     bool KeepGoing();
@@ -63,9 +71,14 @@ protected:
     const bool mPreferUnnamed;
     const std::string mToken = NewStagingToken();
 
+    // Why a folder could not be looked at, and what that means for the run.
+    static std::string UnreadableFolder(const std::error_code& ec);
+    // "<lead>a、b、c。"
+    static std::string NameList(const char* lead, const std::vector<std::string>& names);
+
 private:
     // What to say of the written files after a failure or a stop: "" when all are gone.
-    std::string LeftoversText();
+    std::string LeftoversText(const std::vector<std::string>& hiddenLeft);
 
     FolderLock mLock;
     std::unique_ptr<RangeHasher> mHasher;

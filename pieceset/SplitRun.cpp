@@ -4,7 +4,7 @@
 #include "pieceset/ChunkPlan.h"
 #include "pieceset/Descriptor.h"
 #include "pieceset/Notices.h"
-#include "pieceset/OtherSets.h"
+#include "pieceset/FolderSurvey.h"
 #include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 #include "pieceset/RunJob.h"
@@ -23,15 +23,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// True when a file of the set would replace the source itself.
-bool SetWouldReplaceSource(const fs::path& source, const fs::path& folder,
-                           const std::string& descriptorName, std::int64_t pieceCount) {
+bool SameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+// True when a file of the set would replace the source itself: under its own name, or under
+// a name its folder's file system takes for the same (any letter case, on FAT and exFAT).
+bool SetWouldReplaceSource(const fs::path& source, const fs::path& folder, const std::string& descriptorName,
+                           std::int64_t pieceCount) {
     std::error_code ec;
     fs::path real = fs::canonical(source, ec);
     if (ec) return false;
     if (!fs::equivalent(real.parent_path(), folder, ec) || ec) return false;
     const std::string name = TextFromPath(real.filename());
-    return name == descriptorName || IsPieceOfSet(name, pieceCount);
+    return IsPieceOfSet(name, pieceCount) || EqualIgnoringCase(name, descriptorName) ||
+           SameFile(folder / PathFromText(descriptorName), real);
 }
 
 class SplitJob : public RunJob, private StagedOutputs {
@@ -45,18 +52,22 @@ private:
     bool WriteDescriptor(std::string& failure);
     bool StartPiece(std::int64_t number, std::string& failure);
     bool EndPiece(std::string& failure);
-    // Asks before replacing pieces of another set in the folder; false when not allowed.
-    bool MayReplaceOtherSets();
+    // Looks at what the folder holds and asks before replacing another set there; false when
+    // the run may not go on (the refusal shown).
+    bool MayReplaceSets(const std::string& name, std::int64_t pieceCount, RunOutcome& refused);
+    // What the completion adds: surplus pieces removed, stray pieces left.
+    std::vector<std::string> Notes() const;
     // Writes the checksum lines of the pieces hashed so far, in piece order.
     bool WriteChecksums(std::string& failure);
     bool WriteChecksumLine(const std::string& name, const Sha256Digest& digest, std::string& failure);
     std::vector<std::string> RemoveWritten() override;
 
-    // The set as the commit puts it in place: what other sets leave, the pieces, the
-    // checksum file, then the descriptor.
-    std::int64_t Count() const override {
-        return static_cast<std::int64_t>(mRemoved.size()) + mPiecesEnded + (mChecksums ? 2 : 1);
-    }
+    // The set as the commit puts it in place: what the sets it replaces leave (their
+    // descriptors and checksum files, then their pieces beyond the new count), the pieces, the
+    // checksum file (or the removal of an old one), then the descriptor.
+    std::int64_t Removed() const { return static_cast<std::int64_t>(mRemoved.size() + mSurvey.surplus.size()); }
+    bool HasChecksumStep() const { return mChecksums || mRemoveOldChecksums; }
+    std::int64_t Count() const override { return Removed() + mPiecesEnded + (HasChecksumStep() ? 2 : 1); }
     OutputName NameOf(std::int64_t i) const override;
     StagedFile Take(std::int64_t i) override;
     // A set of many pieces takes seconds to put in place: the caller keeps breathing meanwhile.
@@ -78,6 +89,8 @@ private:
     std::int64_t mChecksumBytes = 0;
     std::int64_t mNextChecksum = 0;                    // the piece whose line comes next
     std::map<std::int64_t, Sha256Digest> mEarlyDigests;  // finished before their turn
+    bool mRemoveOldChecksums = false;  // a split without checksums takes a stale one away
+    FolderSurvey mSurvey;
     std::vector<std::string> mRemoved;  // descriptors and checksum files of the sets replaced
 };
 
@@ -126,14 +139,25 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     mDescriptorBytes = *descriptor;
     mDescriptorName = DescriptorNameOf(name);
     mFolder = PathFromText(WithBackslash(input.folder));
-    if (SetWouldReplaceSource(sourcePath, mFolder, mDescriptorName, PieceCount(length, n))) {
+    const std::int64_t pieceCount = PieceCount(length, n);
+    // A merge rebuilds the file beside its pieces: it could never be rebuilt under a piece's name.
+    if (IsPieceOfSet(name, pieceCount)) return Refuse(notice::kStoredNameIsPiece);
+    if (SetWouldReplaceSource(sourcePath, mFolder, mDescriptorName, pieceCount)) {
         return Refuse(notice::kSourceIsTarget);
     }
-    if (!LockFolder(mFolder)) return RunOutcome::Refused;
-    if (!MayReplaceOtherSets()) return RunOutcome::Refused;
+    if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
+    RunOutcome refused;
+    if (!MayReplaceSets(name, pieceCount, refused)) return refused;
     // A descriptor name within a few bytes of the file system's limit leaves no room for
-    // ".sha256": such a set goes without its checksum file, like the original program's.
-    mChecksums = input.checksums && ChecksumFileNameOf(mDescriptorName).size() <= MaxFileNameBytes(mFolder);
+    // ".sha256": such a set goes without its checksum file, like the original program's. So
+    // does one whose line would be longer than any merge reads (never with real names).
+    const std::string checksumName = ChecksumFileNameOf(mDescriptorName);
+    mChecksums = input.checksums && checksumName.size() <= MaxFileNameBytes(mFolder) &&
+                 static_cast<std::int64_t>(ChecksumLineText(mDescriptorName, {}).size()) <= kMaxChecksumLineBytes;
+    // Without one, a checksum file of the same name left from before would speak for another set.
+    std::error_code statError;
+    mRemoveOldChecksums =
+        !mChecksums && fs::symlink_status(mFolder / PathFromText(checksumName), statError).type() != fs::file_type::not_found;
 
     std::string failure;
     const ChunkPlan plan(length, n, mChunk);
@@ -168,14 +192,25 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     }
     // Pieces first, the descriptor last: the set is complete once its descriptor appears.
     // A set replaced is not flushed first: its pieces are gone with the new set anyway.
-    CommitFailure commitFailure;
+    CommitReport commit;
     mReporter.Committing();
-    if (!CommitOutputs(*this, mFolder, mToken, false, commitFailure)) return FailCommit(commitFailure);
-    return Complete(notice::kSplitDone);
+    if (!CommitOutputs(*this, mFolder, mToken, false, commit)) return FailCommit(commit);
+    return Complete({RunKind::Split, notice::kSplitDone, Notes(), mPiecesEnded, mFolder}, commit);
+}
+
+std::vector<std::string> SplitJob::Notes() const {
+    std::vector<std::string> notes;
+    const std::vector<std::int64_t>& surplus = mSurvey.surplus;
+    if (!surplus.empty()) notes.push_back("已删除被替换的分割文件中多余的" + RangeText(surplus.front(), surplus.back()) + "。");
+    const PieceRange& stray = mSurvey.stray;
+    if (stray.count > 0) {
+        notes.push_back("文件夹中另有" + std::to_string(stray.count) + "个分割文件(" + RangeText(stray.first, stray.last) +
+                        ")不属于任何描述文件,没有删除。");
+    }
+    return notes;
 }
 
 bool SplitJob::WriteDescriptor(std::string& failure) {
-    mReporter.FileStarted(mFolder / PathFromText(mDescriptorName));
     std::error_code ec;
     mDescriptor = StagedFile::Create(StagingPath(mFolder, mToken, "hpe"), mPreferUnnamed, ec);
     if (!ec) mDescriptor.Data().WriteAt(mDescriptorBytes.data(), mDescriptorBytes.size(), 0, ec);
@@ -185,7 +220,6 @@ bool SplitJob::WriteDescriptor(std::string& failure) {
 
 bool SplitJob::StartPiece(std::int64_t number, std::string& failure) {
     const std::string name = PieceName(number);
-    mReporter.FileStarted(mFolder / name);
     std::error_code ec;
     mPiece = StagedFile::Create(StagingPath(mFolder, mToken, std::to_string(number)), mPreferUnnamed, ec);
     if (ec) failure = Problem("无法创建", name, ec);
@@ -205,14 +239,22 @@ bool SplitJob::EndPiece(std::string& failure) {
     return !ec;
 }
 
-bool SplitJob::MayReplaceOtherSets() {
-    const std::vector<std::string> others = OtherSetsIn(mFolder, mDescriptorName, mChunk);
-    if (others.empty()) return true;
-    if (!mReporter.ConfirmReplaceSet(others.front())) return false;
-    for (const std::string& other : others) {
-        mRemoved.push_back(other);
-        const std::string checksums = ChecksumFileNameOf(other);
-        if (IsOrdinaryFile(mFolder / PathFromText(checksums))) mRemoved.push_back(checksums);
+bool SplitJob::MayReplaceSets(const std::string& name, std::int64_t pieceCount, RunOutcome& refused) {
+    std::error_code ec;
+    mSurvey = SurveyFolder(mFolder, mDescriptorName, name, pieceCount, mChunk, ec);
+    if (ec) {
+        refused = Refuse(UnreadableFolder(ec));
+        return false;
+    }
+    if (mSurvey.ReplacesAnotherSet(name) &&
+        !Ask(QuestionKind::ReplaceSet, ReplaceSetText(mSurvey, name, pieceCount))) {
+        refused = Decline(false);
+        return false;
+    }
+    for (const SetInFolder& set : mSurvey.replaced) {
+        if (set.sameName) continue;  // the new descriptor and checksum file take those names
+        mRemoved.push_back(set.descriptorName);
+        if (set.hasChecksumFile) mRemoved.push_back(ChecksumFileNameOf(set.descriptorName));
     }
     return true;
 }
@@ -252,14 +294,18 @@ bool SplitJob::WriteChecksums(std::string& failure) {
 OutputName SplitJob::NameOf(std::int64_t i) const {
     const std::int64_t removed = static_cast<std::int64_t>(mRemoved.size());
     if (i < removed) return {mRemoved[static_cast<std::size_t>(i)], "r" + std::to_string(i), true};
-    i -= removed;
+    if (i < Removed()) {
+        const std::int64_t number = mSurvey.surplus[static_cast<std::size_t>(i - removed)];
+        return {PieceName(number), "s" + std::to_string(number), true};
+    }
+    i -= Removed();
     if (i < mPiecesEnded) return {PieceName(i + 1), std::to_string(i + 1)};
-    if (mChecksums && i == mPiecesEnded) return {ChecksumFileNameOf(mDescriptorName), "sha"};
+    if (HasChecksumStep() && i == mPiecesEnded) return {ChecksumFileNameOf(mDescriptorName), "sha", !mChecksums};
     return {mDescriptorName, "hpe"};
 }
 
 StagedFile SplitJob::Take(std::int64_t i) {
-    i -= static_cast<std::int64_t>(mRemoved.size());
+    i -= Removed();
     if (mChecksums && i == mPiecesEnded) return std::move(mChecksumFile);
     if (i >= mPiecesEnded) return std::move(mDescriptor);
     const fs::path staged = StagingPath(mFolder, mToken, std::to_string(i + 1));

@@ -1,64 +1,11 @@
 #include "pieceset/Staging.h"
 
 #include "pieceset/PathText.h"
-
-#include <cstdio>
-#include <random>
+#include "platform/io/FaultPoint.h"
 
 namespace tirnel {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-constexpr std::string_view kPrefix = ".tirnel-";
-constexpr std::string_view kStagedSuffix = ".part";
-constexpr std::string_view kAsideSuffix = ".old";
-constexpr std::size_t kTokenLength = 12;
-
-// ".tirnel-<token>-<slot><suffix>": the staged file (".part") or what the commit keeps of
-// the file it replaces (".old").
-std::string HiddenName(std::string_view token, std::string_view slot, std::string_view suffix) {
-    return std::string(kPrefix) + std::string(token) + "-" + std::string(slot) + std::string(suffix);
-}
-
-std::string AsideName(std::string_view token, std::string_view slot) { return HiddenName(token, slot, kAsideSuffix); }
-
-bool IsAsideName(std::string_view name) { return IsStagingName(name) && name.ends_with(kAsideSuffix); }
-
-}  // namespace
-
-std::string NewStagingToken() {
-    std::random_device device;
-    std::uniform_int_distribution<unsigned long long> pick;
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%012llx", pick(device) & 0xFFFFFFFFFFFFULL);
-    return buffer;
-}
-
-std::string StagingName(std::string_view token, std::string_view slot) {
-    return HiddenName(token, slot, kStagedSuffix);
-}
-
-fs::path StagingPath(const fs::path& folder, std::string_view token, std::string_view slot) {
-    return folder / PathFromText(StagingName(token, slot));
-}
-
-bool IsStagingName(std::string_view name) {
-    if (!name.starts_with(kPrefix)) return false;
-    name.remove_prefix(kPrefix.size());
-    if (name.ends_with(kStagedSuffix)) name.remove_suffix(kStagedSuffix.size());
-    else if (name.ends_with(kAsideSuffix)) name.remove_suffix(kAsideSuffix.size());
-    else return false;
-    if (name.size() < kTokenLength + 2 || name[kTokenLength] != '-') return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-        const bool slot = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-        if (i < kTokenLength ? !hex : i > kTokenLength && !slot) return false;
-    }
-    return true;
-}
 
 void RemoveStaleStaging(const fs::path& folder) {
     std::error_code ec;
@@ -98,23 +45,6 @@ CommitStep StepFor(const fs::path& folder, std::string_view token, const OutputN
     return {folder / PathFromText(name.finalName), folder / PathFromText(AsideName(token, name.slot))};
 }
 
-// Puts back what stood at the target before (or removes the new file where nothing did).
-// What the step did is read off the folder: the kept file is at `aside` exactly when the step
-// got that far, and still at the target too when it was kept by a second name. False when
-// it could not.
-bool WalkBack(const CommitStep& step, bool movedIn) {
-    std::error_code ec;
-    const bool kept = Exists(step.aside);
-    if (movedIn) {
-        if (kept) fs::rename(step.aside, step.target, ec);
-        else fs::remove(step.target, ec);
-    } else if (kept) {
-        if (Exists(step.target)) fs::remove(step.aside, ec);
-        else fs::rename(step.aside, step.target, ec);
-    }
-    return !ec;
-}
-
 bool PutInPlace(StagedFile& file, const CommitStep& step, bool flush, bool& replaced, std::error_code& ec) {
     fs::file_status status;
     if (Exists(step.target, status)) {
@@ -145,47 +75,63 @@ bool RemoveInCommit(const CommitStep& step, bool& replaced, std::error_code& ec)
     return !ec;
 }
 
-// Output i failed with `ec`: walks it and every output before it back, and says why.
-bool Undo(StagedOutputs& outputs, const fs::path& folder, std::string_view token, std::int64_t i,
-          const OutputName& name, const std::error_code& ec, CommitFailure& failure) {
-    failure.name = name.finalName;
-    failure.ec = ec;
-    if (!WalkBack(StepFor(folder, token, name), false)) failure.notRestored.push_back(name.finalName);
-    for (std::int64_t back = i - 1; back >= 0; --back) {
-        const OutputName done = outputs.NameOf(back);
-        if (!WalkBack(StepFor(folder, token, done), true)) failure.notRestored.push_back(done.finalName);
+// Writes down every step before the first rename.
+bool WriteJournal(StagedOutputs& outputs, const fs::path& folder, std::string_view token, CommitJournal& journal,
+                  std::error_code& ec) {
+    journal = CommitJournal::Create(folder, token, ec);
+    bool replaces = false;
+    for (std::int64_t i = 0; !ec && i < outputs.Count(); ++i) {
+        const OutputName name = outputs.NameOf(i);
+        const bool existed = Exists(StepFor(folder, token, name).target);
+        replaces = replaces || existed;
+        journal.Add({name.slot, name.finalName, name.remove, existed}, ec);
     }
+    if (!ec) journal.Seal(replaces, ec);
+    if (!ec) return true;
+    std::error_code ignored;
+    fs::remove(journal.Path(), ignored);
+    return false;
+}
+
+// Puts output i in place; false with `ec` when it could not be.
+bool CommitOne(StagedOutputs& outputs, std::int64_t i, const OutputName& name, const CommitStep& step, bool flush,
+               bool& replaced, std::error_code& ec, CommitLeftovers& left) {
+    if (name.remove) return RemoveInCommit(step, replaced, ec);
+    StagedFile file = outputs.Take(i);
+    if (PutInPlace(file, step, flush, replaced, ec)) return true;
+    if (!file.Discard()) left.hidden.push_back(TextFromPath(file.StagingPath().filename()));
     return false;
 }
 
 }  // namespace
 
 bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_view token, bool flushReplaced,
-                   CommitFailure& failure) {
+                   CommitReport& report) {
+    CommitJournal journal;
+    if (!WriteJournal(outputs, folder, token, journal, report.ec)) return false;
+    FaultPoint("commit-sealed");
+
     bool replaced = false;
     const std::int64_t count = outputs.Count();
     for (std::int64_t i = 0; i < count; ++i) {
         const OutputName name = outputs.NameOf(i);
-        const CommitStep step = StepFor(folder, token, name);
-        std::error_code ec;
-        if (name.remove) {
-            if (!RemoveInCommit(step, replaced, ec)) return Undo(outputs, folder, token, i, name, ec, failure);
-            outputs.Placed(i);
-            continue;
+        if (!CommitOne(outputs, i, name, StepFor(folder, token, name), flushReplaced, replaced, report.ec, report.left)) {
+            report.name = name.finalName;
+            report.left.Add(WalkBackCommit(journal.Path()));
+            return false;
         }
-        StagedFile file = outputs.Take(i);
-        if (PutInPlace(file, step, flushReplaced, replaced, ec)) {
-            outputs.Placed(i);
-            continue;
-        }
-        file.Discard();
-        return Undo(outputs, folder, token, i, name, ec, failure);
+        FaultPoint("commit-step");
+        outputs.Placed(i);
     }
+    journal.MarkDone(report.ec);
+    if (report.ec) {
+        report.left.Add(WalkBackCommit(journal.Path()));
+        return false;
+    }
+    FaultPoint("commit-done");
+    report.left = FinishCommit(journal.Path());
     std::error_code ec;
-    if (replaced) {
-        for (std::int64_t i = 0; i < count; ++i) fs::remove(StepFor(folder, token, outputs.NameOf(i)).aside, ec);
-        if (flushReplaced) SyncFolder(folder, ec);
-    }
+    if (replaced && flushReplaced) SyncFolder(folder, ec);
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "pieceset/VerifyRun.h"
 
-#include "pieceset/ChecksumFile.h"
 #include "pieceset/Descriptor.h"
 #include "pieceset/Notices.h"
 #include "pieceset/PathText.h"
@@ -28,7 +27,7 @@ private:
     }
     void CheckHashes();
 
-    std::vector<Sha256Digest> mExpected;
+    SetChecksums mChecksums;
     bool mSound = true;
 };
 
@@ -44,12 +43,13 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, bytes, failure);
     if (!set) return Refuse(failure, true);
     const fs::path folder = PathFromText(WithBackslash(input.folder));
-    switch (LoadSetChecksums(descriptorPath, bytes, set->shape.pieceCount, "无法校验!", mExpected, failure)) {
+    // It writes nothing, but it settles what a killed run left in the folder before it looks.
+    if (!LockFolder(folder, true, false)) return RunOutcome::Refused;
+    switch (mChecksums.Load(descriptorPath, bytes, set->shape.pieceCount, "无法校验!", failure)) {
     case ChecksumsFound::Bad: return Refuse(failure, true);
+    case ChecksumsFound::Foreign: return Refuse(notice::kUnverifiedForeign, true);
     case ChecksumsFound::Absent:
-        return Refuse("找不到校验文件" + ChecksumFileNameOf(TextFromPath(descriptorPath.filename())) +
-                          ",只能合并时检查分割文件的大小,无法校验内容!",
-                      true);
+        return Refuse("找不到校验文件" + mChecksums.FileName() + ",只能合并时检查分割文件的大小,无法校验内容!", true);
     case ChecksumsFound::Loaded: break;
     }
 
@@ -83,15 +83,18 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
     CheckHashes();
     mReporter.SetProgress(0);
     if (!mSound) return RunOutcome::Refused;
-    return Complete(notice::kSetIntact);
+    return Complete({RunKind::Verify, notice::kSetIntact, {}, set->shape.pieceCount, folder});
 }
 
 void VerifyJob::CheckHashes() {
     for (const RangeHasher::HashResult& result : TakeHashes()) {
         const std::string name = PieceName(result.index + 1);
-        if (result.ec) Report(Problem("无法读取", name, result.ec));
+        Sha256Digest expected;
+        std::string failure;
+        if (!mChecksums.Expected(result.index, expected, failure)) Report(failure);
+        else if (result.ec) Report(Problem("无法读取", name, result.ec));
         else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
-        else if (result.digest != mExpected[static_cast<std::size_t>(result.index)]) Report(DamagedPieceNotice(name));
+        else if (result.digest != expected) Report(DamagedPieceNotice(name));
     }
 }
 

@@ -36,7 +36,21 @@ File::Impl* OpenWith(const std::filesystem::path& path, int flags, std::error_co
 
 File File::OpenRead(const std::filesystem::path& path, std::error_code& ec) {
     File f;
-    f.mImpl = OpenWith(path, O_RDONLY, ec);
+    // Without O_NONBLOCK the open of a pipe waits for a writer, for ever; what it opened is
+    // then checked, since a regular file may have been replaced by anything meanwhile.
+    f.mImpl = OpenWith(path, O_RDONLY | O_NONBLOCK, ec);
+    if (ec) return f;
+    struct stat st {};
+    std::error_code why;
+    if (::fstat(f.mImpl->fd, &st) != 0) why = LastError();
+    else if (!S_ISREG(st.st_mode)) why = NotRegularFileError();
+    if (why) {
+        f = File();
+        ec = why;
+        return f;
+    }
+    // Regular files ignore the flag; it is cleared all the same, for the kernel copy's sake.
+    ::fcntl(f.mImpl->fd, F_SETFL, ::fcntl(f.mImpl->fd, F_GETFL) & ~O_NONBLOCK);
     return f;
 }
 
@@ -187,6 +201,10 @@ struct File::Impl {
 
 File File::OpenRead(const std::filesystem::path& path, std::error_code& ec) {
     File f;
+    if (std::filesystem::exists(path) && !std::filesystem::is_regular_file(path)) {
+        ec = NotRegularFileError();
+        return f;
+    }
     f.mImpl = new Impl;
     f.mImpl->path = path;
     f.mImpl->stream.open(path, std::ios::in | std::ios::binary);
@@ -297,6 +315,19 @@ std::size_t MaxFileNameBytes(const std::filesystem::path&) { return 255; }
 #endif
 
 namespace tirnel {
+
+namespace {
+class FileErrors : public std::error_category {
+public:
+    const char* name() const noexcept override { return "tirnel-file"; }
+    std::string message(int) const override { return "not a regular file"; }
+};
+}  // namespace
+
+std::error_code NotRegularFileError() {
+    static const FileErrors category;
+    return {1, category};
+}
 
 void ReadFileUpTo(const std::filesystem::path& path, std::int64_t limit, std::string& bytes, std::error_code& ec) {
     File file = File::OpenRead(path, ec);

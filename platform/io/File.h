@@ -20,7 +20,8 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
-    // Opens an existing file for reading.
+    // Opens an existing regular file for reading. Anything else (a pipe, a device, a folder)
+    // is refused with NotRegularFileError() instead of being waited on.
     static File OpenRead(const std::filesystem::path& path, std::error_code& ec);
     // Creates a file that must not exist yet, for writing (and reading back).
     static File CreateNew(const std::filesystem::path& path, std::error_code& ec);
@@ -56,6 +57,9 @@ private:
     friend void SyncFolder(const std::filesystem::path& folder, std::error_code& ec);
     Impl* mImpl = nullptr;
 };
+
+// What OpenRead answers for a path that names something other than a regular file.
+std::error_code NotRegularFileError();
 
 // Reads a file into `bytes`, but never more than `limit` bytes of it (a caller that passes
 // its own maximum + 1 tells a file over the maximum from one at it).

@@ -19,7 +19,11 @@ FolderLock FolderLock::Take(const std::filesystem::path& folder) {
     do {
         fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return lock;
+    if (fd < 0) {
+        lock.mState = State::Unavailable;
+        lock.mError = {errno, std::generic_category()};
+        return lock;
+    }
     int result;
     do {
         result = ::flock(fd, LOCK_EX | LOCK_NB);
@@ -31,6 +35,7 @@ FolderLock FolderLock::Take(const std::filesystem::path& folder) {
     }
     // Any other answer (a network file system that cannot lock, say) means no lock to be had.
     if (errno == EWOULDBLOCK) lock.mState = State::Busy;
+    else lock.mError = {errno, std::generic_category()};
     ::close(fd);
 #else
     (void)folder;
@@ -49,13 +54,16 @@ void FolderLock::Release() {
 FolderLock::~FolderLock() { Release(); }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
-    : mHandle(std::exchange(other.mHandle, -1)), mState(std::exchange(other.mState, State::Unsupported)) {}
+    : mHandle(std::exchange(other.mHandle, -1)),
+      mState(std::exchange(other.mState, State::Unsupported)),
+      mError(std::exchange(other.mError, {})) {}
 
 FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
     if (this != &other) {
         Release();
         mHandle = std::exchange(other.mHandle, -1);
         mState = std::exchange(other.mState, State::Unsupported);
+        mError = std::exchange(other.mError, {});
     }
     return *this;
 }

@@ -4,6 +4,7 @@
 // locked, and the system drops the lock when the process ends however it ends.
 
 #include <filesystem>
+#include <system_error>
 
 namespace tirnel {
 
@@ -13,6 +14,7 @@ public:
         Held,         // this object holds the lock
         Busy,         // someone else holds it
         Unsupported,  // the system or the file system has no such locks; nothing is held
+        Unavailable,  // the folder could not be opened to be locked (no read permission, say)
     };
 
     FolderLock() = default;
@@ -26,12 +28,15 @@ public:
     static FolderLock Take(const std::filesystem::path& folder);
 
     State GetState() const { return mState; }
+    // Why the folder could not be opened, for Unavailable.
+    std::error_code Error() const { return mError; }
 
 private:
     void Release();
 
     int mHandle = -1;
     State mState = State::Unsupported;
+    std::error_code mError;
 };
 
 }  // namespace tirnel

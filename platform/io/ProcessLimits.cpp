@@ -4,8 +4,10 @@
 #include <csignal>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <signal.h>
 #include <sys/resource.h>
 #define TIRNEL_HAS_RLIMIT 1
+#define TIRNEL_HAS_SIGACTION 1
 #endif
 
 namespace tirnel {
@@ -48,14 +50,30 @@ void IgnoreFileSizeSignal() {
 #endif
 }
 
+namespace {
+// A stop signal interrupts the system call it arrives in (no SA_RESTART), so no call the run
+// waits in can outlast the user's Ctrl+C; the run sees EINTR and then its stop flag.
+void Route(int signal, void (*handler)(int)) {
+#ifdef TIRNEL_HAS_SIGACTION
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    ::sigaction(signal, &action, nullptr);
+#else
+    std::signal(signal, handler);
+#endif
+}
+}  // namespace
+
 void RouteStopSignals(void (*handler)(int)) {
-    std::signal(SIGINT, handler);
-    std::signal(SIGTERM, handler);
+    Route(SIGINT, handler);
+    Route(SIGTERM, handler);
 #ifdef SIGHUP
-    std::signal(SIGHUP, handler);
+    Route(SIGHUP, handler);
 #endif
 #ifdef SIGQUIT
-    std::signal(SIGQUIT, handler);
+    Route(SIGQUIT, handler);
 #endif
     IgnoreFileSizeSignal();
 }

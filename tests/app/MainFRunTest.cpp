@@ -165,6 +165,28 @@ TEST_F(MainFRunTest, ASplitOverAnotherSetAsksFirstAndNoKeepsIt) {
     }
 }
 
+TEST_F(MainFRunTest, AMergeOverAnotherFileOfTheStoredNameAsksFirst) {
+    PrepareSplit();
+    ClickButton(window->Command2);
+    QFile other(setFolder + QStringLiteral("数据.bin"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("another file");
+    other.close();
+    PrepareMerge();
+    for (int answer : {kNoticeResultNo, kNoticeResultYes}) {
+        shell.answer = answer;
+        shell.noticeStyles.clear();
+        log.clear();
+        ClickButton(window->Command3);
+        ASSERT_FALSE(log.isEmpty());
+        EXPECT_EQ(log.front(), QStringLiteral("目标文件夹中已有文件数据.bin,内容与这组分割文件合并出的不同。"
+                                              "继续合并会用合并出的文件替换它。\n要替换吗?"));
+        EXPECT_EQ(shell.noticeStyles.front(), kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond);
+        EXPECT_EQ(ReadAll(setFolder + QStringLiteral("数据.bin")),
+                  answer == kNoticeResultNo ? QByteArray("another file") : original);
+    }
+}
+
 TEST_F(MainFRunTest, RunButtonOfTheOtherModeDoesNothing) {
     const struct {
         bool mergeMode;

@@ -35,7 +35,9 @@ struct PieceSet {
                   RunOutcome::Completed);
     }
     std::string Descriptor() const { return (folder / DescriptorNameOf(name)).string(); }
+    // A file of the stored name that a test put there may be replaced.
     RunOutcome Merge(RecordingReporter& reporter) const {
+        reporter.answer = true;
         return MergeRun({Descriptor(), folder.Text()}, reporter, {chunk});
     }
     void WriteDescriptor(const std::string& storedName, const std::string& payload) const {
@@ -75,7 +77,10 @@ TEST(MergeRun, ReplacesAnOutputOfTheStoredNameAndIgnoresTheDescriptorsOwnName) {
     WriteFile(set.folder / "data.bin", "an older file");
     fs::rename(set.Descriptor(), set.folder / "renamed.hpe");
     RecordingReporter reporter;
+    reporter.answer = true;
     EXPECT_EQ(MergeRun({(set.folder / "renamed.hpe").string(), set.folder.Text()}, reporter), RunOutcome::Completed);
+    ASSERT_EQ(reporter.asked.size(), 1u);
+    EXPECT_EQ(reporter.asked[0].kind, QuestionKind::ReplaceFile);
     EXPECT_EQ(ReadFile(set.folder / "data.bin"), set.bytes);
     EXPECT_EQ(Snapshot(set.folder.Path()).size(), 6u) << "three pieces, the descriptor, its checksums and the output";
 }
@@ -158,9 +163,9 @@ TEST(MergeRun, RefusesDescriptorsThatDoNotDecodeOrEscapeTheFolder) {
         {"x.bin", "400000k:9223372036854775000", notice::kBadDescriptor},
         {"x.bin", "1k:9223372036854775807", notice::kBadDescriptor},
         {"x.bin", "8796093022207m:53543417920", notice::kBadDescriptor},  // two full pieces of 2^63 - 1 MiB
-        {"001.pe", "1k:3", notice::kOutputIsInput},
-        {"003.pe", "1k:3", notice::kOutputIsInput},
-        {"q.hpe", "1k:3", notice::kOutputIsInput},
+        {"001.pe", "1k:3", "合并出的文件会覆盖分割文件,无法合并!"},
+        {"003.pe", "1k:3", notice::kOutputIsPiece},
+        {"002.PE", "1k:3", notice::kOutputIsPiece},  // the same file where letter case does not count
     };
     for (const Case& c : cases) {
         PieceSet set("q.bin", 3000, "1");

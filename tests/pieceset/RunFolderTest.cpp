@@ -42,7 +42,7 @@ TEST(RunFolder, ASecondRunIntoALockedFolderIsRefusedAtOnce) {
         EXPECT_EQ(Snapshot(folder.Path()), before);
     }
     RecordingReporter later;
-    later.replaceSets = true;
+    later.answer = true;
     EXPECT_EQ(SplitInto(folder, "b.bin", later), RunOutcome::Completed) << "the lock ends with its holder";
 }
 

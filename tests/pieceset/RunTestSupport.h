@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -72,22 +73,22 @@ public:
         if (onEvents) onEvents(events);
     }
     bool StopRequested() override { return stop; }
-    bool ConfirmReplaceSet(const std::string& descriptorName) override {
-        asked.push_back(descriptorName);
-        return replaceSets;
+    bool Confirm(const Question& question) override {
+        asked.push_back(question);
+        return answer;
     }
-    void FileStarted(const fs::path& path) override {
-        std::u8string name = path.filename().u8string();
-        started.emplace_back(name.begin(), name.end());
+    void ShowCompletion(const Completion& done) override {
+        completion = done;
+        RunReporter::ShowCompletion(done);
     }
 
-    std::vector<std::string> notices;
+    std::vector<std::string> notices;  // the completion's text among them
     std::vector<int> progress;
-    std::vector<std::string> started;
     int events = 0;
     bool stop = false;
-    bool replaceSets = false;         // the answer to "replace the other set?"
-    std::vector<std::string> asked;   // the sets it was asked about
+    bool answer = false;               // to every question
+    std::vector<Question> asked;
+    std::optional<Completion> completion;
     std::function<void(int)> onEvents;
 };
 

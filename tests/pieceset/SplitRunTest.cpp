@@ -135,7 +135,6 @@ TEST(SplitRun, ChunksInsidePiecesAndTheDescriptorBeforeTheLastChunk) {
     RecordingReporter chunked;
     ASSERT_EQ(SplitRun({(s.folder / "x.bin").string(), out.Text(), "10", false}, chunked, {4096}),
               RunOutcome::Completed);
-    EXPECT_THAT(chunked.started, ElementsAre("001.pe", "002.pe", "x.hpe", "003.pe"));
     EXPECT_THAT(chunked.progress, ElementsAre(14, 29, 43, 57, 71, 86, 100, 0));
     EXPECT_EQ(ReadFile(out / "001.pe") + ReadFile(out / "002.pe") + ReadFile(out / "003.pe"), Pattern(21 * 1024));
     DescriptorError error;
@@ -154,21 +153,29 @@ TEST(SplitRun, ReplacesPiecesOfTheSameNumbersOnly) {
     Split s;
     WriteFile(s.folder / "001.pe", "old one");
     WriteFile(s.folder / "004.pe", "old four");
-    WriteFile(s.folder / "f.hpe", "old descriptor");
+    WriteFile(s.folder / "f.hpe", "old descriptor");  // unreadable: asked about as another set
     WriteFile(s.folder / "f.bin", Pattern(3000));
+    s.reporter.answer = true;
     ASSERT_EQ(s.Run((s.folder / "f.bin").string(), "1"), RunOutcome::Completed);
+    EXPECT_EQ(s.reporter.asked.size(), 1u);
     EXPECT_EQ(ReadFile(s.folder / "001.pe"), Pattern(3000).substr(0, 1024));
-    EXPECT_EQ(ReadFile(s.folder / "004.pe"), "old four");
+    EXPECT_EQ(ReadFile(s.folder / "004.pe"), "old four") << "no descriptor accounts for it";
     EXPECT_EQ(s.Payload("f.hpe"), "f.bin|1k:3");
 }
 
 TEST(SplitRun, NeverReplacesItsOwnSource) {
-    for (const char* name : {"002.pe", "x.hpe"}) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"002.pe", "源文件与分割文件同名,合并时无法在同一个文件夹中重建它,请先给文件改名再分割!"},
+        {"002.PE", notice::kStoredNameIsPiece},
+        {"x.hpe", "源文件会被分割出的文件覆盖,请选择其他目标文件夹!"},
+        {"x.HPE", notice::kSourceIsTarget},  // x.hpe where letter case does not count
+    };
+    for (const auto& [name, text] : cases) {
         Split s;
         WriteFile(s.folder / name, Pattern(3000));
         const auto before = Snapshot(s.folder.Path());
         EXPECT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Refused) << name;
-        EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSourceIsTarget));
+        EXPECT_THAT(s.reporter.notices, ElementsAre(text)) << name;
         EXPECT_EQ(Snapshot(s.folder.Path()), before);
     }
     Split s;  // a piece number beyond the set is no piece of it
@@ -265,6 +272,7 @@ TEST(SplitRun, FailureToPutTheSetInPlaceLeavesTheOlderSetAsItWas) {
         WriteFile(s.folder / "b.bin", Pattern(4000, 2));
         const auto before = Snapshot(s.folder.Path());
         s.reporter.notices.clear();
+        s.reporter.answer = true;  // b.hpe records a.bin: another file's set
         EXPECT_EQ(s.Run((s.folder / "b.bin").string(), "1"), RunOutcome::Failed) << blocker;
         ASSERT_EQ(s.reporter.notices.size(), 1u) << blocker;
         EXPECT_THAT(s.reporter.notices[0], HasSubstr(blocker));

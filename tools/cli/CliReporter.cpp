@@ -1,8 +1,6 @@
 #include "tools/cli/CliReporter.h"
 
-#include "pieceset/Notices.h"
 #include "pieceset/PathText.h"
-#include "pieceset/PieceSetFormat.h"
 #include "platform/io/Terminal.h"
 #include "tools/cli/ProgressLine.h"
 
@@ -38,18 +36,21 @@ void CliReporter::SetProgress(int value) {
 
 bool CliReporter::StopRequested() { return sInterrupted != 0; }
 
-bool CliReporter::ConfirmReplaceSet(const std::string& descriptorName) {
-    if (!replaceSets) {
-        mNotices.push_back("目标文件夹中已有另一组分割文件(描述文件" + descriptorName +
-                           "),分割会替换它的分割文件。要替换这组文件,请加上 --replace。");
-    }
-    return replaceSets;
-}
+void CliReporter::ShowCompletion(const Completion& completion) { mCompletion = completion; }
 
-// A set may have millions of pieces: they are counted, not kept.
-void CliReporter::FileStarted(const fs::path& finalPath) {
-    if (PieceNumberOf(TextFromPath(finalPath.filename()))) ++mPiecesStarted;
-    mLastStarted = finalPath;
+bool CliReporter::Confirm(const Question& question) {
+    struct Answer {
+        bool CliReporter::*given;
+        const char* hint;
+    };
+    static constexpr Answer kAnswers[] = {
+        {&CliReporter::replace, "要替换这组文件,请加上 --replace。"},         // ReplaceSet
+        {&CliReporter::replace, "要替换这个文件,请加上 --replace。"},         // ReplaceFile
+        {&CliReporter::noLock, "要在不加锁的情况下继续,请加上 --no-lock。"},  // FolderWithoutLock
+    };
+    const Answer& answer = kAnswers[static_cast<int>(question.kind)];
+    if (!(this->*answer.given)) mNotices.push_back(question.text + answer.hint);
+    return this->*answer.given;
 }
 
 void CliReporter::ClearBar() {
@@ -60,16 +61,21 @@ void CliReporter::ClearBar() {
     std::fflush(mErr);
 }
 
-std::string CliReporter::CompletionLine(const std::string& notice) const {
-    auto shown = [](const fs::path& path) { return TextFromPath(fs::absolute(path).lexically_normal()); };
-    if (mLastStarted.empty()) return notice;
-    if (notice == notice::kSplitDone) {
-        return notice + " " + std::to_string(mPiecesStarted) + " 个分割文件 → " +
-               WithBackslash(shown(mLastStarted.parent_path()));
+namespace {
+std::string Shown(const fs::path& path) { return TextFromPath(fs::absolute(path).lexically_normal()); }
+
+// "文件分割完毕! 21 个分割文件 → /path/folder/" or "文件合并完毕! → /path/file".
+std::string CompletionLine(const Completion& completion) {
+    switch (completion.kind) {
+    case RunKind::Split:
+        return completion.notice + " " + std::to_string(completion.pieceCount) + " 个分割文件 → " +
+               WithBackslash(Shown(completion.written));
+    case RunKind::Merge: return completion.notice + " → " + Shown(completion.written);
+    case RunKind::Verify: break;
     }
-    if (notice == notice::kMergeDone) return notice + " → " + shown(mLastStarted);
-    return notice;
+    return completion.notice;
 }
+}  // namespace
 
 void CliReporter::Finish(RunOutcome outcome) {
     ClearBar();
@@ -82,10 +88,10 @@ void CliReporter::Finish(RunOutcome outcome) {
         // A stop is quiet unless something it wrote could not be removed.
         std::fputs(mNotices.empty() ? "已中断,本次写入的文件已删除。\n" : "已中断。\n", mErr);
     }
-    std::FILE* to = outcome == RunOutcome::Completed ? mOut : mErr;
-    for (const std::string& text : mNotices) {
-        const std::string line = outcome == RunOutcome::Completed ? CompletionLine(text) : text;
-        std::fprintf(to, "%s\n", line.c_str());
+    for (const std::string& text : mNotices) std::fprintf(mErr, "%s\n", text.c_str());
+    if (mCompletion) {
+        std::fprintf(mOut, "%s\n", CompletionLine(*mCompletion).c_str());
+        for (const std::string& note : mCompletion->notes) std::fprintf(mErr, "%s\n", note.c_str());
     }
     std::fflush(mOut);
     std::fflush(mErr);

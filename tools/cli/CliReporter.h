@@ -5,7 +5,7 @@
 #include "pieceset/RunReporter.h"
 
 #include <cstdio>
-#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,16 +16,18 @@ public:
     CliReporter(std::FILE* out, std::FILE* err);
 
     void ShowNotice(const std::string& text) override;
+    void ShowCompletion(const Completion& completion) override;
     void SetProgress(int value) override;
     bool StopRequested() override;
-    // Answers with `replaceSets` (--replace); a refusal says how to go on.
-    bool ConfirmReplaceSet(const std::string& descriptorName) override;
-    void FileStarted(const std::filesystem::path& finalPath) override;
+    // Answers with the option the user gave for the question's kind; without it the run is
+    // refused with a message that names the option.
+    bool Confirm(const Question& question) override;
 
-    bool replaceSets = false;
+    bool replace = false;  // --replace
+    bool noLock = false;   // --no-lock
 
-    // Prints the notices once the outcome is known; a completion notice becomes one line
-    // that says what was written where.
+    // Prints the notices once the outcome is known: the completion as one line that says what
+    // was written where, its notes on standard error.
     void Finish(RunOutcome outcome);
 
     // Set from a signal handler to the signal's number: the run stops cleanly.
@@ -33,7 +35,6 @@ public:
 
 private:
     void ClearBar();
-    std::string CompletionLine(const std::string& notice) const;
 
     std::FILE* mOut;
     std::FILE* mErr;
@@ -42,9 +43,7 @@ private:
     int mShown = -1;
     std::size_t mBarLength = 0;  // columns the bar's line takes
     std::vector<std::string> mNotices;
-    // Of the files written: how many are pieces, and the final name of the last one.
-    std::int64_t mPiecesStarted = 0;
-    std::filesystem::path mLastStarted;
+    std::optional<Completion> mCompletion;
 };
 
 }  // namespace tirnel

@@ -55,55 +55,80 @@ int Finish(tirnel::CliReporter& reporter, tirnel::RunOutcome outcome) {
     }
 }
 
-int Split(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
-    tirnel::SplitInput input;
-    std::optional<bool> unitOption;  // true: MB
+// The options and positional arguments of one command. Options may stand anywhere; "--"
+// ends them.
+struct Arguments {
     std::vector<std::string> positional;
+    std::optional<bool> unit;  // --unit: true for MB
+    bool noChecksum = false;
+    std::string error;         // a usage error
+};
+
+// `split`: the options of split; `writes`: those of a command that writes (split, merge).
+Arguments ReadArguments(const std::vector<std::string>& args, bool split, bool writes, tirnel::CliReporter& reporter) {
+    Arguments read;
     bool options = true;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = 1; i < args.size() && read.error.empty(); ++i) {
         const std::string& arg = args[i];
         if (!options || arg.rfind("--", 0) != 0) {
-            positional.push_back(arg);
+            read.positional.push_back(arg);
         } else if (arg == "--") {
             options = false;
-        } else if (arg == "--unit") {
-            if (i + 1 >= args.size()) return UsageError("--unit 后面缺少 KB 或 MB。");
+        } else if (writes && arg == "--replace") {
+            reporter.replace = true;
+        } else if (writes && arg == "--no-lock") {
+            reporter.noLock = true;
+        } else if (split && arg == "--no-checksum") {
+            read.noChecksum = true;
+        } else if (split && arg == "--unit") {
+            if (i + 1 >= args.size()) {
+                read.error = "--unit 后面缺少 KB 或 MB。";
+                break;
+            }
             const std::string& unit = args[++i];
-            if (unit == "MB" || unit == "mb") unitOption = true;
-            else if (unit == "KB" || unit == "kb") unitOption = false;
-            else return UsageError("--unit 只能是 KB 或 MB。");
-        } else if (arg == "--no-checksum") {
-            input.checksums = false;
-        } else if (arg == "--replace") {
-            reporter.replaceSets = true;
+            if (unit == "MB" || unit == "mb") read.unit = true;
+            else if (unit == "KB" || unit == "kb") read.unit = false;
+            else read.error = "--unit 只能是 KB 或 MB。";
         } else {
-            return UsageError("未知选项: " + arg);
+            read.error = "未知选项: " + arg;
         }
     }
+    return read;
+}
+
+int Split(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
+    const Arguments read = ReadArguments(args, true, true, reporter);
+    if (!read.error.empty()) return UsageError(read.error);
+    const std::vector<std::string>& positional = read.positional;
     if (positional.size() != 3) return UsageError("split 需要三个参数。");
     const tirnel::SizeArgument size = tirnel::ParseSizeArgument(positional[2]);
     if (!size.error.empty()) return UsageError(size.error);
-    if (size.megabytes && unitOption && *size.megabytes != *unitOption) {
+    if (size.megabytes && read.unit && *size.megabytes != *read.unit) {
         return UsageError(tirnel::UnitDisagreement(positional[2], *size.megabytes));
     }
     if (const std::string problem = FolderProblem(positional[1]); !problem.empty()) return Refusal(problem);
+    tirnel::SplitInput input;
     input.source = positional[0];
     input.folder = positional[1];
     input.sizeText = size.digits;
-    input.megabytes = size.megabytes.value_or(unitOption.value_or(false));
+    input.megabytes = size.megabytes.value_or(read.unit.value_or(false));
+    input.checksums = !read.noChecksum;
     return Finish(reporter, tirnel::SplitRun(input, reporter));
 }
 
 int MergeOrVerify(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
     const bool merge = args[0] == "merge";
-    if (args.size() != 3 && !(merge && args.size() == 2)) {
+    const Arguments read = ReadArguments(args, false, merge, reporter);
+    if (!read.error.empty()) return UsageError(read.error);
+    const std::vector<std::string>& positional = read.positional;
+    if (positional.size() != 2 && !(merge && positional.size() == 1)) {
         std::string what = args[0];
         what += merge ? " 需要一个或两个参数。" : " 需要两个参数。";
         return UsageError(what);
     }
-    tirnel::MergeInput input{args[1], ""};
-    if (args.size() == 3) {
-        input.folder = args[2];
+    tirnel::MergeInput input{positional[0], ""};
+    if (positional.size() == 2) {
+        input.folder = positional[1];
         if (const std::string problem = FolderProblem(input.folder); !problem.empty()) return Refusal(problem);
     } else {
         // The pieces usually lie beside their descriptor.

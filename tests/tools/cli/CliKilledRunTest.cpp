@@ -138,7 +138,7 @@ TEST_F(KilledRun, AFileSizeLimitIsAFailureWithItsReasonNotADeath) {
 std::string TracedMerge(const TempFolder& set, const TempFolder& logs) {
     const std::string trace = (logs / "trace").string();
     const std::string command = "strace -f -e trace=fsync,rename,renameat,renameat2 -o '" + trace + "' " + kCli +
-                                " merge '" + (set / "m.hpe").string() + "' '" + set.Text() + "' >/dev/null";
+                                " merge --replace '" + (set / "m.hpe").string() + "' '" + set.Text() + "' >/dev/null";
     EXPECT_EQ(std::system(command.c_str()), 0);
     return ReadFile(logs / "trace");
 }
@@ -149,7 +149,8 @@ TEST(MergeReplacing, FlushesTheNewFileBeforeTheRenameAndTheFolderAfter) {
     WriteFile(set / "m.bin", Pattern(3000));
     ASSERT_EQ(std::system((kCli + " split '" + (set / "m.bin").string() + "' '" + set.Text() + "' 1 >/dev/null").c_str()), 0);
 
-    // m.bin is there: it is replaced.
+    // Another m.bin is there: it is replaced.
+    WriteFile(set / "m.bin", "an older file");
     std::string trace = TracedMerge(set, logs);
     const std::size_t rename = trace.find("/m.bin\")");
     ASSERT_NE(rename, std::string::npos) << trace;

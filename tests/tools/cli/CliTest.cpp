@@ -3,41 +3,19 @@
 #include "pieceset/Descriptor.h"
 #include "pieceset/Notices.h"
 #include "tests/pieceset/RunTestSupport.h"
+#include "tests/tools/cli/CliSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <regex>
-#include <sys/wait.h>
 
 namespace tirnel {
 namespace {
 
 using namespace test;
 using ::testing::HasSubstr;
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs tirnel-cli, in `cwd` when one is given.
-Result Cli(const std::vector<std::string>& args, const std::string& cwd = "") {
-    static TempFolder logs;
-    std::string command = cwd.empty() ? "" : "cd " + Quote(cwd) + " && ";
-    command += Quote(std::string(TIRNEL_BIN_DIR) + "/tirnel-cli");
-    for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " >" + Quote((logs / "out").string()) + " 2>" + Quote((logs / "err").string()) + " </dev/null";
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(logs / "out"), ReadFile(logs / "err")};
-}
 
 TEST(Cli, SplitThenMergeRoundTrip) {
     TempFolder folder;
