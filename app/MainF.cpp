@@ -33,6 +33,7 @@ const QString kOpenTitle = QStringLiteral("打开文件");
 const QString kFolderTitle = QStringLiteral("选择文件夹");
 const QString kStopSplitQuestion = QStringLiteral("文件正在分割,要停止分割并退出吗?");
 const QString kStopMergeQuestion = QStringLiteral("文件正在合并,要停止合并并退出吗?");
+const QString kStopping = QStringLiteral("正在停止…");
 // Hide the read-only box, prompt to create, prompt to overwrite.
 constexpr long kOpenFlags = kFileDialogCreatePrompt | kFileDialogHideReadOnly | kFileDialogOverwritePrompt;
 
@@ -298,8 +299,13 @@ void MainF::closeEvent(QCloseEvent* event) {
         const int answer = mShell.ShowNotice(mStopQuestion, kNoticeYesNo | kNoticeIconQuestion | kNoticeDefaultSecond);
         mAskingToStop = false;
         if (answer != kNoticeResultYes) return;
-        if (mRunning) mCloseRequested = true;
-        else close();
+        if (!mRunning) {
+            close();
+            return;
+        }
+        // Removing what the run wrote may take seconds: the window says so meanwhile.
+        mCloseRequested = true;
+        SetBarText(uo1, kStopping);
         return;
     }
     mCloseRequested = false;

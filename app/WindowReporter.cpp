@@ -11,10 +11,31 @@ WindowReporter::WindowReporter(ShellServices& shell, ProgressBarControl* bar, co
     : mShell(shell), mBar(bar), mClosing(closing), mCommitting(committing) {}
 
 void WindowReporter::ShowNotice(const std::string& text) {
+    ShowOnBar(QString());
     mShell.ShowNotice(QString::fromStdString(text), kNoticeIconInformation);
 }
 
-void WindowReporter::SetProgress(int value) { SetBarValue(mBar, value); }
+bool WindowReporter::MayRepaint() {
+    if (mSinceRepaint.isValid() && mSinceRepaint.elapsed() < kRepaintIntervalMs) return false;
+    mSinceRepaint.start();
+    return true;
+}
+
+void WindowReporter::SetProgress(int value) {
+    if (value == 0 || value == 100 || MayRepaint()) SetBarValue(mBar, value);
+}
+
+void WindowReporter::ShowOnBar(const QString& text) {
+    if (text.isEmpty() && !mBarHasText) return;
+    SetBarText(mBar, text);
+    mBarHasText = !text.isEmpty();
+}
+
+void WindowReporter::Saving(RunKind kind, std::int64_t done, std::int64_t total) {
+    if (done != 1 && done != total && !MayRepaint()) return;
+    ShowOnBar(kind == RunKind::Split ? QStringLiteral("正在保存分割文件… %1/%2").arg(done).arg(total)
+                                     : QStringLiteral("正在保存合并出的文件…"));
+}
 
 void WindowReporter::DoEvents() {
     if (mSinceEvents.isValid() && mSinceEvents.elapsed() < kEventIntervalMs) return;

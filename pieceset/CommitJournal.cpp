@@ -116,7 +116,7 @@ void FinishStep(const fs::path& folder, std::string_view token, const JournalSte
 
 using StepAction = void (*)(const fs::path&, std::string_view, const JournalStep&, CommitLeftovers&);
 
-CommitLeftovers Settle(const fs::path& path, std::optional<StepAction> forced) {
+CommitLeftovers Settle(const fs::path& path, std::optional<StepAction> forced, const SettleBreath& breathe) {
     CommitLeftovers left;
     const fs::path folder = path.parent_path();
     const std::string journalName = TextFromPath(path.filename());
@@ -130,7 +130,10 @@ CommitLeftovers Settle(const fs::path& path, std::optional<StepAction> forced) {
     // A journal cut off before its end was never followed: no rename happened.
     if (state.sealed || forced) {
         const StepAction action = forced ? *forced : state.done ? FinishStep : WalkBackStep;
-        ReadJournal(path, [&](const JournalStep& step) { action(folder, token, step, left); });
+        ReadJournal(path, [&](const JournalStep& step) {
+            action(folder, token, step, left);
+            if (breathe) breathe();
+        });
     }
     if (left.Empty()) {
         fs::remove(path, ec);
@@ -187,9 +190,13 @@ void CommitJournal::MarkDone(std::error_code& ec) {
     mFile.Close(ignored);
 }
 
-CommitLeftovers WalkBackCommit(const fs::path& path) { return Settle(path, WalkBackStep); }
+CommitLeftovers WalkBackCommit(const fs::path& path, const SettleBreath& breathe) {
+    return Settle(path, WalkBackStep, breathe);
+}
 
-CommitLeftovers FinishCommit(const fs::path& path) { return Settle(path, FinishStep); }
+CommitLeftovers FinishCommit(const fs::path& path, const SettleBreath& breathe) {
+    return Settle(path, FinishStep, breathe);
+}
 
 CommitLeftovers SettleInterruptedCommits(const fs::path& folder, std::error_code& ec) {
     CommitLeftovers left;
@@ -198,7 +205,7 @@ CommitLeftovers SettleInterruptedCommits(const fs::path& folder, std::error_code
         if (!TokenOfJournal(TextFromPath(it->path().filename())).empty()) journals.push_back(it->path());
     }
     if (ec) return left;
-    for (const fs::path& journal : journals) left.Add(Settle(journal, std::nullopt));
+    for (const fs::path& journal : journals) left.Add(Settle(journal, std::nullopt, {}));
     return left;
 }
 

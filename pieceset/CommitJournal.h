@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -61,12 +62,15 @@ struct CommitLeftovers {
     void Add(const CommitLeftovers& other);
 };
 
+// Called between two steps of settling a commit, so a caller with a window keeps it painted.
+using SettleBreath = std::function<void()>;
+
 // Walks back the commit of the journal at `path` whatever its stage: every name gets back what
 // it held before. The journal is removed when that succeeded.
-CommitLeftovers WalkBackCommit(const std::filesystem::path& path);
+CommitLeftovers WalkBackCommit(const std::filesystem::path& path, const SettleBreath& breathe = {});
 // After a commit whose every output is in place: removes what it kept of the files it
 // replaced, and the journal when that succeeded.
-CommitLeftovers FinishCommit(const std::filesystem::path& path);
+CommitLeftovers FinishCommit(const std::filesystem::path& path, const SettleBreath& breathe = {});
 // Settles every journal in `folder` that killed runs left: walked back, or finished when it
 // got that far. Call it only while holding the folder's lock, so no live run's commit is
 // touched. `ec` is set when the folder could not be read.

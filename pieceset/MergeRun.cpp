@@ -53,6 +53,7 @@ private:
     std::int64_t Count() const override { return 1; }
     OutputName NameOf(std::int64_t) const override { return {mName, "out"}; }
     StagedFile Take(std::int64_t) override { return std::move(mOutput); }
+    void Placed(std::int64_t) override { mReporter.Saving(RunKind::Merge, 1, 1); }
 
     fs::path mFolder;
     StagedFile mOutput;

@@ -100,9 +100,16 @@ bool RunJob::KeepGoing() {
     return !mReporter.StopRequested();
 }
 
+void RunJob::ShowProgress(std::int64_t done, std::int64_t total) {
+    // The bar is told only what changes it: at most 101 times a run, however many pieces.
+    const int percent = RoundedPercent(done, total);
+    if (percent != mShownPercent) mReporter.SetProgress(percent);
+    mShownPercent = percent;
+}
+
 bool RunJob::ChunkDone(std::int64_t i, std::int64_t count) {
     if (!KeepGoing()) return false;
-    mReporter.SetProgress(RoundedPercent(i + 1, count));
+    ShowProgress(i + 1, count);
     return true;
 }
 

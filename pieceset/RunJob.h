@@ -45,6 +45,8 @@ protected:
 
     // Lets the caller handle its events; false when it asked the run to stop.
     bool KeepGoing();
+    // The bar at done × 100 / total, when that changes what it shows.
+    void ShowProgress(std::int64_t done, std::int64_t total);
     // After chunk i of count: lets the caller breathe, then moves the bar. False when the
     // caller asked the run to stop.
     bool ChunkDone(std::int64_t i, std::int64_t count);
@@ -82,6 +84,7 @@ private:
 
     FolderLock mLock;
     std::unique_ptr<RangeHasher> mHasher;
+    int mShownPercent = -1;  // what the bar was last told by ChunkDone
 };
 
 }  // namespace tirnel

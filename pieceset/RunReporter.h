@@ -61,6 +61,11 @@ public:
     // The run is putting its outputs in place: from here it completes, or walks back on a
     // failure, on its own, and asks StopRequested no more.
     virtual void Committing() {}
+    // Of the `total` outputs the commit puts in place (or names it removes), `done` are done.
+    // Called for each, with DoEvents: a set of many pieces takes seconds.
+    virtual void Saving(RunKind kind, std::int64_t done, std::int64_t total) {
+        (void)kind, (void)done, (void)total;
+    }
     // May the run go on? False (the default) ends it as refused, with nothing written.
     virtual bool Confirm(const Question& question) {
         (void)question;

@@ -10,8 +10,10 @@
 #include "pieceset/RunJob.h"
 #include "pieceset/SizeText.h"
 #include "pieceset/Staging.h"
+#include "platform/io/FaultPoint.h"
 #include "platform/io/File.h"
 #include "platform/io/ProcessLimits.h"
+#include "platform/io/SharedBlocks.h"
 
 #include <map>
 #include <optional>
@@ -71,7 +73,16 @@ private:
     OutputName NameOf(std::int64_t i) const override;
     StagedFile Take(std::int64_t i) override;
     // A set of many pieces takes seconds to put in place: the caller keeps breathing meanwhile.
-    void Placed(std::int64_t) override { mReporter.DoEvents(); }
+    void Placed(std::int64_t i) override {
+        mReporter.Saving(RunKind::Split, i + 1, Count());
+        mReporter.DoEvents();
+    }
+    void Breathe() override { mReporter.DoEvents(); }
+    // Queues the digest of the piece just closed.
+    bool HashPiece(const File& source, const Chunk& chunk, std::error_code& ec);
+    // After a source changed during the run: the digests taken from it are taken again from
+    // the pieces, and the checksum lines written anew.
+    bool RehashPieces(std::string& failure);
 
     fs::path mFolder;
     std::string mDescriptorName;
@@ -90,6 +101,8 @@ private:
     std::int64_t mNextChecksum = 0;                    // the piece whose line comes next
     std::map<std::int64_t, Sha256Digest> mEarlyDigests;  // finished before their turn
     bool mRemoveOldChecksums = false;  // a split without checksums takes a stale one away
+    FileState mSourceState;            // the source when the run opened it
+    std::int64_t mHashedFromSource = 0;
     FolderSurvey mSurvey;
     std::vector<std::string> mRemoved;  // descriptors and checksum files of the sets replaced
 };
@@ -120,6 +133,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     File source = File::OpenRead(sourcePath, ec);
     const std::int64_t length = ec ? -1 : source.Size(ec);
     if (ec) return Refuse(Problem("无法读取源文件", "", ec));
+    mSourceState = StateOf(source);
 
     std::optional<std::int64_t> pieceSize = SizeInBytes(number, input.megabytes);
     if (!pieceSize) return Refuse(notice::kSizeTooLarge);
@@ -173,8 +187,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         case ChunkResult::Short: return Fail(notice::kSourceChanged);
         }
         if (chunk.ClosesPiece()) {
-            // The piece as written is hashed, on another thread, from the page cache.
-            if (mChecksums && !QueueHash(mPiece.Data(), 0, chunk.PieceLength(), chunk.piece, ec)) {
+            if (mChecksums && !HashPiece(source, chunk, ec)) {
                 return ec ? Fail(Problem("读取", PieceName(chunk.piece + 1), ec)) : Stop();
             }
             if (!EndPiece(failure)) return Fail(failure);
@@ -182,14 +195,15 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         if (!WriteChecksums(failure)) return Fail(failure);
         if (!ChunkDone(i, plan.Count())) return Stop();
     }
-    source.Close(ec);
     if (mChecksums) {
         if (!FinishHashes()) return Stop();
-        if (!WriteChecksums(failure) ||
-            !WriteChecksumLine(mDescriptorName, Sha256Of(mDescriptorBytes), failure)) {
-            return Fail(failure);
+        if (!WriteChecksums(failure)) return Fail(failure);
+        if (mHashedFromSource > 0 && StateOf(source) != mSourceState && !RehashPieces(failure)) {
+            return failure.empty() ? Stop() : Fail(failure);
         }
+        if (!WriteChecksumLine(mDescriptorName, Sha256Of(mDescriptorBytes), failure)) return Fail(failure);
     }
+    source.Close(ec);
     // Pieces first, the descriptor last: the set is complete once its descriptor appears.
     // A set replaced is not flushed first: its pieces are gone with the new set anyway.
     CommitReport commit;
@@ -208,6 +222,41 @@ std::vector<std::string> SplitJob::Notes() const {
                         ")不属于任何描述文件,没有删除。");
     }
     return notes;
+}
+
+// Where the file system shares blocks (XFS with reflink, btrfs) the piece lies on the source's
+// blocks: its bytes are read from the source, whose pages the run has cached, instead of from
+// the piece, whose pages it has not. Everywhere else the piece as written is read, from the
+// pages the copy left cached. Either way on another thread.
+bool SplitJob::HashPiece(const File& source, const Chunk& chunk, std::error_code& ec) {
+    if (RangesShareBlocks(mPiece.Data(), 0, source, chunk.PieceStart(), chunk.PieceLength())) {
+        ++mHashedFromSource;
+        FaultPoint("hash-source");
+        return QueueHash(source, chunk.PieceStart(), chunk.PieceLength(), chunk.piece, ec);
+    }
+    FaultPoint("hash-piece");
+    return QueueHash(mPiece.Data(), 0, chunk.PieceLength(), chunk.piece, ec);
+}
+
+bool SplitJob::RehashPieces(std::string& failure) {
+    mNextChecksum = 0;
+    mChecksumBytes = 0;  // the lines come again, of the same lengths, over the old ones
+    mEarlyDigests.clear();
+    for (std::int64_t k = 0; k < mPiecesEnded; ++k) {
+        std::error_code ec;
+        const std::size_t slot = static_cast<std::size_t>(k);
+        File named;
+        if (slot >= mUnnamed.size()) named = File::OpenRead(StagingPath(mFolder, mToken, std::to_string(k + 1)), ec);
+        const File& piece = slot < mUnnamed.size() ? mUnnamed[slot] : named;
+        const std::int64_t size = ec ? 0 : piece.Size(ec);
+        FaultPoint("hash-piece");
+        if (ec || !QueueHash(piece, 0, size, k, ec)) {
+            if (ec) failure = Problem("读取", PieceName(k + 1), ec);
+            return false;
+        }
+        if (!WriteChecksums(failure)) return false;
+    }
+    return FinishHashes() && WriteChecksums(failure);
 }
 
 bool SplitJob::WriteDescriptor(std::string& failure) {
@@ -319,10 +368,16 @@ std::vector<std::string> SplitJob::RemoveWritten() {
     auto discard = [&](StagedFile&& file) {
         if (!file.Discard()) left.push_back(TextFromPath(file.StagingPath().filename()));
     };
+    // Unnamed pieces are gone with their handles. Closing tens of thousands takes seconds (the
+    // system frees their blocks): the caller keeps breathing meanwhile.
     const std::int64_t unnamed = static_cast<std::int64_t>(mUnnamed.size());
-    mUnnamed.clear();  // unnamed pieces are gone with their handles
+    while (!mUnnamed.empty()) {
+        mUnnamed.pop_back();
+        mReporter.DoEvents();
+    }
     for (std::int64_t number = unnamed + 1; number <= mPiecesEnded; ++number) {
         discard(StagedFile(File(), StagingPath(mFolder, mToken, std::to_string(number)), true));
+        mReporter.DoEvents();
     }
     discard(std::move(mPiece));
     discard(std::move(mChecksumFile));

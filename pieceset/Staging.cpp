@@ -117,7 +117,7 @@ bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_v
         const OutputName name = outputs.NameOf(i);
         if (!CommitOne(outputs, i, name, StepFor(folder, token, name), flushReplaced, replaced, report.ec, report.left)) {
             report.name = name.finalName;
-            report.left.Add(WalkBackCommit(journal.Path()));
+            report.left.Add(WalkBackCommit(journal.Path(), [&] { outputs.Breathe(); }));
             return false;
         }
         FaultPoint("commit-step");
@@ -125,11 +125,11 @@ bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_v
     }
     journal.MarkDone(report.ec);
     if (report.ec) {
-        report.left.Add(WalkBackCommit(journal.Path()));
+        report.left.Add(WalkBackCommit(journal.Path(), [&] { outputs.Breathe(); }));
         return false;
     }
     FaultPoint("commit-done");
-    report.left = FinishCommit(journal.Path());
+    report.left = FinishCommit(journal.Path(), [&] { outputs.Breathe(); });
     std::error_code ec;
     if (replaced && flushReplaced) SyncFolder(folder, ec);
     return true;

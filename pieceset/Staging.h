@@ -43,6 +43,8 @@ public:
     // Output i is in place (or its name removed). Putting thousands of pieces in place takes
     // a while: the run lets its caller handle events here. The commit goes on regardless.
     virtual void Placed(std::int64_t i) { (void)i; }
+    // Called between the steps of removing what the commit replaced, or of walking it back.
+    virtual void Breathe() {}
 };
 
 // How a commit went. On failure: the output that could not be put in place (empty when the

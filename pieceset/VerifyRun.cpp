@@ -77,7 +77,7 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
             Report(Problem("无法读取", name, ec));
         }
         CheckHashes();
-        mReporter.SetProgress(RoundedPercent(number, set->shape.pieceCount));
+        ShowProgress(number, set->shape.pieceCount);
     }
     if (!FinishHashes()) return Stop();
     CheckHashes();

@@ -24,11 +24,11 @@ using namespace test;
 using ::testing::HasSubstr;
 
 int sCountdown = 0;
-void KillAtCountdown(std::string_view) {
-    if (--sCountdown == 0) std::raise(SIGKILL);
+void KillAtCountdown(std::string_view point) {
+    if (point.starts_with("commit") && --sCountdown == 0) std::raise(SIGKILL);
 }
 
-// Runs `run` in a child process that is killed at its `n`-th fault point; true when it was.
+// Runs `run` in a child process that is killed at the `n`-th step of its commit; true when it was.
 bool KilledAt(int n, const std::function<void()>& run) {
     const pid_t pid = fork();
     if (pid == 0) {

@@ -149,6 +149,22 @@ TEST(SplitRun, ProgressTiesGoToEven) {
     EXPECT_THAT(s.reporter.progress, ElementsAre(12, 25, 38, 50, 62, 75, 88, 100, 0));
 }
 
+TEST(SplitRun, TheBarIsToldOnlyWhatChangesItHoweverManyPieces) {
+    struct Case {
+        std::size_t length;
+        std::size_t calls;  // the values 0 or 33 … 100, then the 0 at the end
+    };
+    for (const Case& c : {Case{3 * 1024, 4}, Case{1000 * 1024, 102}}) {
+        Split s;
+        WriteFile(s.folder / "m.bin", Pattern(c.length));
+        ASSERT_EQ(s.Run((s.folder / "m.bin").string(), "1"), RunOutcome::Completed);
+        ASSERT_EQ(s.reporter.progress.size(), c.calls) << c.length;
+        EXPECT_EQ(s.reporter.progress.back(), 0);
+        EXPECT_EQ(s.reporter.progress[c.calls - 2], 100);
+        EXPECT_TRUE(std::is_sorted(s.reporter.progress.begin(), s.reporter.progress.end() - 1)) << c.length;
+    }
+}
+
 TEST(SplitRun, ReplacesPiecesOfTheSameNumbersOnly) {
     Split s;
     WriteFile(s.folder / "001.pe", "old one");

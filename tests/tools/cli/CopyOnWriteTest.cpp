@@ -6,6 +6,8 @@
 
 #include "pieceset/MergeRun.h"
 #include "pieceset/SplitRun.h"
+#include "pieceset/VerifyRun.h"
+#include "platform/io/FaultPoint.h"
 #include "tests/pieceset/RunTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -276,6 +278,43 @@ TEST_F(CopyOnWrite, PiecesOfManyChunksShareEveryBlock) {
     EXPECT_TRUE(ReadFile(set / "big.bin") == bytes);
     EXPECT_EQ(SharedBytes(Extents(set / "big.bin"), 0, kLength), kLength);
     EXPECT_LT(before - FreeBytes(mXfs.Path()), pieceSize / 4);
+}
+
+// Where a piece lies on the source's blocks, its checksum is read from the source, whose pages
+// the run has cached, not from the piece, whose pages it has not; a source that changes during
+// the run has its shared pieces read back after all.
+TEST_F(CopyOnWrite, ChecksumsAreReadFromTheSourceWhileItStaysAsItWas) {
+    static int sFromSource = 0, sFromPiece = 0;
+    SetFaultHook([](std::string_view point) {
+        sFromSource += point == "hash-source";
+        sFromPiece += point == "hash-piece";
+    });
+    struct Row {
+        const char* what;
+        bool touched;  // the source is written to (the same byte again) during the run
+        int fromSource, fromPiece;
+    };
+    const Row rows[] = {
+        {"unchanged", false, 11, 0},
+        {"changed during the run", true, 11, 11},
+    };
+    int index = 0;
+    for (const Row& row : rows) {
+        sFromSource = sFromPiece = 0;
+        const fs::path set = mXfs.Path() / ("hashed" + std::to_string(++index));
+        fs::create_directories(set);
+        RecordingReporter reporter;
+        reporter.onEvents = [&](int events) {
+            if (!row.touched || events != 3) return;
+            std::fstream(source, std::ios::in | std::ios::out | std::ios::binary).write(bytes.data(), 1);
+        };
+        ASSERT_EQ(SplitRun({source.string(), set.string(), "4", true}, reporter), RunOutcome::Completed) << row.what;
+        EXPECT_EQ(sFromSource, row.fromSource) << row.what;
+        EXPECT_EQ(sFromPiece, row.fromPiece) << row.what;
+        RecordingReporter verified;
+        EXPECT_EQ(VerifyRun({(set / "big.hpe").string(), set.string()}, verified), RunOutcome::Completed) << row.what;
+    }
+    SetFaultHook(nullptr);
 }
 
 }  // namespace
