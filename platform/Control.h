@@ -188,16 +188,4 @@ private:
     QMetaObject::Connection mFocusWatch;
 };
 
-// The controls of one window of class T, the window itself included, containers searched
-// depth first in child order. A window of its own parented to it (a dialog) holds the
-// controls of another window and is left out.
-template <class T = Control>
-std::vector<T*> ControlsOnWindow(QWidget* window) {
-    std::vector<T*> found;
-    if (auto* self = qobject_cast<T*>(window)) found.push_back(self);
-    for (T* control : window->findChildren<T*>())
-        if (control->window() == window) found.push_back(control);
-    return found;
-}
-
 }  // namespace tirnel

@@ -3,6 +3,7 @@
 #include "platform/LineWalk.h"
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
+#include "platform/WindowControls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ Form::Form(QWidget* parent) : QWidget(parent) {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         mKeyFilter = new DefaultKeyFilter(this);
         app->installEventFilter(mKeyFilter);
-        mFocusWatch = connect(app, &QApplication::focusChanged, this, [this] { ShowDefault(); });
+        mFocusWatch = connect(app, &QApplication::focusChanged, this, &Form::FocusChanged);
     }
 }
 
@@ -48,6 +49,13 @@ Form::~Form() {
 }
 
 std::vector<Control*> Form::Controls() const { return ControlsOnWindow(const_cast<Form*>(this)); }
+
+// The focus moving inside another window (a dialog of this one, its completion list) changes
+// nothing here. A widget that is being destroyed still knows the window it is on.
+void Form::FocusChanged(QWidget* old, QWidget* now) {
+    const auto onThisWindow = [this](const QWidget* widget) { return widget && widget->window() == this; };
+    if (onThisWindow(old) || onThisWindow(now)) ShowDefault();
+}
 
 void Form::Plot(int x, int y, QRgb pixel) {
     if (x < 0 || y < 0 || x >= mLayer.width() || y >= mLayer.height()) return;

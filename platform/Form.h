@@ -30,7 +30,8 @@ public:
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
 
-    // Every control inside the window, containers searched depth first in child order.
+    // Every control inside the window, containers searched depth first in child order
+    // (WindowControls.h).
     std::vector<Control*> Controls() const;
     // Those of one control class.
     template <typename T>
@@ -90,6 +91,7 @@ protected:
 
 private:
     void Plot(int x, int y, QRgb pixel);
+    void FocusChanged(QWidget* old, QWidget* now);
     // The control that holds the window's focus widget, if one does.
     Control* FocusedControl() const;
     // Routes Enter and Escape of a widget of this window; true when the key was taken.
