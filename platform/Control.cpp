@@ -1,6 +1,6 @@
 #include "platform/Control.h"
 
-#include "platform/Form.h"
+#include "platform/HookedEvents.h"
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
@@ -53,6 +53,7 @@ Control::Control(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    AcceptHooks(this);
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         mFocusWatch = connect(app, &QApplication::focusChanged, this, &Control::WatchFocus);
 }
@@ -101,7 +102,7 @@ void Control::Unload() {
 void Control::DefaultCapable(bool vNewValue) {
     if (mDefaultCapable == vNewValue) return;
     mDefaultCapable = vNewValue;
-    if (auto* form = qobject_cast<Form*>(window())) form->ShowDefault();
+    emit DefaultCapableChanged();
 }
 
 void Control::SetAmbient(const AmbientProperties& ambient) {
@@ -226,7 +227,7 @@ bool Control::HitsShape(const QPointF& position) const {
 }
 
 bool Control::event(QEvent* event) {
-    return RouteEvent(this, event, false, [this, event] { return QWidget::event(event); });
+    return RoutePointerEvent(this, event, [this, event] { return QWidget::event(event); });
 }
 
 void Control::paintEvent(QPaintEvent* event) {

@@ -48,7 +48,7 @@ public:
 
     // Whether the control can be a default button: one that takes Enter itself when it has
     // the focus and then shows itself as the default (DisplayAsDefault) in place of the
-    // form's default button.
+    // form's default button. A change is announced (DefaultCapableChanged) to the form.
     bool DefaultCapable() const { return mDefaultCapable; }
     void DefaultCapable(bool vNewValue);
 
@@ -116,6 +116,7 @@ public:
 
 signals:
     void PropertyAnnounced(const QString& PropertyName);
+    void DefaultCapableChanged();
 
 protected:
     virtual void UserControl_Initialize() {}
@@ -143,7 +144,7 @@ protected:
     // While a key handler runs: whether the key press is one a held key repeats.
     bool KeyRepeating() const { return mKeyRepeating; }
 
-    // Runs pointer moves and leaves through the window's message hooks (MessageHooks.h).
+    // Runs pointer moves and leaves through the window's message hooks (HookedEvents.h).
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -82,8 +82,9 @@ public:
     static void DoEvents();
 
 protected:
-    // Runs pointer moves, leaves and the window's activation through its message hooks
-    // (MessageHooks.h).
+    // Runs pointer moves and leaves (HookedEvents.h) and the window's activation through
+    // its message hooks: activated, 0x86 then 0x6, both with wParam 1; deactivated, the
+    // same with wParam 0; lParam 0.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
