@@ -2,13 +2,13 @@
 
 #include "app/FrameTextBoxes.h"
 #include "app/HandedPaths.h"
-#include "app/Twips.h"
 #include "app/WindowReporter.h"
 #include "pieceset/MergeRun.h"
 #include "pieceset/PathText.h"
 #include "pieceset/SplitRun.h"
 #include "app/shell/ShellServices.h"
 #include "platform/FontObject.h"
+#include "platform/TwipsGeometry.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>

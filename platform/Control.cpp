@@ -4,7 +4,7 @@
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
-#include "platform/Twips.h"
+#include "platform/TwipsGeometry.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,15 +16,9 @@
 #include <QPixmap>
 #include <QShortcut>
 
-#include <algorithm>
-#include <cmath>
-
 namespace tirnel {
 
 namespace {
-
-// A control is never less than nothing wide or high.
-int PixelsFromTwips(int twips) { return std::max(0, TwipsToPixels(twips)); }
 
 // The character a key press types, as the key-press handler takes it; 0 for none.
 int KeyAsciiOf(const QKeyEvent& event) {
@@ -125,23 +119,22 @@ Surface& Control::DrawingSurface() {
     return mSurface;
 }
 
-int Control::Width() const {
-    return mWidthTwips >= 0 && PixelsFromTwips(mWidthTwips) == width() ? mWidthTwips : width() * kTwipsPerPixel;
+int Control::Width() const { return TwipsGeometryOf(this).width; }
+
+int Control::Height() const { return TwipsGeometryOf(this).height; }
+
+void Control::Width(int twips) {
+    const TwipsRect r = TwipsGeometryOf(this);
+    Move(r.left, r.top, twips, r.height);
 }
 
-int Control::Height() const {
-    return mHeightTwips >= 0 && PixelsFromTwips(mHeightTwips) == height() ? mHeightTwips : height() * kTwipsPerPixel;
+void Control::Height(int twips) {
+    const TwipsRect r = TwipsGeometryOf(this);
+    Move(r.left, r.top, r.width, twips);
 }
-
-void Control::Width(int twips) { Move(x() * kTwipsPerPixel, y() * kTwipsPerPixel, twips, Height()); }
-
-void Control::Height(int twips) { Move(x() * kTwipsPerPixel, y() * kTwipsPerPixel, Width(), twips); }
 
 void Control::Move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    mWidthTwips = std::max(0, widthTwips);
-    mHeightTwips = std::max(0, heightTwips);
-    setGeometry(PixelsFromTwips(leftTwips), PixelsFromTwips(topTwips), PixelsFromTwips(mWidthTwips),
-                PixelsFromTwips(mHeightTwips));
+    PlaceInTwips(this, {leftTwips, topTwips, widthTwips, heightTwips});
     // A hidden widget hears of its new size only when shown; the handler runs now.
     DispatchResize(false);
 }

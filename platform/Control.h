@@ -63,8 +63,9 @@ public:
     float ScaleWidth() const { return static_cast<float>(width()); }
     float ScaleHeight() const { return static_cast<float>(height()); }
 
-    // The extent as the container sets it, in twips; the widget takes the nearest whole
-    // pixels and the size-change handler runs at once, shown or not.
+    // The extent as the container sets it, in twips, remembered as TwipsGeometry.h says;
+    // the widget takes the nearest whole pixels and the size-change handler runs at once,
+    // shown or not.
     int Width() const;
     int Height() const;
     void Width(int twips);
@@ -178,8 +179,6 @@ private:
     bool mUnloaded = false;
     bool mDefaultCapable = false;
     QSize mResizedTo{-1, -1};
-    int mWidthTwips = -1;   // as last set, while the widget still has that many pixels
-    int mHeightTwips = -1;
 
     Qt::MouseButton mPressedButton = Qt::NoButton;  // the press a release would make a click of
     bool mInDoubleClick = false;
