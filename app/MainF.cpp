@@ -8,6 +8,7 @@
 #include "pieceset/SplitRun.h"
 #include "app/shell/ShellServices.h"
 #include "platform/FontObject.h"
+#include "platform/InputCodes.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QCloseEvent>
@@ -308,7 +309,7 @@ void MainF::closeEvent(QCloseEvent* event) {
 
 void MainF::Text2_KeyPress(int& keyAscii) {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (!digit && keyAscii != 8) keyAscii = 1;
+    if (!digit && keyAscii != kKeyBack) keyAscii = 1;
 }
 
 void MainF::Text2_Change() {

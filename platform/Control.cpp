@@ -26,9 +26,9 @@ int KeyAsciiOf(const QKeyEvent& event) {
     if (!text.isEmpty()) return text.at(0).unicode();
     switch (event.key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Enter: return kKeyEnter;
+        case Qt::Key_Escape: return kKeyEscape;
+        case Qt::Key_Backspace: return kKeyBack;
         default: return 0;
     }
 }

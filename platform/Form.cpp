@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 
 #include "platform/HookedEvents.h"
+#include "platform/InputCodes.h"
 #include "platform/LineWalk.h"
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
@@ -153,7 +154,7 @@ bool Form::RouteDefaultKey(QObject* watched, QEvent* event) {
     Control* button = enter ? mDefaultButton.data() : mCancelButton.data();
     if (!button) return false;
     // A held key presses the button once.
-    if (!keyEvent->isAutoRepeat()) button->AccessKeyPress(enter ? 13 : 27);
+    if (!keyEvent->isAutoRepeat()) button->AccessKeyPress(enter ? kKeyEnter : kKeyEscape);
     return true;
 }
 
