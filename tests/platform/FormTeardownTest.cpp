@@ -1,7 +1,7 @@
 // Focus changes while widgets of the form are being destroyed: the form's own controls
 // keep their default status, and nothing walks what is half gone.
 
-#include "tests/platform/RecordingControl.h"
+#include "tests/platform/FormWithControl.h"
 
 #include "platform/Form.h"
 
@@ -22,20 +22,13 @@ namespace {
 
 using test::RecordingControl;
 
-// An active form with a default-capable control that is its default button.
-struct DefaultForm {
-    Form form;
-    RecordingControl* ok = new RecordingControl(&form);
+// The active form, its control able to be a default button and the form's default button.
+struct DefaultForm : test::FormWithControl {
+    RecordingControl* ok = control;
 
     DefaultForm() {
-        form.resize(200, 100);
-        ok->setGeometry(10, 10, 50, 20);
         ok->DefaultCapable(true);
-        ok->Create();
         form.DefaultButton(ok);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 };
 
