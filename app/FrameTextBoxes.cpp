@@ -1,8 +1,8 @@
 #include "app/FrameTextBoxes.h"
 
-#include "app/Twips.h"
 #include "platform/Colors.h"
 #include "platform/Form.h"
+#include "platform/TwipsGeometry.h"
 
 #include <QLineEdit>
 #include <QWidget>

@@ -2,13 +2,16 @@
 
 #include "app/FrameTextBoxes.h"
 #include "app/HandedPaths.h"
-#include "app/Twips.h"
+#include "app/PasteRoutes.h"
 #include "app/WindowReporter.h"
 #include "pieceset/MergeRun.h"
 #include "pieceset/PathText.h"
+#include "pieceset/SizeArgument.h"
 #include "pieceset/SplitRun.h"
 #include "app/shell/ShellServices.h"
 #include "platform/FontObject.h"
+#include "platform/InputCodes.h"
+#include "platform/TwipsGeometry.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -213,8 +216,7 @@ void MainF::OpenWith(const QString& path) {
     }
     // The mode as a click on its option chooses it.
     const bool merge = kind == HandedKind::Descriptor;
-    SetOptionValue(merge ? GetFile : opDelFale, true);
-    SetOptionValue(merge ? opDelFale : GetFile, false);
+    ChooseOption(merge ? GetFile : opDelFale, merge ? opDelFale : GetFile);
     if (merge) GetFile_Click();
     else opDelFale_Click();
     FillSource(absolute);
@@ -314,7 +316,21 @@ void MainF::closeEvent(QCloseEvent* event) {
 
 void MainF::Text2_KeyPress(int& keyAscii) {
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (!digit && keyAscii != 8) keyAscii = 1;
+    if (!digit && keyAscii != kKeyBack) keyAscii = 1;
+}
+
+// Pasted text is read as tirnel-cli reads a size: its digits go in as typed ones would, a
+// unit suffix chooses KB or MB as a click on the option would. Anything else is refused with
+// a notice that quotes it, and the box keeps what it holds.
+void MainF::Text2_Paste(const QString& text) {
+    if (text.isEmpty() || mRunning) return;
+    const SizeArgument size = ParseSizeArgument(text.toStdString());
+    if (!size.error.empty()) {
+        mShell.ShowNotice(QString::fromStdString(size.error), kNoticeIconInformation);
+        return;
+    }
+    Text2->insert(QString::fromStdString(size.digits));
+    if (size.megabytes) ChooseOption(*size.megabytes ? Option3 : Okbs, *size.megabytes ? Okbs : Option3);
 }
 
 void MainF::Text2_Change() {
@@ -351,9 +367,10 @@ bool MainF::eventFilter(QObject* watched, QEvent* event) {
         const std::array<QWidget*, 9> inputs = InputControls();
         if (std::find(inputs.begin(), inputs.end(), watched) != inputs.end()) return true;
     }
+    if (watched == Text2 && RoutePaste(Text2, event, [this](const QString& text) { Text2_Paste(text); })) return true;
     if (watched != Text2 || event->type() != QEvent::KeyPress) return Form::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    // Keys that type nothing (arrows, Delete) and shortcuts (copy, paste) reach the box as they are.
+    // Keys that type nothing (arrows, Delete) and shortcuts (copy, undo) reach the box as they are.
     if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) return false;
     for (const QChar c : key->text()) {
         if (!c.isPrint() && c != u'\b') continue;

@@ -74,6 +74,7 @@ private:
     void Command3_Click();
     void tQueries_Click();
     void Text2_KeyPress(int& keyAscii);
+    void Text2_Paste(const QString& text);
     void Text2_Change();
 
     // The source box gets the path, the folder box its folder.

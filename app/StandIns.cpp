@@ -60,6 +60,11 @@ bool OptionValue(const OptionControl* option) { return IsTrue(option->Value()); 
 
 void SetOptionValue(OptionControl* option, bool value) { option->Value(ToBoolean(value)); }
 
+void ChooseOption(OptionControl* on, OptionControl* off) {
+    SetOptionValue(on, true);
+    SetOptionValue(off, false);
+}
+
 void SetOptionEnabled(OptionControl* option, bool enabled) { option->Enabled(ToBoolean(enabled)); }
 
 ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& caption) {

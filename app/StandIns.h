@@ -28,6 +28,8 @@ OptionControl* NewOption(QWidget* parent, const QString& name, const QString& ca
                          bool value);
 bool OptionValue(const OptionControl* option);
 void SetOptionValue(OptionControl* option, bool value);  // from code: the group is left alone
+// Turns one option of a pair on and the other off, as a click on the first leaves them.
+void ChooseOption(OptionControl* on, OptionControl* off);
 void SetOptionEnabled(OptionControl* option, bool enabled);
 
 // A round-blue push button on 0xE7EBEC in 宋体 9 pt.

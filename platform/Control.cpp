@@ -1,10 +1,10 @@
 #include "platform/Control.h"
 
-#include "platform/Form.h"
+#include "platform/HookedEvents.h"
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
-#include "platform/Twips.h"
+#include "platform/TwipsGeometry.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -16,15 +16,9 @@
 #include <QPixmap>
 #include <QShortcut>
 
-#include <algorithm>
-#include <cmath>
-
 namespace tirnel {
 
 namespace {
-
-// A control is never less than nothing wide or high.
-int PixelsFromTwips(int twips) { return std::max(0, TwipsToPixels(twips)); }
 
 // The character a key press types, as the key-press handler takes it; 0 for none.
 int KeyAsciiOf(const QKeyEvent& event) {
@@ -32,9 +26,9 @@ int KeyAsciiOf(const QKeyEvent& event) {
     if (!text.isEmpty()) return text.at(0).unicode();
     switch (event.key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Enter: return kKeyEnter;
+        case Qt::Key_Escape: return kKeyEscape;
+        case Qt::Key_Backspace: return kKeyBack;
         default: return 0;
     }
 }
@@ -53,6 +47,7 @@ Control::Control(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    AcceptHooks(this);
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         mFocusWatch = connect(app, &QApplication::focusChanged, this, &Control::WatchFocus);
 }
@@ -101,7 +96,7 @@ void Control::Unload() {
 void Control::DefaultCapable(bool vNewValue) {
     if (mDefaultCapable == vNewValue) return;
     mDefaultCapable = vNewValue;
-    if (auto* form = qobject_cast<Form*>(window())) form->ShowDefault();
+    emit DefaultCapableChanged();
 }
 
 void Control::SetAmbient(const AmbientProperties& ambient) {
@@ -124,23 +119,22 @@ Surface& Control::DrawingSurface() {
     return mSurface;
 }
 
-int Control::Width() const {
-    return mWidthTwips >= 0 && PixelsFromTwips(mWidthTwips) == width() ? mWidthTwips : width() * kTwipsPerPixel;
+int Control::Width() const { return TwipsGeometryOf(this).width; }
+
+int Control::Height() const { return TwipsGeometryOf(this).height; }
+
+void Control::Width(int twips) {
+    const TwipsRect r = TwipsGeometryOf(this);
+    Move(r.left, r.top, twips, r.height);
 }
 
-int Control::Height() const {
-    return mHeightTwips >= 0 && PixelsFromTwips(mHeightTwips) == height() ? mHeightTwips : height() * kTwipsPerPixel;
+void Control::Height(int twips) {
+    const TwipsRect r = TwipsGeometryOf(this);
+    Move(r.left, r.top, r.width, twips);
 }
-
-void Control::Width(int twips) { Move(x() * kTwipsPerPixel, y() * kTwipsPerPixel, twips, Height()); }
-
-void Control::Height(int twips) { Move(x() * kTwipsPerPixel, y() * kTwipsPerPixel, Width(), twips); }
 
 void Control::Move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    mWidthTwips = std::max(0, widthTwips);
-    mHeightTwips = std::max(0, heightTwips);
-    setGeometry(PixelsFromTwips(leftTwips), PixelsFromTwips(topTwips), PixelsFromTwips(mWidthTwips),
-                PixelsFromTwips(mHeightTwips));
+    PlaceInTwips(this, {leftTwips, topTwips, widthTwips, heightTwips});
     // A hidden widget hears of its new size only when shown; the handler runs now.
     DispatchResize(false);
 }
@@ -226,7 +220,7 @@ bool Control::HitsShape(const QPointF& position) const {
 }
 
 bool Control::event(QEvent* event) {
-    return RouteEvent(this, event, false, [this, event] { return QWidget::event(event); });
+    return RoutePointerEvent(this, event, [this, event] { return QWidget::event(event); });
 }
 
 void Control::paintEvent(QPaintEvent* event) {

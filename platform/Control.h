@@ -48,7 +48,7 @@ public:
 
     // Whether the control can be a default button: one that takes Enter itself when it has
     // the focus and then shows itself as the default (DisplayAsDefault) in place of the
-    // form's default button.
+    // form's default button. A change is announced (DefaultCapableChanged) to the form.
     bool DefaultCapable() const { return mDefaultCapable; }
     void DefaultCapable(bool vNewValue);
 
@@ -63,8 +63,9 @@ public:
     float ScaleWidth() const { return static_cast<float>(width()); }
     float ScaleHeight() const { return static_cast<float>(height()); }
 
-    // The extent as the container sets it, in twips; the widget takes the nearest whole
-    // pixels and the size-change handler runs at once, shown or not.
+    // The extent as the container sets it, in twips, remembered as TwipsGeometry.h says;
+    // the widget takes the nearest whole pixels and the size-change handler runs at once,
+    // shown or not.
     int Width() const;
     int Height() const;
     void Width(int twips);
@@ -116,6 +117,7 @@ public:
 
 signals:
     void PropertyAnnounced(const QString& PropertyName);
+    void DefaultCapableChanged();
 
 protected:
     virtual void UserControl_Initialize() {}
@@ -143,7 +145,7 @@ protected:
     // While a key handler runs: whether the key press is one a held key repeats.
     bool KeyRepeating() const { return mKeyRepeating; }
 
-    // Runs pointer moves and leaves through the window's message hooks (MessageHooks.h).
+    // Runs pointer moves and leaves through the window's message hooks (HookedEvents.h).
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -177,8 +179,6 @@ private:
     bool mUnloaded = false;
     bool mDefaultCapable = false;
     QSize mResizedTo{-1, -1};
-    int mWidthTwips = -1;   // as last set, while the widget still has that many pixels
-    int mHeightTwips = -1;
 
     Qt::MouseButton mPressedButton = Qt::NoButton;  // the press a release would make a click of
     bool mInDoubleClick = false;
@@ -187,17 +187,5 @@ private:
     bool mFocusInside = false;
     QMetaObject::Connection mFocusWatch;
 };
-
-// The controls of one window of class T, the window itself included, containers searched
-// depth first in child order. A window of its own parented to it (a dialog) holds the
-// controls of another window and is left out.
-template <class T = Control>
-std::vector<T*> ControlsOnWindow(QWidget* window) {
-    std::vector<T*> found;
-    if (auto* self = qobject_cast<T*>(window)) found.push_back(self);
-    for (T* control : window->findChildren<T*>())
-        if (control->window() == window) found.push_back(control);
-    return found;
-}
 
 }  // namespace tirnel

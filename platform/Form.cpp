@@ -1,8 +1,11 @@
 #include "platform/Form.h"
 
+#include "platform/HookedEvents.h"
+#include "platform/InputCodes.h"
 #include "platform/LineWalk.h"
 #include "platform/MessageHooks.h"
 #include "platform/MouseCapture.h"
+#include "platform/WindowControls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,10 +36,11 @@ private:
 Form::Form(QWidget* parent) : QWidget(parent) {
     mLayer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     mLayer.fill(Qt::transparent);
+    AcceptHooks(this);
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         mKeyFilter = new DefaultKeyFilter(this);
         app->installEventFilter(mKeyFilter);
-        mFocusWatch = connect(app, &QApplication::focusChanged, this, [this] { ShowDefault(); });
+        mFocusWatch = connect(app, &QApplication::focusChanged, this, &Form::FocusChanged);
     }
 }
 
@@ -48,6 +52,13 @@ Form::~Form() {
 }
 
 std::vector<Control*> Form::Controls() const { return ControlsOnWindow(const_cast<Form*>(this)); }
+
+// The focus moving inside another window (a dialog of this one, its completion list) changes
+// nothing here. A widget that is being destroyed still knows the window it is on.
+void Form::FocusChanged(QWidget* old, QWidget* now) {
+    const auto onThisWindow = [this](const QWidget* widget) { return widget && widget->window() == this; };
+    if (onThisWindow(old) || onThisWindow(now)) ShowDefault();
+}
 
 void Form::Plot(int x, int y, QRgb pixel) {
     if (x < 0 || y < 0 || x >= mLayer.width() || y >= mLayer.height()) return;
@@ -116,9 +127,12 @@ Control* Form::ShownDefault() const {
     return mDefaultButton;
 }
 
+// Hears from each control it walks when the control's DefaultCapable changes. That matters
+// only for the focused control, and the focus reaching it made such a walk.
 void Form::ShowDefault() {
     const Control* shown = ShownDefault();
     for (Control* control : Controls()) {
+        connect(control, &Control::DefaultCapableChanged, this, &Form::ShowDefault, Qt::UniqueConnection);
         const std::int16_t isDefault = ToBoolean(control == shown);
         if (control->Ambient().DisplayAsDefault == isDefault) continue;
         AmbientProperties ambient = control->Ambient();
@@ -140,7 +154,7 @@ bool Form::RouteDefaultKey(QObject* watched, QEvent* event) {
     Control* button = enter ? mDefaultButton.data() : mCancelButton.data();
     if (!button) return false;
     // A held key presses the button once.
-    if (!keyEvent->isAutoRepeat()) button->AccessKeyPress(enter ? 13 : 27);
+    if (!keyEvent->isAutoRepeat()) button->AccessKeyPress(enter ? kKeyEnter : kKeyEscape);
     return true;
 }
 
@@ -151,10 +165,19 @@ void Form::UnloadControls() {
 void Form::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 bool Form::event(QEvent* event) {
+    const auto own = [this, event] { return QWidget::event(event); };
+    const QEvent::Type type = event->type();
+    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate) return RoutePointerEvent(this, event, own);
     // A control of a window that goes inactive lets the pointer go.
-    if (event->type() == QEvent::WindowDeactivate)
+    if (type == QEvent::WindowDeactivate)
         for (Control* control : Controls()) ReleaseCaptureOf(control);
-    return RouteEvent(this, event, true, [this, event] { return QWidget::event(event); });
+    // Activation: 0x86, which has no handling of its own here (it comes back with 1), then
+    // 0x6, whose own handling is the Qt event's; wParam 1 activated, 0 deactivated.
+    const std::int32_t active = type == QEvent::WindowActivate ? 1 : 0;
+    if (IsHooked(this))
+        SendThroughHooks(this, kWmNcActivate, active, 0,
+                         [](std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return std::int32_t{1}; });
+    return SendEventThroughHooks(this, event, kWmActivate, active, 0, own);
 }
 
 void Form::paintEvent(QPaintEvent* event) {

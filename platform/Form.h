@@ -30,7 +30,8 @@ public:
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
 
-    // Every control inside the window, containers searched depth first in child order.
+    // Every control inside the window, containers searched depth first in child order
+    // (WindowControls.h).
     std::vector<Control*> Controls() const;
     // Those of one control class.
     template <typename T>
@@ -81,8 +82,9 @@ public:
     static void DoEvents();
 
 protected:
-    // Runs pointer moves, leaves and the window's activation through its message hooks
-    // (MessageHooks.h).
+    // Runs pointer moves and leaves (HookedEvents.h) and the window's activation through
+    // its message hooks: activated, 0x86 then 0x6, both with wParam 1; deactivated, the
+    // same with wParam 0; lParam 0.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +92,7 @@ protected:
 
 private:
     void Plot(int x, int y, QRgb pixel);
+    void FocusChanged(QWidget* old, QWidget* now);
     // The control that holds the window's focus widget, if one does.
     Control* FocusedControl() const;
     // Routes Enter and Escape of a widget of this window; true when the key was taken.

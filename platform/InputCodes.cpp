@@ -29,14 +29,14 @@ int VirtualKeyCode(int qtKey) {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 0x70 + (qtKey - Qt::Key_F1);
 
     static constexpr std::array<std::pair<int, int>, 30> kKeys{{
-        {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},     {Qt::Key_Backtab, 0x09},  {Qt::Key_Clear, 0x0C},
-        {Qt::Key_Return, 0x0D},    {Qt::Key_Enter, 0x0D},   {Qt::Key_Shift, 0x10},    {Qt::Key_Control, 0x11},
-        {Qt::Key_Alt, 0x12},       {Qt::Key_Pause, 0x13},   {Qt::Key_CapsLock, 0x14}, {Qt::Key_Escape, 0x1B},
-        {Qt::Key_PageUp, 0x21},    {Qt::Key_PageDown, 0x22}, {Qt::Key_End, 0x23},     {Qt::Key_Home, 0x24},
-        {Qt::Key_Left, 0x25},      {Qt::Key_Up, 0x26},      {Qt::Key_Right, 0x27},    {Qt::Key_Down, 0x28},
-        {Qt::Key_Print, 0x2C},     {Qt::Key_Insert, 0x2D},  {Qt::Key_Delete, 0x2E},   {Qt::Key_Meta, 0x5B},
-        {Qt::Key_Menu, 0x5D},      {Qt::Key_NumLock, 0x90}, {Qt::Key_ScrollLock, 0x91}, {Qt::Key_Comma, 0xBC},
-        {Qt::Key_Minus, 0xBD},     {Qt::Key_Period, 0xBE},
+        {Qt::Key_Backspace, kKeyBack},  {Qt::Key_Tab, 0x09},         {Qt::Key_Backtab, 0x09},     {Qt::Key_Clear, 0x0C},
+        {Qt::Key_Return, kKeyEnter},    {Qt::Key_Enter, kKeyEnter},  {Qt::Key_Shift, 0x10},       {Qt::Key_Control, 0x11},
+        {Qt::Key_Alt, 0x12},            {Qt::Key_Pause, 0x13},       {Qt::Key_CapsLock, 0x14},    {Qt::Key_Escape, kKeyEscape},
+        {Qt::Key_PageUp, 0x21},         {Qt::Key_PageDown, 0x22},    {Qt::Key_End, 0x23},         {Qt::Key_Home, 0x24},
+        {Qt::Key_Left, kKeyLeft},       {Qt::Key_Up, kKeyUp},        {Qt::Key_Right, kKeyRight},  {Qt::Key_Down, kKeyDown},
+        {Qt::Key_Print, 0x2C},          {Qt::Key_Insert, 0x2D},      {Qt::Key_Delete, 0x2E},      {Qt::Key_Meta, 0x5B},
+        {Qt::Key_Menu, 0x5D},           {Qt::Key_NumLock, 0x90},     {Qt::Key_ScrollLock, 0x91},  {Qt::Key_Comma, 0xBC},
+        {Qt::Key_Minus, 0xBD},          {Qt::Key_Period, 0xBE},
     }};
     for (const auto& [qt, vk] : kKeys)
         if (qt == qtKey) return vk;

@@ -1,16 +1,9 @@
 #include "platform/MessageHooks.h"
 
-#include "platform/Control.h"
-#include "platform/Form.h"
-#include "platform/LeaveTracking.h"
-
-#include <QEvent>
-#include <QMouseEvent>
 #include <QObject>
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <unordered_map>
 
@@ -30,6 +23,7 @@ struct Hook {
 };
 using HookRef = std::shared_ptr<Hook>;
 
+// A window that takes hooks has a chain from then on; its handle is given at its first hook.
 struct Chain {
     std::int32_t mHandle = 0;
     std::vector<HookRef> mHooks;  // installation order, the first nearest the window
@@ -54,10 +48,6 @@ struct Registry {
 Registry& Hooks() {
     static auto* registry = new Registry;
     return *registry;
-}
-
-bool CanBeHooked(const QWidget* window) {
-    return qobject_cast<const Control*>(window) != nullptr || qobject_cast<const Form*>(window) != nullptr;
 }
 
 void Release(const HookRef& hook) {
@@ -91,14 +81,10 @@ void WindowGone(const QObject* window) {
     }
 }
 
-Chain& ChainOf(QWidget* window) {
-    auto& chain = Hooks().mChains[window];
-    if (!chain) {
-        chain = std::make_shared<Chain>();
-        chain->mHandle = Hooks().mNextHandle++;
-        chain->mGone = QObject::connect(window, &QObject::destroyed, [](QObject* gone) { WindowGone(gone); });
-    }
-    return *chain;
+// The chain of a window that takes hooks; nullptr for any other.
+Chain* ChainOf(const QWidget* window) {
+    const auto found = Hooks().mChains.find(window);
+    return found == Hooks().mChains.end() ? nullptr : found->second.get();
 }
 
 OwnerTable& OwnerTableOf(QObject* owner) {
@@ -171,31 +157,24 @@ std::int32_t Forward(const std::vector<HookRef>& chain, int level, Message messa
     return lReturn;
 }
 
-std::int32_t PointerKeys(const QMouseEvent& event) {
-    std::int32_t keys = 0;
-    if (event.buttons() & Qt::LeftButton) keys |= kMkLButton;
-    if (event.buttons() & Qt::RightButton) keys |= kMkRButton;
-    if (event.buttons() & Qt::MiddleButton) keys |= kMkMButton;
-    if (event.modifiers() & Qt::ShiftModifier) keys |= kMkShift;
-    if (event.modifiers() & Qt::ControlModifier) keys |= kMkControl;
-    return keys;
-}
-
-std::int32_t PointerPosition(const QMouseEvent& event) {
-    const auto x = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::floor(event.position().x())));
-    const auto y = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::floor(event.position().y())));
-    return static_cast<std::int32_t>((x & 0xFFFFu) | (y & 0xFFFFu) << 16);
-}
-
 }  // namespace
 
+void AcceptHooks(QWidget* window) {
+    auto& chain = Hooks().mChains[window];
+    if (chain) return;
+    chain = std::make_shared<Chain>();
+    chain->mGone = QObject::connect(window, &QObject::destroyed, [](QObject* gone) { WindowGone(gone); });
+}
+
 int SubclassWindow(QObject* owner, QWidget* window, SubclassProc proc) {
-    if (!owner || !window || !CanBeHooked(window)) return kNotHooked;
+    Chain* chain = ChainOf(window);
+    if (!owner || !chain) return kNotHooked;
+    if (chain->mHandle == 0) chain->mHandle = Hooks().mNextHandle++;
     auto hook = std::make_shared<Hook>();
     hook->mOwner = owner;
     hook->mWindow = window;
     hook->mProc = std::move(proc);
-    ChainOf(window).mHooks.push_back(hook);
+    chain->mHooks.push_back(hook);
 
     OwnerTable& table = OwnerTableOf(owner);
     int index = FindWindowSlot(owner, window, true);
@@ -265,13 +244,13 @@ bool HookTablesOf(QObject* owner, const QWidget* window, HookTables& tables) {
 }
 
 bool IsHooked(const QWidget* window) {
-    const auto found = Hooks().mChains.find(window);
-    return found != Hooks().mChains.end() && !found->second->mHooks.empty();
+    const Chain* chain = ChainOf(window);
+    return chain && !chain->mHooks.empty();
 }
 
 std::int32_t WindowHandle(const QWidget* window) {
-    const auto found = Hooks().mChains.find(window);
-    return found == Hooks().mChains.end() ? 0 : found->second->mHandle;
+    const Chain* chain = ChainOf(window);
+    return chain ? chain->mHandle : 0;
 }
 
 std::int32_t SendThroughHooks(QWidget* window, std::int32_t uMsg, std::int32_t wParam, std::int32_t lParam,
@@ -282,39 +261,6 @@ std::int32_t SendThroughHooks(QWidget* window, std::int32_t uMsg, std::int32_t w
     const std::vector<HookRef> chain = found->second->mHooks;
     const Message message{found->second->mHandle, uMsg, wParam, lParam};
     return Forward(chain, static_cast<int>(chain.size()) - 1, message, own);
-}
-
-bool RouteEvent(QWidget* window, QEvent* event, bool frameWindow, const std::function<bool()>& ownHandling) {
-    const QEvent::Type type = event->type();
-    const bool activation = frameWindow && (type == QEvent::WindowActivate || type == QEvent::WindowDeactivate);
-    // A leave becomes 0x2A3 only when one was asked for (LeaveTracking.h).
-    const bool leave = type == QEvent::Leave && IsHooked(window) && TakeLeaveRequest(window);
-    const bool translated = activation || type == QEvent::MouseMove || leave;
-    if (!translated || !IsHooked(window)) return ownHandling();
-
-    bool ran = false;
-    bool handled = false;
-    const WindowProc own = [&](std::int32_t, std::int32_t, std::int32_t, std::int32_t) -> std::int32_t {
-        ran = true;
-        handled = ownHandling();
-        return 0;
-    };
-    if (activation) {
-        const std::int32_t active = type == QEvent::WindowActivate ? 1 : 0;
-        SendThroughHooks(window, kWmNcActivate, active, 0, [](std::int32_t, std::int32_t, std::int32_t, std::int32_t) {
-            return std::int32_t{1};
-        });
-        SendThroughHooks(window, kWmActivate, active, 0, own);
-    } else if (type == QEvent::MouseMove) {
-        const auto& move = static_cast<const QMouseEvent&>(*event);
-        SendThroughHooks(window, kWmMouseMove, PointerKeys(move), PointerPosition(move), own);
-    } else {
-        SendThroughHooks(window, kWmMouseLeave, 0, 0, own);
-    }
-    if (ran) return handled;
-    // A hook stopped it: the event goes no further, not to the parent either.
-    event->accept();
-    return true;
 }
 
 }  // namespace tirnel

@@ -1,8 +1,8 @@
 #pragma once
-// Per-window message hooks. A hook owner (a control) hooks a window (a Control or a Form)
-// and names the message numbers it wants to see before and after the window's own
-// handling; Qt's events are translated into those numbers and run through the window's
-// chain of hooks.
+// Per-window message hooks. A hook owner (a control) hooks a window that takes hooks (a
+// Control or a Form: each says so when it is made) and names the message numbers it wants
+// to see before and after the window's own handling; such a window translates its Qt
+// events into those numbers and runs them through its chain of hooks (HookedEvents.h).
 //
 // The chain of a window holds its hooks in installation order, the first one nearest the
 // window's own handling. A message passes every hook from the newest inwards, each hook
@@ -25,15 +25,6 @@
 // reused by the owner's next hook. Hooking one window twice makes two hooks; the calls
 // that name a window act on its record with the highest index. A window without a record
 // of the owner gives kNotHooked, never an exception.
-//
-// Translated events: a pointer move is 0x200 with lParam = x | y << 16 (16 bits each, in
-// the window's pixels) and wParam the held buttons and keys, 1 left, 2 right, 0x10
-// middle, 4 Shift, 8 Ctrl. The pointer leaving is 0x2A3, but only when the window asked
-// for its next leave (TrackMouseLeave, LeaveTracking.h); any other leave goes to the
-// window's own handling directly. Only a Form translates its activation: activated, 0x86
-// then 0x6, both with wParam 1; deactivated, the same with wParam 0; lParam 0. The Qt event is the window's own handling of 0x6, 0x86 has none of
-// its own (it comes back with lReturn 1). Every other event goes to the window's own
-// handling directly.
 
 #include <QtGlobal>
 
@@ -41,7 +32,6 @@
 #include <functional>
 #include <vector>
 
-class QEvent;
 class QObject;
 class QWidget;
 
@@ -74,8 +64,10 @@ using SubclassProc = std::function<void(bool bBefore, bool& bHandled, std::int32
 using WindowProc = std::function<std::int32_t(std::int32_t hWnd, std::int32_t uMsg, std::int32_t wParam,
                                               std::int32_t lParam)>;
 
+// Makes window one that takes hooks, for its whole life.
+void AcceptHooks(QWidget* window);
 // Hooks window for owner, as the newest hook of the window's chain. Returns the record
-// index, or kNotHooked when window is not a Control or a Form.
+// index, or kNotHooked when window does not take hooks.
 int SubclassWindow(QObject* owner, QWidget* window, SubclassProc proc);
 // Adds uMsg to the hook's before-table (When has kWhenBefore) and after-table (When has
 // kWhenAfter). A number already there stays one entry; a free entry is reused before the
@@ -112,9 +104,5 @@ std::int32_t WindowHandle(const QWidget* window);
 // A window without hooks just runs own.
 std::int32_t SendThroughHooks(QWidget* window, std::int32_t uMsg, std::int32_t wParam, std::int32_t lParam,
                               const WindowProc& own);
-// For event() of a Control (frameWindow false) or a Form (true): runs the messages the
-// event translates to through the hooks, with ownHandling as the window's own handling,
-// and returns its result. An event stopped by a hook counts as handled.
-bool RouteEvent(QWidget* window, QEvent* event, bool frameWindow, const std::function<bool()>& ownHandling);
 
 }  // namespace tirnel

@@ -14,18 +14,6 @@
 
 namespace tirnel {
 
-namespace {
-
-constexpr int kKeyEnter = 13;
-constexpr int kKeyEscape = 27;
-constexpr int kKeySpace = 32;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-
-}  // namespace
-
 void bt::RaiseMouse(MouseEvent event, int Button, int Shift, float X, float Y) {
     std::int16_t button = static_cast<std::int16_t>(Button);
     std::int16_t shift = static_cast<std::int16_t>(Shift);

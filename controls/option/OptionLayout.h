@@ -3,7 +3,7 @@
 // control's parts are placed, and then turned into pixels of the client area.
 
 #include "platform/Rect.h"
-#include "platform/Twips.h"
+#include "platform/TwipsGeometry.h"
 
 namespace tirnel {
 

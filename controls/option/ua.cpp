@@ -3,6 +3,7 @@
 #include "controls/option/ua.h"
 
 #include "controls/option/OptionLayout.h"
+#include "platform/WindowControls.h"
 
 #include <utility>
 

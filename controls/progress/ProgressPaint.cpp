@@ -10,20 +10,10 @@
 #include <QLocale>
 
 #include <array>
-#include <exception>
 
 namespace tirnel {
 
 namespace {
-
-// Runs one drawing step; a step that fails is left out and painting goes on.
-template <typename Step>
-void SkipOnFailure(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
 
 // One gradient band: where, which way, and which palette colours.
 struct Band {
@@ -77,22 +67,22 @@ void uo::PaintBar() {
     const float SW = ScaleWidth();
     const float SH = ScaleHeight();
 
-    SkipOnFailure([&] { ApplyWindowRegion(SW, SH); });
+    ApplyWindowRegion(SW, SH);
 
     // Before Max is set there is no percentage; the bar then has no length.
     const std::optional<double> percent = Percentage();
     std::int32_t F = 0;
     if (percent) F = Nearest(static_cast<double>(mOrientations == OrientVertical ? SH : SW) * *percent / 100);
 
-    SkipOnFailure([&] { LoadThemePalette(); });
+    LoadThemePalette();
     if (!IsTrue(mEnabled))
         for (Color ThemePalette::*colour : ThemePalette::kColors) mPalette.*colour = GreyOf(mPalette.*colour);
 
     Surface& surface = DrawingSurface();
     surface.Clear();
-    SkipOnFailure([&] { DrawTrackAndBar(surface, SW, SH, F); });
-    SkipOnFailure([&] { DrawOutline(surface, SW, SH); });
-    SkipOnFailure([&] { DrawCaption(surface, SW, SH, percent); });
+    DrawTrackAndBar(surface, SW, SH, F);
+    DrawOutline(surface, SW, SH);
+    DrawCaption(surface, SW, SH, percent);
 }
 
 void uo::ApplyWindowRegion(float SW, float SH) {

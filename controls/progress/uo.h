@@ -97,8 +97,8 @@ public:
     // The window shape the last repaint set.
     const Region& WindowRegion() const { return mWindowRegion; }
 
-    // Redraws the whole bar from its state. A step that fails is skipped and the next one
-    // runs; nothing fails outward.
+    // Redraws the whole bar from its state: window shape, palette, track and bar, outline,
+    // text. No step has a way to fail.
     void PaintBar();
 
 protected:

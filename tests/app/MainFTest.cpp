@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QPointer>
 #include <QTest>
 
@@ -171,12 +173,103 @@ TEST_F(MainFTest, EmptiedSizeBoxHoldsZero) {
     EXPECT_EQ(window.Text2->text(), QStringLiteral("0"));
 }
 
-TEST_F(MainFTest, PastedTextIsNotFiltered) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("2x"));
-    window.Text2->setText(QStringLiteral("1"));
-    window.Text2->end(false);
-    window.Text2->paste();
-    EXPECT_EQ(window.Text2->text(), QStringLiteral("12x"));
+// Text pasted into the size box is read as a size: digits, a unit suffix choosing the unit.
+TEST_F(MainFTest, PastedTextIsReadAsASize) {
+    const struct {
+        const char* pasted;
+        bool selected;  // the box's "100" selected, else the cursor at its end
+        bool megabytesBefore;
+        const char* boxAfter;
+        bool megabytesAfter;
+        const char* notice;  // empty: none
+    } rows[] = {
+        {"250", true, false, "250", false, ""},
+        {"007", false, true, "100007", true, ""},
+        {"100MB", true, false, "100", true, ""},
+        {"2m", true, false, "2", true, ""},
+        {"700kb", true, true, "700", false, ""},
+        {"3K", false, false, "1003", false, ""},
+        {"1e3", true, false, "100", false,
+         "无法识别分割大小 \"1e3\" 中的 \"e3\":应为整数,可带单位 K、KB、M 或 MB,例如 100、700KB、2M。"},
+        {"1.5", true, true, "100", true,
+         "无法识别分割大小 \"1.5\" 中的 \".5\":应为整数,可带单位 K、KB、M 或 MB,例如 100、700KB、2M。"},
+        {"１００", true, false, "100", false,
+         "无法识别分割大小 \"１００\":应为整数,可带单位 K、KB、M 或 MB,例如 100、700KB、2M。"},
+        {"100MB2", false, false, "100", false,
+         "无法识别分割大小 \"100MB2\" 中的 \"MB2\":应为整数,可带单位 K、KB、M 或 MB,例如 100、700KB、2M。"},
+        {" 100", true, false, "100", false,
+         "无法识别分割大小 \" 100\":应为整数,可带单位 K、KB、M 或 MB,例如 100、700KB、2M。"},
+        {"-5", true, false, "100", false,
+         "无法识别分割大小 \"-5\":应为整数,可带单位 K、KB、M 或 MB,例如 100、700KB、2M。"},
+        {"", true, false, "100", false, ""},  // nothing to paste
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pasted);
+        ClickOption(row.megabytesBefore ? window.Option3 : window.Okbs);
+        window.Text2->setText(QStringLiteral("100"));
+        window.Text2->setFocus();
+        if (row.selected) window.Text2->selectAll();
+        else window.Text2->end(false);
+        shell.notices.clear();
+        shell.noticeStyles.clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(row.pasted));
+
+        QTest::keyClick(window.Text2, Qt::Key_V, Qt::ControlModifier);
+
+        EXPECT_EQ(window.Text2->text(), QString::fromUtf8(row.boxAfter));
+        EXPECT_EQ(OptionValue(window.Option3), row.megabytesAfter);
+        EXPECT_EQ(OptionValue(window.Okbs), !row.megabytesAfter);
+        const std::vector<QString> notices =
+            *row.notice ? std::vector<QString>{QString::fromUtf8(row.notice)} : std::vector<QString>{};
+        EXPECT_EQ(shell.notices, notices);
+        EXPECT_EQ(shell.noticeStyles, std::vector<int>(notices.size(), kNoticeIconInformation));
+    }
+}
+
+// Every way of pasting is read so: the paste keys, the box's context menu and, where the
+// system keeps a selection, the middle button.
+TEST_F(MainFTest, EveryWayOfPastingIntoTheSizeBoxIsRead) {
+    enum class Way { CtrlV, ShiftInsert, ContextMenu, MiddleButton };
+    const struct {
+        const char* way;
+        Way how;
+    } rows[] = {
+        {"Ctrl+V", Way::CtrlV},
+        {"Shift+Insert", Way::ShiftInsert},
+        {"context menu", Way::ContextMenu},
+        {"middle button", Way::MiddleButton},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.way);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (row.how == Way::MiddleButton && !clipboard->supportsSelection()) continue;
+        ClickOption(window.Okbs);
+        window.Text2->setText(QStringLiteral("100"));
+        window.Text2->setFocus();
+        window.Text2->end(false);
+        clipboard->setText(QStringLiteral("2m"));
+        if (clipboard->supportsSelection()) clipboard->setText(QStringLiteral("2m"), QClipboard::Selection);
+        switch (row.how) {
+        case Way::CtrlV: QTest::keyClick(window.Text2, Qt::Key_V, Qt::ControlModifier); break;
+        case Way::ShiftInsert: QTest::keyClick(window.Text2, Qt::Key_Insert, Qt::ShiftModifier); break;
+        case Way::ContextMenu: {
+            QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), window.Text2->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(window.Text2, &request);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QStringLiteral("&Paste"))) paste = action;
+            ASSERT_NE(paste, nullptr);
+            paste->trigger();
+            menu->close();
+            break;
+        }
+        case Way::MiddleButton: QTest::mouseClick(window.Text2, Qt::MiddleButton, Qt::NoModifier, QPoint(60, 5)); break;
+        }
+        EXPECT_EQ(window.Text2->text(), QStringLiteral("1002"));
+        EXPECT_TRUE(OptionValue(window.Option3));
+    }
 }
 
 TEST_F(MainFTest, SourceChooserFillsSourceAndFolder) {

@@ -102,6 +102,11 @@ status=$?
 [ "$status" -eq 0 ] || fail "tirnel-cli --version exits $status: $reported"
 grep -qF "$(field Version)" <<<"$reported" || fail "tirnel-cli --version says '$reported'"
 "$root/usr/bin/tirnel-cli" --help >/dev/null 2>&1 || fail "tirnel-cli --help fails"
+# So does the window program, which answers --version without a display.
+reported="$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/tirnel" --version 2>&1)"
+status=$?
+[ "$status" -eq 0 ] || fail "tirnel --version exits $status: $reported"
+[ "$reported" = "tirnel $(field Version | sed 's/-.*//')" ] || fail "tirnel --version says '$reported'"
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed; the package's control file:"

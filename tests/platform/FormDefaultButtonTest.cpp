@@ -80,6 +80,30 @@ TEST(FormDefaultButtonTest, DisplayAsDefaultFollowsTheFocusAndTheDefaultButton) 
     }
 }
 
+TEST(FormDefaultButtonTest, AControlThatChangesWhetherItCanBeDefaultTellsItsForm) {
+    const struct {
+        const char* focus;
+        const char* changed;
+        bool capable;
+        const char* shown;
+    } rows[] = {
+        {"plain", "plain", true, "plain"},
+        {"cancel", "cancel", false, "ok"},
+        {"text", "plain", true, "ok"},  // only the focused control takes over
+        {"plain", "cancel", false, "ok"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(QStringLiteral("focus %1, %2 capable %3").arg(row.focus, row.changed).arg(row.capable).toStdString());
+        ButtonForm f;
+        f.form.DefaultButton(f.ok);
+        f.Named(row.focus)->setFocus();
+        qobject_cast<Control*>(f.Named(row.changed))->DefaultCapable(row.capable);
+
+        for (RecordingControl* c : {f.ok, f.cancel, f.plain})
+            EXPECT_EQ(c->Ambient().DisplayAsDefault, ToBoolean(c == f.Named(row.shown))) << c->objectName().toStdString();
+    }
+}
+
 TEST(FormDefaultButtonTest, EnterAndEscapeReachTheDefaultAndCancelButtons) {
     const struct {
         bool withButtons;

@@ -1,14 +1,9 @@
 #pragma once
 // The progress bar's line on a terminal of a given width.
 
-#include <cstdio>
 #include <string>
 
 namespace tirnel {
-
-// The width of the terminal behind `stream`: the window size the terminal reports, else
-// the COLUMNS variable, else 80.
-int TerminalColumns(std::FILE* stream);
 
 // Columns a progress line leaves free at the right: the last column would move the cursor
 // to the next line on some terminals, and a Ctrl+C echoes "^C" after the line.

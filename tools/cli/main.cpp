@@ -2,11 +2,11 @@
 
 #include "pieceset/MergeRun.h"
 #include "pieceset/PathText.h"
+#include "pieceset/SizeArgument.h"
 #include "pieceset/SplitRun.h"
 #include "pieceset/VerifyRun.h"
 #include "platform/io/ProcessLimits.h"
 #include "tools/cli/CliReporter.h"
-#include "tools/cli/SizeArgument.h"
 #include "tools/cli/UsageText.h"
 
 #include <cstdio>

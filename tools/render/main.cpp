@@ -3,12 +3,10 @@
 // The button takes options of its own (ButtonCommand.h): input steps, ambient values, and
 // lists of the events it raised and of what it saves.
 
+#include "tools/render/ButtonCommand.h"
 #include "tools/render/PropertyArguments.h"
 #include "tools/render/RenderControl.h"
 #include "tools/render/RenderTargets.h"
-#if TIRNEL_RENDER_BUTTON
-#include "tools/render/ButtonCommand.h"
-#endif
 
 #include <QApplication>
 #include <QSize>
@@ -34,9 +32,7 @@ int Usage(const QString& problem) {
         if (!stateNames.isEmpty())
             states << QStringLiteral("%1: %2").arg(QLatin1String(target.name), stateNames.join(u'|'));
     }
-#if TIRNEL_RENDER_BUTTON
     names << QStringLiteral("button");
-#endif
     std::fprintf(stderr,
                  "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png\n"
                  "CONTROL: %s\n"
@@ -44,13 +40,10 @@ int Usage(const QString& problem) {
                  "Values: decimal or 0x-hex integers, True/False, pictures (bitmap:FILE.png,\n"
                  "icon:FILE.png[:MASK.png]), or text; keys not given take their read defaults.\n",
                  qPrintable(names.join(QLatin1String(", "))), qPrintable(states.join(QLatin1String("; "))));
-#if TIRNEL_RENDER_BUTTON
     std::fputs(tirnel::render::ButtonUsage(), stderr);
-#endif
     return kUsageError;
 }
 
-#if TIRNEL_RENDER_BUTTON
 // Where "button" names the control (not an option's value), or -1.
 qsizetype ButtonControlAt(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -64,7 +57,6 @@ qsizetype ButtonControlAt(const QStringList& arguments) {
     }
     return -1;
 }
-#endif
 
 }  // namespace
 
@@ -73,13 +65,11 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
-#if TIRNEL_RENDER_BUTTON
     if (const qsizetype at = ButtonControlAt(arguments); at >= 0) {
         QStringList rest = arguments;
         rest.removeAt(at);
         return tirnel::render::RunButtonCommand(rest);
     }
-#endif
 
     const tirnel::render::RenderTarget* target = nullptr;
     std::optional<QSize> size;

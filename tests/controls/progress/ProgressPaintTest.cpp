@@ -2,7 +2,7 @@
 
 #include "controls/progress/ColorShades.h"
 #include "platform/Boolean.h"
-#include "platform/Twips.h"
+#include "platform/TwipsGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 #pragma once
-// The size argument of `split`: whole digits with an optional unit suffix K, KB, M or MB
-// (any letter case, no space). Nothing is guessed: anything else is refused with the part
-// that was not understood.
+// A piece size as a person writes it, for tirnel-cli's `split` and for text pasted into the
+// window's size box: whole digits with an optional unit suffix K, KB, M or MB (any letter
+// case, no space). Nothing is guessed: anything else is refused with the part that was not
+// understood.
 
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@ namespace tirnel {
 
 struct SizeArgument {
     // The digits as typed, leading zeros kept: what the descriptor stores as its size text,
-    // the same kind of text the window's size box gives, so any reader of the set reads it.
+    // the same kind of text the window's size box holds, so any reader of the set reads it.
     std::string digits;
     // The unit the suffix names: true for M/MB, false for K/KB; empty without a suffix.
     std::optional<bool> megabytes;

@@ -1,4 +1,4 @@
-#include "tools/cli/SizeArgument.h"
+#include "pieceset/SizeArgument.h"
 
 #include <algorithm>
 #include <array>
