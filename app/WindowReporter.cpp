@@ -32,7 +32,7 @@ void WindowReporter::ShowOnBar(const QString& text) {
 }
 
 void WindowReporter::Saving(RunKind kind, std::int64_t done, std::int64_t total) {
-    if (done != 1 && done != total && !MayRepaint()) return;
+    if (done != 0 && done != total && !MayRepaint()) return;
     ShowOnBar(kind == RunKind::Split ? QStringLiteral("正在保存分割文件… %1/%2").arg(done).arg(total)
                                      : QStringLiteral("正在保存合并出的文件…"));
 }

@@ -6,7 +6,9 @@
 #include "pieceset/StagingNames.h"
 #include "platform/io/LineReader.h"
 
+#include <chrono>
 #include <functional>
+#include <future>
 #include <optional>
 
 namespace tirnel {
@@ -144,6 +146,14 @@ CommitLeftovers Settle(const fs::path& path, std::optional<StepAction> forced, c
     return left;
 }
 
+// A flush takes as long as the disk wants: it runs on another thread while the caller breathes.
+void WhileBreathing(const std::function<void()>& work, const SettleBreath& breathe) {
+    if (!breathe) return work();
+    std::future<void> done = std::async(std::launch::async, work);
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) breathe();
+    done.get();
+}
+
 }  // namespace
 
 void CommitLeftovers::Add(const CommitLeftovers& other) {
@@ -174,18 +184,21 @@ void CommitJournal::Flush(std::error_code& ec) {
 
 void CommitJournal::Add(const JournalStep& step, std::error_code& ec) { Write(StepLine(step), ec); }
 
-void CommitJournal::Seal(bool flush, std::error_code& ec) {
+void CommitJournal::Seal(bool flush, const SettleBreath& breathe, std::error_code& ec) {
     mFlush = flush;
     Write(std::string(kEnd) + "\n", ec);
     if (!ec) Flush(ec);
-    if (!ec && mFlush) mFile.Sync(ec);
-    if (!ec && mFlush) SyncFolder(mPath.parent_path(), ec);
+    if (ec || !mFlush) return;
+    WhileBreathing([&] {
+        mFile.Sync(ec);
+        if (!ec) SyncFolder(mPath.parent_path(), ec);
+    }, breathe);
 }
 
-void CommitJournal::MarkDone(std::error_code& ec) {
+void CommitJournal::MarkDone(const SettleBreath& breathe, std::error_code& ec) {
     Write(std::string(kDone) + "\n", ec);
     if (!ec) Flush(ec);
-    if (!ec && mFlush) mFile.Sync(ec);
+    if (!ec && mFlush) WhileBreathing([&] { mFile.Sync(ec); }, breathe);
     std::error_code ignored;
     mFile.Close(ignored);
 }

@@ -25,6 +25,10 @@ struct JournalStep {
     bool existed = false;   // something stood at the name before the commit
 };
 
+// Called between two steps of settling a commit, and while the disk flushes, so a caller with
+// a window keeps it painted.
+using SettleBreath = std::function<void()>;
+
 class CommitJournal {
 public:
     CommitJournal() = default;
@@ -35,9 +39,9 @@ public:
     // Ends the list: a kill from here on is walked back. With `flush` the journal and the folder
     // reach the disk first, so a power loss is walked back too; a commit that replaces nothing
     // needs no flush (a crash can only leave new files beside the old ones).
-    void Seal(bool flush, std::error_code& ec);
+    void Seal(bool flush, const SettleBreath& breathe, std::error_code& ec);
     // Every output is in place: a kill from here on is finished instead.
-    void MarkDone(std::error_code& ec);
+    void MarkDone(const SettleBreath& breathe, std::error_code& ec);
 
     const std::filesystem::path& Path() const { return mPath; }
 
@@ -61,9 +65,6 @@ struct CommitLeftovers {
     bool Empty() const { return notRestored.empty() && hidden.empty(); }
     void Add(const CommitLeftovers& other);
 };
-
-// Called between two steps of settling a commit, so a caller with a window keeps it painted.
-using SettleBreath = std::function<void()>;
 
 // Walks back the commit of the journal at `path` whatever its stage: every name gets back what
 // it held before. The journal is removed when that succeeded.

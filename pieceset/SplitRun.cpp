@@ -208,6 +208,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     // A set replaced is not flushed first: its pieces are gone with the new set anyway.
     CommitReport commit;
     mReporter.Committing();
+    mReporter.Saving(RunKind::Split, 0, Count());
     if (!CommitOutputs(*this, mFolder, mToken, false, commit)) return FailCommit(commit);
     return Complete({RunKind::Split, notice::kSplitDone, Notes(), mPiecesEnded, mFolder}, commit);
 }

@@ -85,8 +85,9 @@ bool WriteJournal(StagedOutputs& outputs, const fs::path& folder, std::string_vi
         const bool existed = Exists(StepFor(folder, token, name).target);
         replaces = replaces || existed;
         journal.Add({name.slot, name.finalName, name.remove, existed}, ec);
+        outputs.Breathe();
     }
-    if (!ec) journal.Seal(replaces, ec);
+    if (!ec) journal.Seal(replaces, [&] { outputs.Breathe(); }, ec);
     if (!ec) return true;
     std::error_code ignored;
     fs::remove(journal.Path(), ignored);
@@ -123,7 +124,7 @@ bool CommitOutputs(StagedOutputs& outputs, const fs::path& folder, std::string_v
         FaultPoint("commit-step");
         outputs.Placed(i);
     }
-    journal.MarkDone(report.ec);
+    journal.MarkDone([&] { outputs.Breathe(); }, report.ec);
     if (report.ec) {
         report.left.Add(WalkBackCommit(journal.Path(), [&] { outputs.Breathe(); }));
         return false;

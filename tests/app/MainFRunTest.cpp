@@ -198,10 +198,10 @@ TEST_F(MainFRunTest, TheBarSaysWhatIsSavedAndThatTheRunIsStopping) {
     shell.onNotice = [&](const QString& text) { texts << text; };
     PrepareSplit();
     ClickButton(window->Command2);
-    // Three pieces, the checksum file and the descriptor: the first and the last step always
+    // Three pieces, the checksum file and the descriptor: the start and the last step always
     // show; the text is gone before the notice.
     ASSERT_GE(texts.size(), 4);
-    EXPECT_EQ(texts.first(), QStringLiteral("正在保存分割文件… 1/5"));
+    EXPECT_EQ(texts.first(), QStringLiteral("正在保存分割文件… 0/5"));
     EXPECT_EQ(texts.mid(texts.size() - 3),
               (QStringList{QStringLiteral("正在保存分割文件… 5/5"), QString(), QStringLiteral("文件分割完毕!")}));
 
