@@ -257,7 +257,7 @@ void MainF::Command2_Click() {
     if (!OptionValue(opDelFale)) return;
     RunInWindow(
         [this](RunReporter& reporter) {
-            SplitRun(SplitInput{Utf8(txtPsd), Utf8(Text1), Utf8(Text2), OptionValue(Option3)}, reporter);
+            SplitRun(SplitInput{Utf8(txtPsd), Utf8(Text1), PieceSize::Read(Utf8(Text2), OptionValue(Option3))}, reporter);
         },
         kStopSplitQuestion);
 }

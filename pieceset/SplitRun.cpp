@@ -8,7 +8,6 @@
 #include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 #include "pieceset/RunJob.h"
-#include "pieceset/SizeText.h"
 #include "pieceset/Staging.h"
 #include "platform/io/FaultPoint.h"
 #include "platform/io/File.h"
@@ -126,8 +125,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
         return Refuse(notice::kNoFolder);
     }
-    LeadingNumber number = ReadLeadingNumber(input.sizeText);
-    if (number.IsBelowOne()) return Refuse(notice::kSizeBelowOne);
+    if (input.size.belowOne) return Refuse(notice::kSizeBelowOne);
 
     std::error_code ec;
     File source = File::OpenRead(sourcePath, ec);
@@ -135,21 +133,21 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
     if (ec) return Refuse(Problem("无法读取源文件", "", ec));
     mSourceState = StateOf(source);
 
-    std::optional<std::int64_t> pieceSize = SizeInBytes(number, input.megabytes);
-    if (!pieceSize) return Refuse(notice::kSizeTooLarge);
-    const std::int64_t n = *pieceSize;
+    if (!input.size.bytes) return Refuse(notice::kSizeTooLarge);
+    const std::int64_t n = *input.size.bytes;
     if (length < n) return RunJob::Refuse(notice::kNoNeedToSplit, true);
 
     const std::string name = FileNameOf(input.source);
     if (name.find_first_of(":\\") != std::string::npos) return Refuse(notice::kNameHasSeparator);
-    const std::int64_t count = ChunkCount(length, n, mChunk);
-    const std::string payload = MakePayload(input.sizeText, input.megabytes, count);
-    std::optional<DecodedPayload> decoded = DecodePayload(UnscrambleText(UnshuffleText(ScrambleText(payload))));
-    if (!decoded || decoded->pieceSize != n || decoded->chunkCount != count) return Refuse(notice::kSizeNotNumber);
-    std::optional<std::string> descriptor = DescriptorBytes(name, payload);
-    if (!descriptor) return Refuse(notice::kNameNotStorable);
-    const std::string readBack = ReadBackFailure(*descriptor, name, n, count, mChunk);
+    const ChunkPlan plan(length, n, mChunk);
+    const std::string payload = MakePayload(input.size.text, input.size.megabytes, plan.Count());
+    // The size text is read back before the name is looked at; a name the code page cannot
+    // spell is then refused in its own words.
+    const std::optional<std::string> descriptor = DescriptorBytes(name, payload);
+    const std::string readBack =
+        ReadBackFailure(descriptor.value_or(*DescriptorBytes("x", payload)), descriptor ? name : "x", n, plan.Count(), mChunk);
     if (!readBack.empty()) return Refuse(readBack);
+    if (!descriptor) return Refuse(notice::kNameNotStorable);
     mDescriptorBytes = *descriptor;
     mDescriptorName = DescriptorNameOf(name);
     mFolder = PathFromText(WithBackslash(input.folder));
@@ -174,7 +172,6 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         !mChecksums && fs::symlink_status(mFolder / PathFromText(checksumName), statError).type() != fs::file_type::not_found;
 
     std::string failure;
-    const ChunkPlan plan(length, n, mChunk);
     for (std::int64_t i = 0; i < plan.Count(); ++i) {
         const Chunk chunk = plan.At(i);
         if (chunk.last && !WriteDescriptor(failure)) return Fail(failure);

@@ -31,7 +31,7 @@ struct Set {
         TempFolder source;
         WriteFile(source / "s.bin", bytes);
         RecordingReporter reporter;
-        EXPECT_EQ(SplitRun({(source / "s.bin").string(), folder.Text(), "2", false, checksums}, reporter),
+        EXPECT_EQ(SplitRun({(source / "s.bin").string(), folder.Text(), PieceSize::Read("2", false), checksums}, reporter),
                   RunOutcome::Completed);
         WriteFile(folder / "s.bin", "an older file");
     }
@@ -161,7 +161,7 @@ TEST(ChecksumRun, ASplitOverAnotherSetAsksAndTakesItsDescriptorAlong) {
     WriteFile(older.folder / "t.bin", Pattern(5000, 9));
     const auto before = Snapshot(older.folder.Path());
     RecordingReporter refused;
-    EXPECT_EQ(SplitRun({(older.folder / "t.bin").string(), older.folder.Text(), "2"}, refused), RunOutcome::Refused);
+    EXPECT_EQ(SplitRun({(older.folder / "t.bin").string(), older.folder.Text(), PieceSize::Read("2", false)}, refused), RunOutcome::Refused);
     ASSERT_EQ(refused.asked.size(), 1u);
     EXPECT_EQ(refused.asked[0].kind, QuestionKind::ReplaceSet);
     EXPECT_THAT(refused.asked[0].text, HasSubstr("描述文件s.hpe"));
@@ -169,14 +169,14 @@ TEST(ChecksumRun, ASplitOverAnotherSetAsksAndTakesItsDescriptorAlong) {
 
     RecordingReporter replaced;
     replaced.answer = true;
-    ASSERT_EQ(SplitRun({(older.folder / "t.bin").string(), older.folder.Text(), "2"}, replaced), RunOutcome::Completed);
+    ASSERT_EQ(SplitRun({(older.folder / "t.bin").string(), older.folder.Text(), PieceSize::Read("2", false)}, replaced), RunOutcome::Completed);
     EXPECT_FALSE(fs::exists(older.folder / "s.hpe"));
     EXPECT_FALSE(fs::exists(older.Checksums()));
     EXPECT_TRUE(fs::exists(older.folder / "t.hpe.sha256"));
 
     // Splitting the same file again replaces its own set without asking.
     RecordingReporter again;
-    EXPECT_EQ(SplitRun({(older.folder / "t.bin").string(), older.folder.Text(), "2"}, again), RunOutcome::Completed);
+    EXPECT_EQ(SplitRun({(older.folder / "t.bin").string(), older.folder.Text(), PieceSize::Read("2", false)}, again), RunOutcome::Completed);
     EXPECT_TRUE(again.asked.empty());
 }
 

@@ -60,14 +60,14 @@ struct Scene {
 void OlderSet(const TempFolder& folder) {
     WriteFile(folder / "a.bin", Pattern(6000, 1));
     RecordingReporter reporter;
-    ASSERT_EQ(SplitRun({(folder / "a.bin").string(), folder.Text(), "1"}, reporter), RunOutcome::Completed);
+    ASSERT_EQ(SplitRun({(folder / "a.bin").string(), folder.Text(), PieceSize::Read("1", false)}, reporter), RunOutcome::Completed);
     WriteFile(folder / "a.bin", Pattern(6000, 2));
 }
 
 const Scene kScenes[] = {
     {"a re-split that removes surplus pieces", OlderSet,
      [](const TempFolder& folder, RecordingReporter& reporter) {
-         return SplitRun({(folder / "a.bin").string(), folder.Text(), "2"}, reporter);
+         return SplitRun({(folder / "a.bin").string(), folder.Text(), PieceSize::Read("2", false)}, reporter);
      }},
     {"a merge over another file", OlderSet,
      [](const TempFolder& folder, RecordingReporter& reporter) {
@@ -116,7 +116,7 @@ TEST(InterruptedCommit, OldCopiesThatCannotBeRemovedAreNamedAndRemovedByTheNextR
     OlderSet(folder);
     OlderSet(done);
     RecordingReporter reporter;
-    ASSERT_EQ(SplitRun({(done / "a.bin").string(), done.Text(), "2"}, reporter), RunOutcome::Completed);
+    ASSERT_EQ(SplitRun({(done / "a.bin").string(), done.Text(), PieceSize::Read("2", false)}, reporter), RunOutcome::Completed);
 
     // Once every output is in place, the kept copies of what was replaced turn into folders
     // that cannot be removed.
@@ -131,7 +131,7 @@ TEST(InterruptedCommit, OldCopiesThatCannotBeRemovedAreNamedAndRemovedByTheNextR
         }
     });
     RecordingReporter split;
-    EXPECT_EQ(SplitRun({(folder / "a.bin").string(), folder.Text(), "2"}, split), RunOutcome::Completed);
+    EXPECT_EQ(SplitRun({(folder / "a.bin").string(), folder.Text(), PieceSize::Read("2", false)}, split), RunOutcome::Completed);
     SetFaultHook(nullptr);
     ASSERT_TRUE(split.completion);
     ASSERT_EQ(split.completion->notes.size(), 2u);

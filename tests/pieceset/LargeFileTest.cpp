@@ -44,7 +44,7 @@ TEST(LargeFile, FiveGibibytesIntoPiecesOf2048Megabytes) {
 
     TempFolder out;
     RecordingReporter reporter;
-    ASSERT_EQ(SplitRun({source.string(), out.Text(), "2048", true}, reporter), RunOutcome::Completed);
+    ASSERT_EQ(SplitRun({source.string(), out.Text(), PieceSize::Read("2048", true)}, reporter), RunOutcome::Completed);
     EXPECT_EQ(fs::file_size(out / "001.pe"), static_cast<std::uintmax_t>(piece));
     EXPECT_EQ(fs::file_size(out / "002.pe"), static_cast<std::uintmax_t>(piece));
     EXPECT_EQ(fs::file_size(out / "003.pe"), static_cast<std::uintmax_t>(length - 2 * piece));

@@ -31,7 +31,7 @@ struct PieceSet {
         TempFolder source;
         WriteFile(source / name, bytes);
         RecordingReporter reporter;
-        EXPECT_EQ(SplitRun({(source / name).string(), folder.Text(), size, megabytes}, reporter, {chunk}),
+        EXPECT_EQ(SplitRun({(source / name).string(), folder.Text(), PieceSize::Read(size, megabytes)}, reporter, {chunk}),
                   RunOutcome::Completed);
     }
     std::string Descriptor() const { return (folder / DescriptorNameOf(name)).string(); }

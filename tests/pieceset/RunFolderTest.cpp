@@ -21,7 +21,7 @@ using ::testing::Not;
 
 RunOutcome SplitInto(const TempFolder& folder, const std::string& source, RecordingReporter& reporter,
                      RunOptions options = {}) {
-    return SplitRun({(folder / source).string(), folder.Text(), "1", false}, reporter, options);
+    return SplitRun({(folder / source).string(), folder.Text(), PieceSize::Read("1", false)}, reporter, options);
 }
 
 TEST(RunFolder, ASecondRunIntoALockedFolderIsRefusedAtOnce) {

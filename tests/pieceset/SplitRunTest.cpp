@@ -26,7 +26,7 @@ struct Split {
 
     RunOutcome Run(const std::string& source, const std::string& sizeText, bool megabytes = false,
                    std::int64_t chunk = ChunkSize) {
-        outcome = SplitRun({source, folder.Text(), sizeText, megabytes}, reporter, {chunk});
+        outcome = SplitRun({source, folder.Text(), PieceSize::Read(sizeText, megabytes)}, reporter, {chunk});
         return outcome;
     }
     std::string Payload(const std::string& descriptorName) {
@@ -65,7 +65,7 @@ TEST(SplitRun, RefusesBadInputInOrderAndWritesNothing) {
     const auto before = Snapshot(src.Path());
     for (const Case& c : cases) {
         RecordingReporter reporter;
-        EXPECT_EQ(SplitRun({c.source, c.folder, c.size, false}, reporter), RunOutcome::Refused);
+        EXPECT_EQ(SplitRun({c.source, c.folder, PieceSize::Read(c.size, false)}, reporter), RunOutcome::Refused);
         EXPECT_THAT(reporter.notices, ElementsAre(c.notice)) << c.source << " " << c.folder << " " << c.size;
         EXPECT_TRUE(reporter.progress.empty());
     }
@@ -133,7 +133,7 @@ TEST(SplitRun, ChunksInsidePiecesAndTheDescriptorBeforeTheLastChunk) {
     TempFolder out;
     WriteFile(s.folder / "x.bin", Pattern(21 * 1024));
     RecordingReporter chunked;
-    ASSERT_EQ(SplitRun({(s.folder / "x.bin").string(), out.Text(), "10", false}, chunked, {4096}),
+    ASSERT_EQ(SplitRun({(s.folder / "x.bin").string(), out.Text(), PieceSize::Read("10", false)}, chunked, {4096}),
               RunOutcome::Completed);
     EXPECT_THAT(chunked.progress, ElementsAre(14, 29, 43, 57, 71, 86, 100, 0));
     EXPECT_EQ(ReadFile(out / "001.pe") + ReadFile(out / "002.pe") + ReadFile(out / "003.pe"), Pattern(21 * 1024));

@@ -110,8 +110,7 @@ int Split(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
     tirnel::SplitInput input;
     input.source = positional[0];
     input.folder = positional[1];
-    input.sizeText = size.digits;
-    input.megabytes = size.megabytes.value_or(read.unit.value_or(false));
+    input.size = tirnel::PieceSize::Read(size.digits, size.megabytes.value_or(read.unit.value_or(false)));
     input.checksums = !read.noChecksum;
     return Finish(reporter, tirnel::SplitRun(input, reporter));
 }

@@ -267,7 +267,7 @@ TEST_F(CopyOnWrite, PiecesOfManyChunksShareEveryBlock) {
     fs::create_directories(set);
     RecordingReporter reporter;
     const std::int64_t before = FreeBytes(mXfs.Path());
-    SplitInput split{source.string(), set.string(), "16", true, false};
+    SplitInput split{source.string(), set.string(), PieceSize::Read("16", true), false};
     ASSERT_EQ(SplitRun(split, reporter, options), RunOutcome::Completed);
     const std::int64_t pieceSize = 16 << 20;
     for (const char* name : {"001.pe", "002.pe", "003.pe"}) {
@@ -308,7 +308,7 @@ TEST_F(CopyOnWrite, ChecksumsAreReadFromTheSourceWhileItStaysAsItWas) {
             if (!row.touched || events != 3) return;
             std::fstream(source, std::ios::in | std::ios::out | std::ios::binary).write(bytes.data(), 1);
         };
-        ASSERT_EQ(SplitRun({source.string(), set.string(), "4", true}, reporter), RunOutcome::Completed) << row.what;
+        ASSERT_EQ(SplitRun({source.string(), set.string(), PieceSize::Read("4", true)}, reporter), RunOutcome::Completed) << row.what;
         EXPECT_EQ(sFromSource, row.fromSource) << row.what;
         EXPECT_EQ(sFromPiece, row.fromPiece) << row.what;
         RecordingReporter verified;
