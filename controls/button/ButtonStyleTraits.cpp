@@ -2,6 +2,7 @@
 
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/Renderers.h"
+#include "platform/Surface.h"
 
 #include <array>
 
@@ -11,24 +12,46 @@ namespace {
 
 constexpr Color kFace = SystemColor(kColorButtonFace);
 
+// A row names the columns in which its style differs from the defaults of ButtonStyleTraits
+// (GCC 12 would warn about each column a row leaves out).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 const std::array<ButtonStyleTraits, kButtonStyleCount> kTraits = {{
-    /* StyleStandard     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles, true},
-    /* StyleThinEdge     */ {kFace, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawEdgeStyles},
-    /* StyleRoundBlue    */ {0xE7EBEC, 0.0f, SystemColor(kColorButtonText), false, 3, &DrawRoundBlue},
-    /* StyleSilver       */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 4, &DrawSilver, true},
-    /* StyleSkyGlass     */ {0xD4D4D4, 0.06f, SystemColor(kColorButtonText), false, 3, &DrawSkyGlass},
-    /* StyleOutline      */ {0xAA6D00, 0.0f, 0xFFFFFF, true, 0, &DrawOutline},
-    /* StyleShaded       */ {0xE1D6D5, 0.0f, SystemColor(kColorButtonText), true, 3, &DrawShaded},
-    /* StyleAmber        */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawAmber},
-    /* StylePaleBlue     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 3, &DrawPaleBlue},
-    /* StyleHotTrack     */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawHotTrack, true},
-    /* StyleShadedRound  */ {0xFFD1AD, 0.0f, SystemColor(kColorButtonText), false, 4, &DrawShadedRound},
-    /* StyleHoverEdge    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawEdgeStyles},
-    /* StyleFlatHover    */ {kFace, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawEdgeStyles},
-    /* StyleOrangeHover  */ {0xFCE1CA, 0.0f, SystemColor(kColorButtonText), false, 0, &DrawOrangeHover},
-    /* StyleCapsule      */ {0xD0D0D0, 0.0f, SystemColor(kColorButtonText), false, 18, &DrawCapsule},
-    /* StyleGreyGradient */ {0xE6CAA7, 0.0f, SystemColor(kColorButtonText), true, 0, &DrawGreyGradient},
+    /* StyleStandard */ {.backColor = kFace, .focusRect = true, .shapeWhen = ShapeWhen::kAtRest,
+                         .renderer = &DrawEdgeStyles, .showsCheck = true,
+                         .edges = {.rest = kEdgeRaised, .hover = kEdgeRaised, .checked = kEdgeSunken,
+                                   .pressed = EdgePressed::kBlackFrame, .focusFrames = true}},
+    /* StyleThinEdge */ {.backColor = kFace, .focusRect = true, .shapeWhen = ShapeWhen::kAtRest,
+                         .renderer = &DrawEdgeStyles,
+                         .edges = {.rest = kBdrRaisedInner, .hover = kBdrRaisedInner, .checked = kEdgeSunken,
+                                   .pressed = EdgePressed::kWhiteAndGrey, .focusInset = 3}},
+    /* StyleRoundBlue */ {.backColor = 0xE7EBEC, .regionCorner = 3, .shapeWhen = ShapeWhen::kAtRestOrDisabled,
+                          .renderer = &DrawRoundBlue},
+    /* StyleSilver */ {.backColor = kFace, .regionCorner = 4, .shapeWhen = ShapeWhen::kAtRest,
+                       .renderer = &DrawSilver, .showsCheck = true},
+    /* StyleSkyGlass */ {.backColor = 0xD4D4D4, .backShift = 0.06f, .regionCorner = 3,
+                         .shapeWhen = ShapeWhen::kAtRestOrDisabled, .renderer = &DrawSkyGlass},
+    /* StyleOutline */ {.backColor = 0xAA6D00, .foreColor = 0xFFFFFF, .focusRect = true,
+                        .shapeWhen = ShapeWhen::kAtRest, .renderer = &DrawOutline},
+    /* StyleShaded */ {.backColor = 0xE1D6D5, .focusRect = true, .regionCorner = 3,
+                       .shapeWhen = ShapeWhen::kAtRestOrDisabled, .renderer = &DrawShaded},
+    /* StyleAmber */ {.backColor = 0xFFD1AD, .renderer = &DrawAmber},
+    /* StylePaleBlue */ {.backColor = kFace, .regionCorner = 3, .shapeWhen = ShapeWhen::kAtRestEnabled,
+                         .renderer = &DrawPaleBlue},
+    /* StyleHotTrack */ {.backColor = kFace, .renderer = &DrawHotTrack, .showsCheck = true},
+    /* StyleShadedRound */ {.backColor = 0xFFD1AD, .regionCorner = 4, .shapeWhen = ShapeWhen::kAtRest,
+                            .renderer = &DrawShadedRound},
+    /* StyleHoverEdge */ {.backColor = kFace, .shapeWhen = ShapeWhen::kAtRest, .renderer = &DrawEdgeStyles,
+                          .edges = {.hover = kEdgeRaised, .checked = kEdgeSunken}},
+    /* StyleFlatHover */ {.backColor = kFace, .shapeWhen = ShapeWhen::kAtRest, .renderer = &DrawEdgeStyles,
+                          .edges = {.hover = kBdrRaisedInner, .pressed = EdgePressed::kWhiteAndGrey, .focusInset = 3}},
+    /* StyleOrangeHover */ {.backColor = 0xFCE1CA, .shapeWhen = ShapeWhen::kAtRest, .renderer = &DrawOrangeHover},
+    /* StyleCapsule */ {.backColor = 0xD0D0D0, .regionCorner = 18, .shapeWhen = ShapeWhen::kAtRestUncued,
+                        .renderer = &DrawCapsule},
+    /* StyleGreyGradient */ {.backColor = 0xE6CAA7, .focusRect = true, .shapeWhen = ShapeWhen::kAtRest,
+                             .renderer = &DrawGreyGradient},
 }};
+#pragma GCC diagnostic pop
 
 // A style value that names no style keeps the back colour, brings button text, shows no
 // focus rectangle, a plain rectangle and no face.

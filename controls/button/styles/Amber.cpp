@@ -26,48 +26,49 @@ constexpr float kFrameShift = -0.34f;
 
 // The rest look's bands come from the back colour: a whitened top, then the plain colour
 // lightening slightly downwards.
-AmberBands RestBands(const ButtonPainter& b) {
-    const Color c = b.BackColour();
+AmberBands RestBands(const ButtonLook& b) {
+    const Color c = b.backColor;
     return {MixColors(b.S(0.09f), kWhite), MixColors(b.S(0.07f), c), c, b.S(0.03f)};
 }
 
 // Both halves are rounded as whole expressions, so the lower band may reach one row past the
 // bottom, where the surface clips it.
-void PaintBands(ButtonPainter& b, const AmberBands& bands) {
+void PaintBands(const ButtonLook& b, ButtonCanvas& c, const AmberBands& bands) {
     const int W = b.mWidth;
     const double H = b.mHeight;
     const int split = Nearest(H / 2.7);
-    b.PaintGradient(0, 0, W, split, bands.upperFrom, bands.upperTo, GradientVertical);
-    b.PaintGradient(0, split, W, Nearest(H - H / 2.7), bands.lowerFrom, bands.lowerTo, GradientVertical);
+    c.PaintGradient(0, 0, W, split, bands.upperFrom, bands.upperTo, GradientVertical);
+    c.PaintGradient(0, split, W, Nearest(H - H / 2.7), bands.lowerFrom, bands.lowerTo, GradientVertical);
 }
 
-void FrameAmber(ButtonPainter& b) { b.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(kFrameShift)); }
+void FrameAmber(const ButtonLook& b, ButtonCanvas& c) { c.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(kFrameShift)); }
 
 // A checked button under the pointer is framed once over its checked bands and once more over
 // the pressed bands drawn on top of them.
-void DrawCheckedBands(ButtonPainter& b) {
-    PaintBands(b, kCheckedBands);
-    if (!IsTrue(b.mIsOver)) return;
-    FrameAmber(b);
-    PaintBands(b, kPressedBands);
+void DrawCheckedBands(const ButtonLook& b, ButtonCanvas& c) {
+    PaintBands(b, c, kCheckedBands);
+    if (!b.mIsOver) return;
+    FrameAmber(b, c);
+    PaintBands(b, c, kPressedBands);
 }
 
 }  // namespace
 
-void DrawAmber(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (b.Checked()) {
-        DrawCheckedBands(b);
-    } else if (State == StateNormal) {
-        b.FillBox(b.BackColour(), b.mButtonRect);
-        PaintBands(b, RestBands(b));
-    } else if (State == StateHover || State == StateDown) {
-        PaintBands(b, State == StateHover ? kHoverBands : kPressedBands);
+LookDecision DrawAmber(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (b.checked) {
+        DrawCheckedBands(b, c);
+    } else if (b.mState == StateNormal) {
+        c.FillBox(b.backColor, b.mButtonRect);
+        PaintBands(b, c, RestBands(b));
+    } else if (b.mState == StateHover || b.mState == StateDown) {
+        PaintBands(b, c, b.mState == StateHover ? kHoverBands : kPressedBands);
     } else {
-        return;
+        return {};
     }
-    FrameAmber(b);
+    FrameAmber(b, c);
+    return {};
 }
 
 }  // namespace tirnel

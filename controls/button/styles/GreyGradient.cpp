@@ -24,23 +24,20 @@ constexpr std::array<GreyShifts, 3> kShiftsByState = {{
 constexpr Color kGreyGreen = 0x7D807E;
 constexpr int kFocusInset = 3;
 
-bool ShowsFocus(const ButtonPainter& b) {
-    return b.FocusCued() && IsTrue(b.mShowFocusRect) && IsTrue(b.UserMode());
-}
+bool ShowsFocus(const ButtonLook& b) { return b.focusCued && b.mShowFocusRect && b.userMode; }
 
 }  // namespace
 
-void DrawGreyGradient(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (b.Checked()) State = StateDown;
-    if (State < StateNormal || State > StateDown) return;
-    if (State == StateNormal) b.ApplyButtonShape();
+LookDecision DrawGreyGradient(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    const std::int32_t State = b.checked ? StateDown : b.mState;
+    if (State < StateNormal || State > StateDown) return {};
     const GreyShifts& shifts = kShiftsByState[static_cast<std::size_t>(State)];
     const int W = b.mWidth, H = b.mHeight;
-    b.PaintGradient(0, 0, W, H, b.S(shifts.left), b.S(shifts.right), GradientHorizontal);
-    b.FrameBox(0, 0, W, H, kGreyGreen);
-    if (ShowsFocus(b)) b.DrawFocusRect(Rect{kFocusInset, kFocusInset, W - kFocusInset, H - kFocusInset});
+    Canvas.PaintGradient(0, 0, W, H, b.S(shifts.left), b.S(shifts.right), GradientHorizontal);
+    Canvas.FrameBox(0, 0, W, H, kGreyGreen);
+    if (ShowsFocus(b)) Canvas.DrawFocusRect(Rect{kFocusInset, kFocusInset, W - kFocusInset, H - kFocusInset});
+    return {};
 }
 
 }  // namespace tirnel

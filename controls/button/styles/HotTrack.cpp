@@ -26,33 +26,34 @@ constexpr FlatLook kCheckedHover = {kDown.face, kHover.frame};
 // An unchecked button by state: none at rest, where the shade is drawn, else a flat look.
 constexpr std::array<const FlatLook*, 3> kUncheckedLooks = {nullptr, &kHover, &kDown};
 
-void DrawFlat(ButtonPainter& b, const FlatLook& look) {
-    b.FillBox(look.face, b.mButtonRect);
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, look.frame);
+void DrawFlat(const ButtonLook& b, ButtonCanvas& c, const FlatLook& look) {
+    c.FillBox(look.face, b.mButtonRect);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, look.frame);
 }
 
 // The rest shade: from a light tint of the back colour at the top to the back colour itself.
-void DrawRestShade(ButtonPainter& b) {
-    b.PaintGradient(0, 0, b.mWidth, b.mHeight, MixColors(b.S(0.26f), kWhite), b.BackColour(), GradientVertical);
+void DrawRestShade(const ButtonLook& b, ButtonCanvas& c) {
+    c.PaintGradient(0, 0, b.mWidth, b.mHeight, MixColors(b.S(0.26f), kWhite), b.backColor, GradientVertical);
 }
 
 }  // namespace
 
-void DrawHotTrack(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
+LookDecision DrawHotTrack(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
     // A disabled button shows the rest shade under whatever its state draws next.
-    if (!IsTrue(b.mEnabled)) DrawRestShade(b);
-    if (b.Checked()) {
-        DrawFlat(b, kChecked);
-        if (State == StateHover) DrawFlat(b, kCheckedHover);
-        return;
+    if (!b.mEnabled) DrawRestShade(b, c);
+    if (b.checked) {
+        DrawFlat(b, c, kChecked);
+        if (b.mState == StateHover) DrawFlat(b, c, kCheckedHover);
+        return {};
     }
-    if (State < StateNormal || State > StateDown) return;
-    if (const FlatLook* look = kUncheckedLooks[static_cast<std::size_t>(State)])
-        DrawFlat(b, *look);
+    if (b.mState < StateNormal || b.mState > StateDown) return {};
+    if (const FlatLook* look = kUncheckedLooks[static_cast<std::size_t>(b.mState)])
+        DrawFlat(b, c, *look);
     else
-        DrawRestShade(b);
+        DrawRestShade(b, c);
+    return {};
 }
 
 }  // namespace tirnel

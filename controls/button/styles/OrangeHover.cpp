@@ -24,35 +24,35 @@ constexpr Color kNavy = 0x800000;
 
 // The upper half lightens towards the top; the lower half starts just below the back colour
 // and darkens downwards. Its height, nearest(H / 2 + 1), may reach past the bottom row.
-void DrawRestHalves(ButtonPainter& b) {
+void DrawRestHalves(const ButtonLook& b, ButtonCanvas& c) {
     const int W = b.mWidth;
     const double H = b.mHeight;
     const int half = Nearest(H / 2);
-    b.ApplyButtonShape();
-    b.PaintGradient(0, 0, W, half, b.S(0.05f), b.BackColour(), GradientVertical);
-    b.PaintGradient(0, half, W, Nearest(H / 2 + 1), b.S(-0.01f), b.S(-0.13f), GradientVertical);
+    c.PaintGradient(0, 0, W, half, b.S(0.05f), b.backColor, GradientVertical);
+    c.PaintGradient(0, half, W, Nearest(H / 2 + 1), b.S(-0.01f), b.S(-0.13f), GradientVertical);
 }
 
-void DrawFramedShade(ButtonPainter& b, const OrangeShade& shade) {
-    b.PaintGradient(0, 0, b.mWidth, b.mHeight, shade.top, shade.bottom, GradientVertical);
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, kNavy);
+void DrawFramedShade(const ButtonLook& b, ButtonCanvas& c, const OrangeShade& shade) {
+    c.PaintGradient(0, 0, b.mWidth, b.mHeight, shade.top, shade.bottom, GradientVertical);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, kNavy);
 }
 
 }  // namespace
 
-void DrawOrangeHover(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (b.Checked()) {
-        DrawFramedShade(b, IsTrue(b.mIsOver) ? kPressedShade : kCheckedShade);
-        return;
+LookDecision DrawOrangeHover(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (b.checked) {
+        DrawFramedShade(b, c, b.mIsOver ? kPressedShade : kCheckedShade);
+        return {};
     }
-    switch (State) {
-        case StateNormal: DrawRestHalves(b); break;
-        case StateHover: DrawFramedShade(b, kHoverShade); break;
-        case StateDown: DrawFramedShade(b, kPressedShade); break;
+    switch (b.mState) {
+        case StateNormal: DrawRestHalves(b, c); break;
+        case StateHover: DrawFramedShade(b, c, kHoverShade); break;
+        case StateDown: DrawFramedShade(b, c, kPressedShade); break;
         default: break;
     }
+    return {};
 }
 
 }  // namespace tirnel

@@ -39,33 +39,31 @@ constexpr std::array<ShadedLine, 6> kDownShading = {{
     {{-2, 2, -2, -2}, 0.04f},
 }};
 
-void DrawDisabled(ButtonPainter& b) {
-    b.ApplyButtonShape();
-    b.FillBox(b.S(0.03f), b.mButtonRect);
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(-0.1f));
-    b.SetCornerPixels(b.S(0.2f));
+void DrawDisabled(const ButtonLook& b, ButtonCanvas& c) {
+    c.FillBox(b.S(0.03f), b.mButtonRect);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(-0.1f));
+    c.SetCornerPixels(b.S(0.2f));
 }
 
-void DrawShade(ButtonPainter& b) {
-    b.PaintGradient(0, 0, b.mWidth, b.mHeight, b.S(0.07f), b.BackColour(), GradientVertical);
-    b.PaintGradient(0, 0, b.mWidth, 5, b.S(0.2f), b.S(0.08f), GradientVertical);
+void DrawShade(const ButtonLook& b, ButtonCanvas& c) {
+    c.PaintGradient(0, 0, b.mWidth, b.mHeight, b.S(0.07f), b.backColor, GradientVertical);
+    c.PaintGradient(0, 0, b.mWidth, 5, b.S(0.2f), b.S(0.08f), GradientVertical);
 }
 
-void DrawFace(ButtonPainter& b, std::int32_t State) {
-    switch (State) {
+void DrawFace(const ButtonLook& b, ButtonCanvas& c) {
+    switch (b.mState) {
         case StateNormal:
-            b.ApplyButtonShape();
-            DrawShade(b);
-            DrawShadedLines(b, kRestShading);
-            DrawStyleLine(b, {1, 1, 1, -2}, MixColors(kWhite, b.BackColour()));
+            DrawShade(b, c);
+            DrawShadedLines(b, c, kRestShading);
+            DrawStyleLine(b, c, {1, 1, 1, -2}, MixColors(kWhite, b.backColor));
             break;
         case StateHover:
-            DrawShade(b);
-            DrawStyleLines(b, kGlowLines, kHoverGlow);
+            DrawShade(b, c);
+            DrawStyleLines(b, c, kGlowLines, kHoverGlow);
             break;
         case StateDown:
-            b.FillBox(b.S(-0.05f), b.mButtonRect);
-            DrawShadedLines(b, kDownShading);
+            c.FillBox(b.S(-0.05f), b.mButtonRect);
+            DrawShadedLines(b, c, kDownShading);
             break;
         default: break;
     }
@@ -73,19 +71,19 @@ void DrawFace(ButtonPainter& b, std::int32_t State) {
 
 }  // namespace
 
-void DrawRoundBlue(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (!IsTrue(b.mEnabled)) {
-        DrawDisabled(b);
-        return;
+LookDecision DrawRoundBlue(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (!b.mEnabled) {
+        DrawDisabled(b, c);
+        return {};
     }
-    DrawFace(b, State);
-    const bool active = b.FocusCued();
-    if (active && State == StateNormal) DrawStyleLines(b, kGlowLines, kFocusGlow);
-    if (active && IsTrue(b.mShowFocusRect)) b.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);
-    b.SetCornerPixels(ShiftColor(kFrame, 0.3f));
+    DrawFace(b, c);
+    if (b.focusCued && b.mState == StateNormal) DrawStyleLines(b, c, kGlowLines, kFocusGlow);
+    if (b.focusCued && b.mShowFocusRect) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);
+    c.SetCornerPixels(ShiftColor(kFrame, 0.3f));
+    return {};
 }
 
 }  // namespace tirnel

@@ -64,57 +64,53 @@ constexpr ShiftedColour kDownCorners = {0xABB4B5, -0.2f};
 Color Shifted(const ShiftedColour& c) { return ShiftColor(c.base, c.shift); }
 
 // A frame around the whole button with its inner corners softened.
-void DrawFrame(ButtonPainter& b, Color frame, const ShiftedColour& corners) {
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, frame);
-    b.SetCornerPixels(Shifted(corners));
+void DrawFrame(const ButtonLook& b, ButtonCanvas& c, Color frame, const ShiftedColour& corners) {
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, frame);
+    c.SetCornerPixels(Shifted(corners));
 }
 
-void DrawChecked(ButtonPainter& b, std::int32_t State) {
-    b.FillBox(kCheckedFace, Rect{0, 0, b.mWidth, b.mHeight});
-    b.mForeColor = kButtonText;
-    DrawFrame(b, kCheckedFrame, kCheckedCorners);
-    if (State == StateHover) DrawStyleLines(b, kCheckedHoverLines, kCheckedHoverColours);
+void DrawChecked(const ButtonLook& b, ButtonCanvas& c, std::int32_t State) {
+    c.FillBox(kCheckedFace, Rect{0, 0, b.mWidth, b.mHeight});
+    DrawFrame(b, c, kCheckedFrame, kCheckedCorners);
+    if (State == StateHover) DrawStyleLines(b, c, kCheckedHoverLines, kCheckedHoverColours);
 }
 
-void DrawHover(ButtonPainter& b) {
+void DrawHover(const ButtonLook& b, ButtonCanvas& c) {
     const int W = b.mWidth, H = b.mHeight;
     const int half = Nearest(H / 2.0);
     for (std::size_t i = 0; i < kHoverBands.size(); ++i)
-        b.PaintGradient(0, static_cast<int>(i) * half, W, half, kHoverBands[i].from, kHoverBands[i].to,
+        c.PaintGradient(0, static_cast<int>(i) * half, W, half, kHoverBands[i].from, kHoverBands[i].to,
                         GradientVertical);
-    DrawStyleLines(b, kHoverRightLines, kHoverRightColours);
-    for (const FullRow& row : kHoverBottomRows) b.DrawLine(0, H - row.up, W, H - row.up, row.colour);
-    DrawFrame(b, kHoverFrame, kHoverCorners);
+    DrawStyleLines(b, c, kHoverRightLines, kHoverRightColours);
+    for (const FullRow& row : kHoverBottomRows) c.DrawLine(0, H - row.up, W, H - row.up, row.colour);
+    DrawFrame(b, c, kHoverFrame, kHoverCorners);
 }
 
-void DrawDown(ButtonPainter& b) {
-    b.FillBox(kDownFace, b.mButtonRect);
-    for (const BevelRow& row : kDownBevel) DrawStyleLine(b, row.line, Shifted(row.colour));
-    DrawFrame(b, kDownFrame, kDownCorners);
+void DrawDown(const ButtonLook& b, ButtonCanvas& c) {
+    c.FillBox(kDownFace, b.mButtonRect);
+    for (const BevelRow& row : kDownBevel) DrawStyleLine(b, c, row.line, Shifted(row.colour));
+    DrawFrame(b, c, kDownFrame, kDownCorners);
 }
 
 }  // namespace
 
-void DrawSilver(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    b.ContainerBackground();
+LookDecision DrawSilver(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    c.ContainerBackground(b.containerBackColor);
     // A checked button held under the mouse shows the pressed look; otherwise its own.
-    if (b.Checked() && IsTrue(b.mMouseDown)) State = StateDown;
-    if (b.Checked() && State != StateDown) {
-        DrawChecked(b, State);
-        return;
+    const std::int32_t State = b.checked && b.mMouseDown ? StateDown : b.mState;
+    if (b.checked && State != StateDown) {
+        DrawChecked(b, c, State);
+        return {.foreColor = kButtonText};
     }
     switch (State) {
-        case StateNormal:
-            b.ApplyButtonShape();
-            b.FillBox(b.BackColour(), b.mButtonRect);
-            break;
-        case StateHover: DrawHover(b); break;
-        case StateDown: DrawDown(b); break;
+        case StateNormal: c.FillBox(b.backColor, b.mButtonRect); break;
+        case StateHover: DrawHover(b, c); break;
+        case StateDown: DrawDown(b, c); break;
         default: break;
     }
-    b.mForeColor = State == StateDown ? kWhite : kButtonText;
+    return {.foreColor = State == StateDown ? kWhite : kButtonText};
 }
 
 }  // namespace tirnel

@@ -24,8 +24,8 @@ struct Tone {
 constexpr Tone Fixed(Color colour, float shift = 0.0f) { return {colour, shift, false}; }
 constexpr Tone Back(float shift) { return {0, shift, true}; }
 
-Color Resolve(const ButtonPainter& b, const Tone& tone) {
-    return ShiftColor(tone.ofBack ? b.BackColour() : tone.colour, tone.shift);
+Color Resolve(const ButtonLook& b, const Tone& tone) {
+    return ShiftColor(tone.ofBack ? b.backColor : tone.colour, tone.shift);
 }
 
 // The two halves. A tall upper half starts at (1, 1) and runs W-1 by H pixels, under the
@@ -67,60 +67,58 @@ constexpr Color kShadowColumn = 0xCFB073;
 
 int Half(int H) { return Nearest(H / 2.0); }
 
-void DrawHalves(ButtonPainter& b, const Halves& h) {
+void DrawHalves(const ButtonLook& b, ButtonCanvas& c, const Halves& h) {
     const int W = b.mWidth, H = b.mHeight;
     const int upperWidth = h.tallUpper ? W - 1 : W - 2;
     const int upperHeight = h.tallUpper ? H : Half(H);
-    b.PaintGradient(1, 1, upperWidth, upperHeight, Resolve(b, h.upperFrom), Resolve(b, h.upperTo), GradientVertical);
-    b.PaintGradient(1, Half(H), W - 2, H - 2, Resolve(b, h.lowerFrom), Resolve(b, h.lowerTo), GradientVertical);
+    c.PaintGradient(1, 1, upperWidth, upperHeight, Resolve(b, h.upperFrom), Resolve(b, h.upperTo), GradientVertical);
+    c.PaintGradient(1, Half(H), W - 2, H - 2, Resolve(b, h.lowerFrom), Resolve(b, h.lowerTo), GradientVertical);
 }
 
 // One strip at column x; mirrored, its shades run from the glass out to the edge.
-void DrawStrip(ButtonPainter& b, int x, const Strip& s, bool mirrored) {
+void DrawStrip(const ButtonLook& b, ButtonCanvas& c, int x, const Strip& s, bool mirrored) {
     const int H = b.mHeight;
     const auto shade = [&](int y, int height, const Tone& outer, const Tone& inner) {
         const Color o = Resolve(b, outer), i = Resolve(b, inner);
-        b.PaintGradient(x, y, kStripWidth, height, mirrored ? i : o, mirrored ? o : i, GradientHorizontal);
+        c.PaintGradient(x, y, kStripWidth, height, mirrored ? i : o, mirrored ? o : i, GradientHorizontal);
     };
     shade(3, Nearest(H / 2.0 - 2), s.upperOuter, s.upperInner);
     shade(Half(H), Nearest(H - H / 2.0 - 1), s.lowerOuter, s.lowerInner);
 }
 
-void DrawStrips(ButtonPainter& b, const Strip& s) {
-    DrawStrip(b, 1, s, false);
-    DrawStrip(b, b.mWidth - 1 - kStripWidth, s, true);
+void DrawStrips(const ButtonLook& b, ButtonCanvas& c, const Strip& s) {
+    DrawStrip(b, c, 1, s, false);
+    DrawStrip(b, c, b.mWidth - 1 - kStripWidth, s, true);
 }
 
-void DrawDoubleFrame(ButtonPainter& b, Color outer, Color inner) {
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, outer);
-    b.FrameBox(1, 1, b.mWidth - 2, b.mHeight - 2, inner);
+void DrawDoubleFrame(const ButtonLook& b, ButtonCanvas& c, Color outer, Color inner) {
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, outer);
+    c.FrameBox(1, 1, b.mWidth - 2, b.mHeight - 2, inner);
 }
 
-void DrawDisabled(ButtonPainter& b) {
-    b.ApplyButtonShape();
-    b.FillBox(b.S(0.03f), Rect{0, 0, b.mWidth, b.mHeight});
-    DrawDoubleFrame(b, b.S(-0.25f), b.S(0.25f));
-    b.SetCornerPixels(b.S(-0.03f));
+void DrawDisabled(const ButtonLook& b, ButtonCanvas& c) {
+    c.FillBox(b.S(0.03f), Rect{0, 0, b.mWidth, b.mHeight});
+    DrawDoubleFrame(b, c, b.S(-0.25f), b.S(0.25f));
+    c.SetCornerPixels(b.S(-0.03f));
 }
 
-void DrawGlass(ButtonPainter& b, std::int32_t State) {
-    switch (State) {
+void DrawGlass(const ButtonLook& b, ButtonCanvas& c) {
+    switch (b.mState) {
         case StateNormal:
-            b.ApplyButtonShape();
-            DrawHalves(b, kRestHalves);
-            DrawDoubleFrame(b, kRestFrame, kInnerLine);
+            DrawHalves(b, c, kRestHalves);
+            DrawDoubleFrame(b, c, kRestFrame, kInnerLine);
             break;
         case StateHover:
-            DrawHalves(b, kHoverHalves);
-            DrawStrips(b, kHoverStrip);
-            DrawDoubleFrame(b, kHoverFrame, kInnerLine);
+            DrawHalves(b, c, kHoverHalves);
+            DrawStrips(b, c, kHoverStrip);
+            DrawDoubleFrame(b, c, kHoverFrame, kInnerLine);
             break;
         case StateDown:
-            DrawHalves(b, kDownHalves);
-            b.FrameBox(0, 0, b.mWidth, b.mHeight, kDownFrame);
-            DrawStyleLines(b, kShadowRows, kShadowColours);
-            b.DrawLine(1, 1, 1, Nearest(b.mHeight / 2.0 - 1), kShadowColumn);
-            DrawStrips(b, kDownStrip);
+            DrawHalves(b, c, kDownHalves);
+            c.FrameBox(0, 0, b.mWidth, b.mHeight, kDownFrame);
+            DrawStyleLines(b, c, kShadowRows, kShadowColours);
+            c.DrawLine(1, 1, 1, Nearest(b.mHeight / 2.0 - 1), kShadowColumn);
+            DrawStrips(b, c, kDownStrip);
             break;
         default: break;
     }
@@ -128,24 +126,23 @@ void DrawGlass(ButtonPainter& b, std::int32_t State) {
 
 // The blue double frame marks a focused or default button at rest; the dotted rectangle
 // needs the focus itself.
-void DrawFocusCue(ButtonPainter& b, std::int32_t State) {
-    if (!IsTrue(b.mParentActive)) return;
-    if (State == StateNormal && b.FocusCued())
-        DrawDoubleFrame(b, kHoverFrame, kFocusInner);
-    if (IsTrue(b.mShowFocusRect) && IsTrue(b.mHasFocus)) b.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
+void DrawFocusCue(const ButtonLook& b, ButtonCanvas& c) {
+    if (!b.mParentActive) return;
+    if (b.mState == StateNormal && b.focusCued) DrawDoubleFrame(b, c, kHoverFrame, kFocusInner);
+    if (b.mShowFocusRect && b.mHasFocus) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
 }
 
 }  // namespace
 
-void DrawSkyGlass(ButtonPainter& Button, std::int32_t State) {
-    Button.ReadSize();
-    if (IsTrue(Button.mEnabled)) {
-        DrawGlass(Button, State);
-        DrawFocusCue(Button, State);
-        Button.SetCornerPixels(kCorner);
+LookDecision DrawSkyGlass(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    if (Button.mEnabled) {
+        DrawGlass(Button, Canvas);
+        DrawFocusCue(Button, Canvas);
+        Canvas.SetCornerPixels(kCorner);
     } else {
-        DrawDisabled(Button);
+        DrawDisabled(Button, Canvas);
     }
+    return {};
 }
 
 }  // namespace tirnel
