@@ -1,9 +1,11 @@
 #pragma once
 // What each ButtonStyle means, one table row per style: the colours and focus-rectangle flag
 // a style brings when chosen, the corner of its window shape and when a repaint applies it,
-// and the renderer that paints its face. A value outside 0..15 gets a row of its own that
-// selects nothing.
+// the renderer that paints its face, how it moves picture and caption, and the variant of the
+// edge looks. A value outside 0..15 gets a row of its own that selects nothing. No renderer
+// or layout asks which style it is: each reads its row.
 
+#include "controls/button/CaptionLayout.h"
 #include "platform/Colors.h"
 
 #include <cstdint>
@@ -65,6 +67,8 @@ struct ButtonStyleTraits {
     ButtonRenderer renderer = nullptr;
     // Whether the look shows a checked check button itself; the others are drawn pressed.
     bool showsCheck = false;
+    // How picture and caption move at rest and pressed.
+    CaptionPlacement caption;
     // The variant of the edge looks.
     EdgeLook edges;
 };

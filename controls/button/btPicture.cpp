@@ -39,8 +39,8 @@ void bt::DrawPictureAndCaption(const ButtonLook& look) {
     in.hasAccessKey = !AccessKeys().isEmpty();
     in.pictureAlign = mPictureAlign;
     in.captionAlign = mCaptionAlign;
-    in.buttonStyle = mButtonStyle;
-    in.state = look.mState;
+    in.placement = look.style.caption;
+    in.pressed = look.mState == StateDown;
     const CaptionLayout layout = LayOutPictureAndCaption(in);
     mPicWidth = ClampToInt(layout.picWidth);
     mPicHeight = ClampToInt(layout.picHeight);

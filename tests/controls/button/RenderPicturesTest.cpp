@@ -2,6 +2,8 @@
 // the picture and the caption land on a face no style paints over (the plain button face).
 // Expected pictures are built here pixel by pixel from the fixtures and compared with the PNG.
 
+#include "controls/button/ButtonEnums.h"
+#include "controls/button/ButtonStyleTraits.h"
 #include "controls/button/CaptionLayout.h"
 #include "platform/FontObject.h"
 #include "platform/Region.h"
@@ -241,7 +243,7 @@ TEST_F(RenderPicturesTest, PicturesGoWhereTheirAlignmentSays) {
                 ASSERT_EQ(image.size(), QSize(W, H));
                 const int side = pictureSize == 0 ? picture.own : 8 + 8 * pictureSize;
                 CaptionLayoutInput in;
-                in.buttonStyle = kNoLook;
+                in.placement = StyleTraits(kNoLook).caption;
                 in.width = W;
                 in.height = H;
                 in.textWidth = text.width;
@@ -325,7 +327,7 @@ TEST_F(RenderPicturesTest, HoverPictureOfTheSameKindShowsUnderTheMouse) {
             if (s.name) arguments << "--state" << s.name;
             const QImage image = Run(arguments);
             CaptionLayoutInput in;
-            in.buttonStyle = kNoLook;
+            in.placement = StyleTraits(kNoLook).caption;
             in.width = 60;
             in.height = 30;
             in.textWidth = text.width;
@@ -334,7 +336,7 @@ TEST_F(RenderPicturesTest, HoverPictureOfTheSameKindShowsUnderTheMouse) {
             in.hasPicture = true;
             in.pictureAlign = 4;
             in.captionAlign = 1;
-            in.state = s.state;
+            in.pressed = s.state == StateDown;
             const CaptionLayout layout = LayOutPictureAndCaption(in);
             const bool hover = c.hoverShows && s.state != 0;
             const Drawn drawn{c.kind, hover ? second : first};
@@ -391,7 +393,7 @@ TEST_F(RenderPicturesTest, DisabledButtonGreysPictureAndCaption) {
         const QImage image = Run({"--size", "120x30", "--set", "Enabled=False", "--set", "Caption=" + caption,
                                   "--set", "PictureAlign=0", "--set", "Picture=" + c.setting});
         CaptionLayoutInput in;
-        in.buttonStyle = kNoLook;
+        in.placement = StyleTraits(kNoLook).caption;
         in.width = 120;
         in.height = 30;
         in.textWidth = text.width;
@@ -434,7 +436,7 @@ TEST_F(RenderPicturesTest, AccessKeyIsUnderlinedAndShiftsTheCaption) {
     const TextSize plain = Measure(QStringLiteral("Save"));
     const auto textX = [](const TextSize& text, bool accessKey) {
         CaptionLayoutInput in;
-        in.buttonStyle = kNoLook;
+        in.placement = StyleTraits(kNoLook).caption;
         in.width = 100;
         in.height = 30;
         in.textWidth = text.width;
