@@ -5,6 +5,7 @@
 // and no focus cue.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 #include "platform/Nearest.h"
 
@@ -13,22 +14,22 @@ namespace tirnel {
 
 namespace {
 
-// The colours of the upper band (top to bottom) and of the lower band.
+// The upper band's shade (top to bottom) and the lower band's.
 struct AmberBands {
-    Color upperFrom, upperTo;
-    Color lowerFrom, lowerTo;
+    Shade upper;
+    Shade lower;
 };
 
-constexpr AmberBands kCheckedBands = {0xA9D9FF, 0x6FC0FF, 0x3FABFF, 0x75E1FF};
-constexpr AmberBands kHoverBands = {0xE1FFFF, 0xACEAFF, 0x67D7FF, 0x99E4FF};
-constexpr AmberBands kPressedBands = {0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF};
-constexpr float kFrameShift = -0.34f;
+constexpr AmberBands kCheckedBands = {{0xA9D9FF, 0x6FC0FF}, {0x3FABFF, 0x75E1FF}};
+constexpr AmberBands kHoverBands = {{0xE1FFFF, 0xACEAFF}, {0x67D7FF, 0x99E4FF}};
+constexpr AmberBands kPressedBands = {{0x58C1FF, 0x51AFFF}, {0x468FFF, 0x5FD3FF}};
+constexpr Tone kFrame = Tone::Back(-0.34f);
 
 // The rest look's bands come from the back colour: a whitened top, then the plain colour
 // lightening slightly downwards.
 AmberBands RestBands(const ButtonLook& b) {
-    const Color c = b.backColor;
-    return {MixColors(b.S(0.09f), kWhite), MixColors(b.S(0.07f), c), c, b.S(0.03f)};
+    return {{MixColors(b.S(0.09f), kWhite), MixColors(b.S(0.07f), b.backColor)},
+            {Tone::Back(0.0f), Tone::Back(0.03f)}};
 }
 
 // Both halves are rounded as whole expressions, so the lower band may reach one row past the
@@ -37,11 +38,11 @@ void PaintBands(const ButtonLook& b, ButtonCanvas& c, const AmberBands& bands) {
     const int W = b.mWidth;
     const double H = b.mHeight;
     const int split = Nearest(H / 2.7);
-    c.PaintGradient(0, 0, W, split, bands.upperFrom, bands.upperTo, GradientVertical);
-    c.PaintGradient(0, split, W, Nearest(H - H / 2.7), bands.lowerFrom, bands.lowerTo, GradientVertical);
+    PaintShade(b, c, 0, 0, W, split, bands.upper, GradientVertical);
+    PaintShade(b, c, 0, split, W, Nearest(H - H / 2.7), bands.lower, GradientVertical);
 }
 
-void FrameAmber(const ButtonLook& b, ButtonCanvas& c) { c.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(kFrameShift)); }
+void FrameAmber(const ButtonLook& b, ButtonCanvas& c) { c.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame.On(b)); }
 
 // A checked button under the pointer is framed once over its checked bands and once more over
 // the pressed bands drawn on top of them.

@@ -6,7 +6,7 @@
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/CapsuleArt.h"
 #include "controls/button/styles/Renderers.h"
-#include "controls/button/styles/StyleLines.h"
+#include "controls/button/styles/LookColors.h"
 
 namespace tirnel {
 

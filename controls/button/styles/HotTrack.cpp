@@ -4,6 +4,7 @@
 // while the pointer is over it. No focus cue, and the window keeps its plain shape.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 
 #include <array>
@@ -16,19 +17,19 @@ namespace {
 
 // A flat face filling the button inside a 1-pixel frame.
 struct FlatLook {
-    Color face, frame;
+    Tone face, frame;
 };
 constexpr FlatLook kHover = {0xEED2C1, 0xC56A31};
 constexpr FlatLook kDown = {0xE2B598, 0x6F4B4B};
-const FlatLook kChecked = {0xE8E6E1, ShiftColor(0x6F4B4B, 0.05f)};
+constexpr FlatLook kChecked = {0xE8E6E1, {0x6F4B4B, 0.05f}};
 // A checked button under the pointer: the pressed face in the hover frame.
 constexpr FlatLook kCheckedHover = {kDown.face, kHover.frame};
 // An unchecked button by state: none at rest, where the shade is drawn, else a flat look.
 constexpr std::array<const FlatLook*, 3> kUncheckedLooks = {nullptr, &kHover, &kDown};
 
 void DrawFlat(const ButtonLook& b, ButtonCanvas& c, const FlatLook& look) {
-    c.FillBox(look.face, b.mButtonRect);
-    c.FrameBox(0, 0, b.mWidth, b.mHeight, look.frame);
+    c.FillBox(look.face.On(b), b.mButtonRect);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, look.frame.On(b));
 }
 
 // The rest shade: from a light tint of the back colour at the top to the back colour itself.

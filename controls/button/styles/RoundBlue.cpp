@@ -4,7 +4,7 @@
 
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/Renderers.h"
-#include "controls/button/styles/StyleLines.h"
+#include "controls/button/styles/LookColors.h"
 
 namespace tirnel {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr Color kFrame = 0x743C00;
 
 // The glow along the inside of the frame: the hover and the focus glow share it.
-constexpr std::array<StyleLine, 8> kGlowLines = {{
+constexpr std::array<LinePlace, 8> kGlowLines = {{
     {1, 2, -2, 2}, {1, 1, -2, 1}, {1, 1, 1, -2}, {-2, 2, -2, -2},
     {2, 2, 2, -3}, {-3, 3, -3, -3}, {2, -3, -2, -3}, {2, -2, -2, -2},
 }};
@@ -23,20 +23,22 @@ constexpr std::array<Color, 8> kFocusGlow = {0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xE6A
                                              0xF4D1B8, 0xF4D1B8, 0xE4AD89, 0xEE8269};
 
 // The lower and right shading of the rest look.
-constexpr std::array<ShadedLine, 4> kRestShading = {{
-    {{1, -2, -2, -2}, -0.09f},
-    {{1, -3, -2, -3}, -0.05f},
-    {{1, -4, -2, -4}, -0.01f},
-    {{-2, 2, -2, -2}, -0.08f},
+constexpr std::array<LookLine, 4> kRestShading = {{
+    {{1, -2, -2, -2}, Tone::Back(-0.09f)},
+    {{1, -3, -2, -3}, Tone::Back(-0.05f)},
+    {{1, -4, -2, -4}, Tone::Back(-0.01f)},
+    {{-2, 2, -2, -2}, Tone::Back(-0.08f)},
 }};
+// The left light line of the rest look is half white, half back colour.
+constexpr LinePlace kRestLeftLine = {1, 1, 1, -2};
 // The bevel of the pressed look: dark above and left, light below and right.
-constexpr std::array<ShadedLine, 6> kDownShading = {{
-    {{1, 1, -2, 1}, -0.16f},
-    {{1, 2, -2, 2}, -0.1f},
-    {{1, -2, -2, -2}, 0.07f},
-    {{1, 1, 1, -2}, -0.16f},
-    {{2, 2, 2, -2}, -0.1f},
-    {{-2, 2, -2, -2}, 0.04f},
+constexpr std::array<LookLine, 6> kDownShading = {{
+    {{1, 1, -2, 1}, Tone::Back(-0.16f)},
+    {{1, 2, -2, 2}, Tone::Back(-0.1f)},
+    {{1, -2, -2, -2}, Tone::Back(0.07f)},
+    {{1, 1, 1, -2}, Tone::Back(-0.16f)},
+    {{2, 2, 2, -2}, Tone::Back(-0.1f)},
+    {{-2, 2, -2, -2}, Tone::Back(0.04f)},
 }};
 
 void DrawDisabled(const ButtonLook& b, ButtonCanvas& c) {
@@ -54,16 +56,16 @@ void DrawFace(const ButtonLook& b, ButtonCanvas& c) {
     switch (b.mState) {
         case StateNormal:
             DrawShade(b, c);
-            DrawShadedLines(b, c, kRestShading);
-            DrawStyleLine(b, c, {1, 1, 1, -2}, MixColors(kWhite, b.backColor));
+            DrawLookLines(b, c, kRestShading);
+            DrawLineAt(b, c, kRestLeftLine, MixColors(kWhite, b.backColor));
             break;
         case StateHover:
             DrawShade(b, c);
-            DrawStyleLines(b, c, kGlowLines, kHoverGlow);
+            DrawLinesIn(b, c, kGlowLines, kHoverGlow);
             break;
         case StateDown:
             c.FillBox(b.S(-0.05f), b.mButtonRect);
-            DrawShadedLines(b, c, kDownShading);
+            DrawLookLines(b, c, kDownShading);
             break;
         default: break;
     }
@@ -79,7 +81,7 @@ LookDecision DrawRoundBlue(const ButtonLook& Button, ButtonCanvas& Canvas) {
         return {};
     }
     DrawFace(b, c);
-    if (b.focusCued && b.mState == StateNormal) DrawStyleLines(b, c, kGlowLines, kFocusGlow);
+    if (b.focusCued && b.mState == StateNormal) DrawLinesIn(b, c, kGlowLines, kFocusGlow);
     if (b.focusCued && b.mShowFocusRect) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
     c.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);
     c.SetCornerPixels(ShiftColor(kFrame, 0.3f));

@@ -5,6 +5,7 @@
 // a frame clearly darker than the face and very dark corner pixels.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 #include "platform/Nearest.h"
 
@@ -16,29 +17,31 @@ namespace tirnel {
 namespace {
 
 
-// The shaded face as shifts of the back colour: where the upper fade from white ends, the
-// ramp of the lower part, the outer frame and the bottom line.
-struct ShadedTones {
-    float upperEnd;
-    float lowerFrom, lowerTo;
-    float frame;
-    float bottom;
+// The shaded face: the upper half's fade from white, the lower part's shade, the outer frame
+// and the bottom line.
+struct ShadedFace {
+    Shade upper;
+    Shade lower;
+    Tone frame;
+    Tone bottom;
 };
 
 // At rest and under the pointer the lower part is a flat fill of the back colour.
-constexpr ShadedTones kRaised = {0.0f, 0.0f, 0.0f, -0.2f, -0.25f};
-constexpr ShadedTones kPressed = {-0.1f, -0.1f, -0.05f, -0.23f, -0.4f};
+constexpr ShadedFace kRaised = {{kWhite, Tone::Back(0.0f)}, {Tone::Back(0.0f), Tone::Back(0.0f)},
+                                Tone::Back(-0.2f), Tone::Back(-0.25f)};
+constexpr ShadedFace kPressed = {{kWhite, Tone::Back(-0.1f)}, {Tone::Back(-0.1f), Tone::Back(-0.05f)},
+                                 Tone::Back(-0.23f), Tone::Back(-0.4f)};
 
-void DrawShadedFace(const ButtonLook& b, ButtonCanvas& c, const ShadedTones& tones) {
+void DrawShadedFace(const ButtonLook& b, ButtonCanvas& c, const ShadedFace& face) {
     const int W = b.mWidth, H = b.mHeight;
     const int half = Nearest(H / 2.0);
-    c.PaintGradient(0, 0, W, half, kWhite, b.S(tones.upperEnd), GradientVertical);
+    PaintShade(b, c, 0, 0, W, half, face.upper, GradientVertical);
     // Runs H rows from the middle: its last rows fall below the button.
-    c.PaintGradient(0, half, W, H, b.S(tones.lowerFrom), b.S(tones.lowerTo), GradientVertical);
+    PaintShade(b, c, 0, half, W, H, face.lower, GradientVertical);
     // White at x = 1, x = W-2 and y = 1; the bottom line of this frame falls outside.
     c.FrameBox(1, 1, W - 2, H, kWhite);
-    c.FrameBox(0, 0, W, H, b.S(tones.frame));
-    c.DrawLine(2, H - 1, W - 2, H - 1, b.S(tones.bottom));
+    c.FrameBox(0, 0, W, H, face.frame.On(b));
+    c.DrawLine(2, H - 1, W - 2, H - 1, face.bottom.On(b));
 }
 
 // The dotted rectangle goes round the caption as it was laid out by the previous paint:

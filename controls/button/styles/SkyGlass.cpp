@@ -7,50 +7,35 @@
 
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/Renderers.h"
-#include "controls/button/styles/StyleLines.h"
+#include "controls/button/styles/LookColors.h"
 #include "platform/Nearest.h"
 
 namespace tirnel {
 
 namespace {
 
-// A colour of the glass: a fixed colour, or the back colour, shifted by an amount.
-struct Tone {
-    Color colour;
-    float shift;
-    bool ofBack;
-};
-
-constexpr Tone Fixed(Color colour, float shift = 0.0f) { return {colour, shift, false}; }
-constexpr Tone Back(float shift) { return {0, shift, true}; }
-
-Color Resolve(const ButtonLook& b, const Tone& tone) {
-    return ShiftColor(tone.ofBack ? b.backColor : tone.colour, tone.shift);
-}
-
 // The two halves. A tall upper half starts at (1, 1) and runs W-1 by H pixels, under the
 // lower half; a short one stops where the lower half begins. The lower half starts at row
 // H/2 and runs H-2 rows, past the bottom of the button.
 struct Halves {
-    Tone upperFrom, upperTo;
-    Tone lowerFrom, lowerTo;
+    Shade upper;
+    Shade lower;
     bool tallUpper;
 };
 
-constexpr Halves kRestHalves = {Back(0.05f), Back(0.0f), Back(-0.02f), Back(-0.15f), true};
-constexpr Halves kHoverHalves = {Fixed(0xFFF7E4), Fixed(0xFFF3DA), Fixed(0xFFE9C1), Fixed(0xFDE1AE), false};
-constexpr Halves kDownHalves = {Fixed(0xF6E4C2), Fixed(0xF6E4C2), Fixed(0xF0D29A), Fixed(0xF0D29A), true};
+constexpr Halves kRestHalves = {{Tone::Back(0.05f), Tone::Back(0.0f)}, {Tone::Back(-0.02f), Tone::Back(-0.15f)}, true};
+constexpr Halves kHoverHalves = {{0xFFF7E4, 0xFFF3DA}, {0xFFE9C1, 0xFDE1AE}, false};
+constexpr Halves kDownHalves = {{0xF6E4C2, 0xF6E4C2}, {0xF0D29A, 0xF0D29A}, true};
 
-// A side strip from its outer edge to the glass: the upper part from row 3 to row H/2, the
-// lower part from row H/2 to row H-2.
+// A side strip's shades from its outer edge to the glass: the upper part from row 3 to row
+// H/2, the lower part from row H/2 to row H-2.
 struct Strip {
-    Tone upperOuter, upperInner;
-    Tone lowerOuter, lowerInner;
+    Shade upper;
+    Shade lower;
 };
 
-constexpr Strip kHoverStrip = {Fixed(0xFFEECD), Fixed(0xFFF7E4), Fixed(0xFAD68F), Fixed(0xFDE1AC, 0.01f)};
-constexpr Strip kDownStrip = {Fixed(0xE6C891, 0.02f), Fixed(0xF6E4C2, -0.01f), Fixed(0xDCAB4E, 0.02f),
-                              Fixed(0xF0D29A, -0.01f)};
+constexpr Strip kHoverStrip = {{0xFFEECD, 0xFFF7E4}, {0xFAD68F, {0xFDE1AC, 0.01f}}};
+constexpr Strip kDownStrip = {{{0xE6C891, 0.02f}, {0xF6E4C2, -0.01f}}, {{0xDCAB4E, 0.02f}, {0xF0D29A, -0.01f}}};
 constexpr int kStripWidth = 5;
 
 constexpr Color kRestFrame = 0x707070;
@@ -61,8 +46,11 @@ constexpr Color kFocusInner = 0xFBD848;
 constexpr Color kCorner = 0xBE965F;
 
 // The shadow under the top edge of the pressed glass, three rows deep.
-constexpr std::array<StyleLine, 3> kShadowRows = {{{1, 1, -1, 1}, {1, 2, -1, 2}, {1, 3, -1, 3}}};
-constexpr std::array<Color, 3> kShadowColours = {0xB39C71, 0xD6C6A9, 0xECD9B9};
+constexpr std::array<LookLine, 3> kShadowRows = {{
+    {{1, 1, -1, 1}, 0xB39C71},
+    {{1, 2, -1, 2}, 0xD6C6A9},
+    {{1, 3, -1, 3}, 0xECD9B9},
+}};
 constexpr Color kShadowColumn = 0xCFB073;
 
 int Half(int H) { return Nearest(H / 2.0); }
@@ -71,19 +59,19 @@ void DrawHalves(const ButtonLook& b, ButtonCanvas& c, const Halves& h) {
     const int W = b.mWidth, H = b.mHeight;
     const int upperWidth = h.tallUpper ? W - 1 : W - 2;
     const int upperHeight = h.tallUpper ? H : Half(H);
-    c.PaintGradient(1, 1, upperWidth, upperHeight, Resolve(b, h.upperFrom), Resolve(b, h.upperTo), GradientVertical);
-    c.PaintGradient(1, Half(H), W - 2, H - 2, Resolve(b, h.lowerFrom), Resolve(b, h.lowerTo), GradientVertical);
+    PaintShade(b, c, 1, 1, upperWidth, upperHeight, h.upper, GradientVertical);
+    PaintShade(b, c, 1, Half(H), W - 2, H - 2, h.lower, GradientVertical);
 }
 
 // One strip at column x; mirrored, its shades run from the glass out to the edge.
 void DrawStrip(const ButtonLook& b, ButtonCanvas& c, int x, const Strip& s, bool mirrored) {
     const int H = b.mHeight;
-    const auto shade = [&](int y, int height, const Tone& outer, const Tone& inner) {
-        const Color o = Resolve(b, outer), i = Resolve(b, inner);
-        c.PaintGradient(x, y, kStripWidth, height, mirrored ? i : o, mirrored ? o : i, GradientHorizontal);
+    const auto shade = [&](int y, int height, const Shade& outward) {
+        const Shade painted = mirrored ? Shade{outward.to, outward.from} : outward;
+        PaintShade(b, c, x, y, kStripWidth, height, painted, GradientHorizontal);
     };
-    shade(3, Nearest(H / 2.0 - 2), s.upperOuter, s.upperInner);
-    shade(Half(H), Nearest(H - H / 2.0 - 1), s.lowerOuter, s.lowerInner);
+    shade(3, Nearest(H / 2.0 - 2), s.upper);
+    shade(Half(H), Nearest(H - H / 2.0 - 1), s.lower);
 }
 
 void DrawStrips(const ButtonLook& b, ButtonCanvas& c, const Strip& s) {
@@ -116,7 +104,7 @@ void DrawGlass(const ButtonLook& b, ButtonCanvas& c) {
         case StateDown:
             DrawHalves(b, c, kDownHalves);
             c.FrameBox(0, 0, b.mWidth, b.mHeight, kDownFrame);
-            DrawStyleLines(b, c, kShadowRows, kShadowColours);
+            DrawLookLines(b, c, kShadowRows);
             c.DrawLine(1, 1, 1, Nearest(b.mHeight / 2.0 - 1), kShadowColumn);
             DrawStrips(b, c, kDownStrip);
             break;
