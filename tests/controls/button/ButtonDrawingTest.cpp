@@ -92,25 +92,32 @@ TEST(ButtonDrawingTest, LinesFramesAndColourArithmetic) {
     for (const auto& s : shifts) EXPECT_EQ(ShiftColor(s.colour, s.amount), s.shifted) << std::hex << s.colour;
 }
 
-// The groups of three run through the row padding; the last group starts 4 bytes before the
-// end, so a stream without padding keeps its last pixel.
-TEST(ButtonDrawingTest, DisabledPicturesGreyTheByteStreamInThrees) {
+// Each pixel of each row turns grey, the row padding stays; the last pixel that turns
+// starts 4 bytes before the end, so a picture whose rows need no padding keeps its very last
+// pixel.
+TEST(ButtonDrawingTest, DisabledPicturesGreyPixelByPixel) {
     using Bytes = std::vector<std::uint8_t>;
     const struct {
         const char* name;
+        int width;
         Bytes in, out;
     } cases[] = {
-        {"width 1, two rows: a group takes padding and the next row", {10, 20, 30, 0, 40, 50, 60, 0},
-         {20, 20, 20, 30, 30, 30, 60, 0}},
-        {"width 2", {10, 20, 30, 40, 50, 60, 0, 0}, {20, 20, 20, 50, 50, 50, 0, 0}},
-        {"width 3", {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}, {2, 2, 2, 5, 5, 5, 8, 8, 8, 0, 0, 0}},
-        {"width 4: no padding, the last pixel stays", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30},
+        {"width 1, two rows: each row's pixel, not its padding", 1, {10, 20, 30, 7, 40, 50, 60, 7},
+         {20, 20, 20, 7, 50, 50, 50, 7}},
+        {"width 2, two rows", 2, {10, 20, 30, 40, 50, 60, 1, 2, 90, 0, 0, 3, 3, 3, 5, 6},
+         {20, 20, 20, 50, 50, 50, 1, 2, 30, 30, 30, 3, 3, 3, 5, 6}},
+        {"width 3", 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}, {2, 2, 2, 5, 5, 5, 8, 8, 8, 0, 0, 0}},
+        {"width 5, two rows", 5,
+         {0, 0, 30, 0, 60, 0, 90, 0, 0, 3, 3, 3, 255, 255, 0, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 9},
+         {10, 10, 10, 20, 20, 20, 30, 30, 30, 3, 3, 3, 170, 170, 170, 9, 2, 2, 2, 5, 5, 5, 8, 8, 8, 11, 11, 11, 14, 14,
+          14, 9}},
+        {"width 4: no padding, the last pixel stays", 4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30},
          {2, 2, 2, 5, 5, 5, 8, 8, 8, 10, 20, 30}},
-        {"shorter than a group", {9, 9, 9}, {9, 9, 9}},
+        {"shorter than a pixel and its padding", 1, {9, 12, 9}, {9, 12, 9}},
     };
     for (const auto& c : cases) {
         Bytes bytes = c.in;
-        GreyByteStream(bytes);
+        GreyPixels(bytes, c.width);
         EXPECT_EQ(bytes, c.out) << c.name;
     }
 }
