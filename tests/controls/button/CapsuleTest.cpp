@@ -307,35 +307,5 @@ TEST_P(CapsuleSmall, StripLinesRunBackwards) {
 
 INSTANTIATE_TEST_SUITE_P(Capsule, CapsuleSmall, ::testing::ValuesIn(SmallCases()), test::CaseName());
 
-// Every state at the smallest and a huge size draws without trouble: the surface keeps the
-// button's size and the bottom shadow row, grey in every art, runs under the middle.
-struct Situation {
-    const char* state;
-    std::vector<const char*> settings;
-    std::vector<const char*> ambient;
-};
-const std::vector<Situation> kSituations = {
-    {"normal", {}, {}},
-    {"hover", {}, {}},
-    {"down", {}, {}},
-    {"focus", {}, {}},
-    {"normal", {"CheckBoxMode=True", "Value=True"}, {}},
-    {"normal", {"Enabled=False"}, {}},
-    {"normal", {}, {"DisplayAsDefault=True"}},
-    {"focus", {}, {"UserMode=False"}},
-};
-
-TEST(Capsule, DrawsEveryStateTinyAndHuge) {
-    for (const QSize& size : {QSize(15, 15), QSize(2000, 2000)}) {
-        for (const Situation& s : kSituations) {
-            SCOPED_TRACE(std::string(s.state) + " at " + std::to_string(size.width()));
-            const Drawn drawn = DrawCapsuleButton(size, s.settings, test::StateScript(s.state, size), s.ambient);
-            ASSERT_EQ(drawn.width, size.width());
-            ASSERT_EQ(drawn.height, size.height());
-            EXPECT_EQ(drawn.At(size.width() / 2, size.height() - 1), 0xC5C5C5u);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tirnel::render
