@@ -3,7 +3,8 @@
 // a style brings when chosen, the corner of its window shape and when a repaint applies it,
 // the renderer that paints its face, how it moves picture and caption, and the variant of the
 // edge looks. A value outside 0..15 gets a row of its own that selects nothing. No renderer
-// or layout asks which style it is: each reads its row.
+// or layout asks which style it is: each reads its row. The table itself is with the
+// renderers, in styles/StyleTable.cpp.
 
 #include "controls/button/CaptionLayout.h"
 #include "platform/Colors.h"

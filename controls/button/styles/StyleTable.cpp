@@ -1,3 +1,7 @@
+// The style table: what each ButtonStyle means, with the renderer of its face. It lives with
+// the renderers, so the button's core names no renderer and its includes run one way: the
+// looks include the core's vocabulary, never the other way round.
+
 #include "controls/button/ButtonStyleTraits.h"
 
 #include "controls/button/ButtonEnums.h"
