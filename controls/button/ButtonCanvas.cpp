@@ -2,11 +2,11 @@
 
 namespace tirnel {
 
-void ButtonCanvas::SetCornerPixels(Color colour) {
-    mSurface.SetPixel(1, 1, colour);
-    mSurface.SetPixel(1, mHeight - 2, colour);
-    mSurface.SetPixel(mWidth - 2, 1, colour);
-    mSurface.SetPixel(mWidth - 2, mHeight - 2, colour);
+void ButtonCanvas::SetCornerPixels(Color color) {
+    mSurface.SetPixel(1, 1, color);
+    mSurface.SetPixel(1, mHeight - 2, color);
+    mSurface.SetPixel(mWidth - 2, 1, color);
+    mSurface.SetPixel(mWidth - 2, mHeight - 2, color);
 }
 
 void ButtonCanvas::ContainerBackground(Color containerBackColor) {

@@ -16,13 +16,13 @@ public:
     ButtonCanvas(Surface& surface, std::int32_t width, std::int32_t height)
         : mSurface(surface), mWidth(width), mHeight(height) {}
 
-    void FillBox(Color colour, const Rect& rect) { mSurface.FillRect(rect, colour); }
+    void FillBox(Color color, const Rect& rect) { mSurface.FillRect(rect, color); }
     // The pixels (1, 1), (1, H-2), (W-2, 1), (W-2, H-2), in that order.
-    void SetCornerPixels(Color colour);
-    void SetPixel(int x, int y, Color colour) { mSurface.SetPixel(x, y, colour); }
-    void DrawLine(int x1, int y1, int x2, int y2, Color colour) { tirnel::DrawLine(mSurface, x1, y1, x2, y2, colour); }
-    void FrameBox(int x, int y, int width, int height, Color colour) {
-        tirnel::FrameBox(mSurface, x, y, width, height, colour);
+    void SetCornerPixels(Color color);
+    void SetPixel(int x, int y, Color color) { mSurface.SetPixel(x, y, color); }
+    void DrawLine(int x1, int y1, int x2, int y2, Color color) { tirnel::DrawLine(mSurface, x1, y1, x2, y2, color); }
+    void FrameBox(int x, int y, int width, int height, Color color) {
+        tirnel::FrameBox(mSurface, x, y, width, height, color);
     }
     void PaintGradient(int x, int y, int width, int height, Color from, Color to, int direction) {
         tirnel::PaintGradient(mSurface, x, y, width, height, from, to, direction);

@@ -3,7 +3,7 @@
 // checked button was put down. A look reads it and never writes back; what a look decides
 // for the parts drawn after it (the caption colour) it returns as a LookDecision.
 
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/ButtonStyleTraits.h"
 #include "platform/Colors.h"

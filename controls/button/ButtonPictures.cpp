@@ -18,7 +18,7 @@ void GreyPixels(std::vector<std::uint8_t>& bytes, int width) {
 
 bool DrawPictureDisabled(Surface& surface, const PictureObject& image, int x, int y, int width, int height) {
     const BitmapInfoHeader header = image.Header24();
-    std::vector<std::uint8_t> grey = image.ColourBits24();
+    std::vector<std::uint8_t> grey = image.ColorBits24();
     if (width == -1) width = header.width;
     if (height == -1) height = header.height;
     GreyPixels(grey, header.width);

@@ -3,7 +3,7 @@
 #include "controls/button/bt.h"
 
 #include "controls/button/ButtonStyleTraits.h"
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 #include "platform/AboutBox.h"
 #include "platform/HandCursor.h"
 #include "platform/Nearest.h"

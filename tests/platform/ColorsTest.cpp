@@ -5,7 +5,7 @@
 namespace tirnel {
 namespace {
 
-TEST(ColorsTest, TranslatesSystemColoursAndPassesPlainOnes) {
+TEST(ColorsTest, TranslatesSystemColorsAndPassesPlainOnes) {
     struct Case {
         Color value;
         Color expected;

@@ -62,12 +62,12 @@ void DrawStrip(const ButtonLook& b, ButtonCanvas& c, const Strip& strip, std::si
     const int W = b.mWidth, H = b.mHeight;
     const int first = Along(strip.at, strip.columns ? W : H);
     for (std::size_t i = 0; i < strip.count; ++i) {
-        const Color colour = kCapsuleStrips[strip.first + i][state];
+        const Color color = kCapsuleStrips[strip.first + i][state];
         const int at = first + static_cast<int>(i);
         if (strip.columns)
-            c.DrawLine(at, 11, at, H - 10, colour);
+            c.DrawLine(at, 11, at, H - 10, color);
         else
-            c.DrawLine(17, at, W - 17, at, colour);
+            c.DrawLine(17, at, W - 17, at, color);
     }
 }
 

@@ -3,7 +3,7 @@
 // shifted by an amount), a shade from one tone to another, and a line in a tone.
 
 #include "controls/button/ButtonCanvas.h"
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 #include "controls/button/ButtonLook.h"
 #include "platform/Colors.h"
 

@@ -16,7 +16,7 @@ namespace {
 // lower than the button.
 struct ShadowFrame {
     int inset, shrink;
-    Color colour;
+    Color color;
 };
 constexpr std::array<ShadowFrame, 3> kShadow = {{{6, 9, 0x808080}, {5, 7, 0xA0A0A0}, {4, 5, 0xC0C0C0}}};
 
@@ -58,7 +58,7 @@ LookDecision DrawOutline(const ButtonLook& Button, ButtonCanvas& Canvas) {
     const bool pressed = b.mState == StateDown;
     if (!pressed)
         for (const ShadowFrame& s : kShadow)
-            c.FrameBox(s.inset, s.inset, b.mWidth - s.shrink, b.mHeight - s.shrink, s.colour);
+            c.FrameBox(s.inset, s.inset, b.mWidth - s.shrink, b.mHeight - s.shrink, s.color);
     const FacePlace& at = pressed ? kPressed : kRaised;
     DrawFace(b, c, at, face);
     DrawFocus(b, c, at);

@@ -49,21 +49,21 @@ Color Ramp(Color from, Color to, int n, int i) {
     return channel(0) | channel(8) | channel(16);
 }
 
-Color Inverted(Color colour) { return colour ^ 0xFFFFFF; }
+Color Inverted(Color color) { return color ^ 0xFFFFFF; }
 
 // Every pixel from (x1, y1) to (x2, y2), both included, holds the colour.
 struct Span {
     int x1, y1, x2, y2;
-    Color colour;
+    Color color;
 };
-Span Pixel(int x, int y, Color colour) { return {x, y, x, y, colour}; }
-Span Row(int y, int x1, int x2, Color colour) { return {x1, y, x2, y, colour}; }
-Span Column(int x, int y1, int y2, Color colour) { return {x, y1, x, y2, colour}; }
+Span Pixel(int x, int y, Color color) { return {x, y, x, y, color}; }
+Span Row(int y, int x1, int x2, Color color) { return {x1, y, x2, y, color}; }
+Span Column(int x, int y1, int y2, Color color) { return {x, y1, x, y2, color}; }
 
 // A frame of one colour around the W x H button, followed by the look's inner spans.
-std::vector<Span> Framed(int W, int H, Color colour, std::initializer_list<Span> inner) {
-    std::vector<Span> spans = {Row(0, 0, W - 1, colour), Row(H - 1, 0, W - 1, colour), Column(0, 0, H - 1, colour),
-                               Column(W - 1, 0, H - 1, colour)};
+std::vector<Span> Framed(int W, int H, Color color, std::initializer_list<Span> inner) {
+    std::vector<Span> spans = {Row(0, 0, W - 1, color), Row(H - 1, 0, W - 1, color), Column(0, 0, H - 1, color),
+                               Column(W - 1, 0, H - 1, color)};
     spans.insert(spans.end(), inner);
     return spans;
 }
@@ -98,9 +98,9 @@ void ExpectSpans(int style, const LookCase& c) {
         int wrong = 0;
         for (int y = s.y1; y <= s.y2; ++y)
             for (int x = s.x1; x <= s.x2; ++x)
-                if (FromQRgb(image.pixel(x, y)) != s.colour && wrong++ == 0)
+                if (FromQRgb(image.pixel(x, y)) != s.color && wrong++ == 0)
                     ADD_FAILURE() << "(" << x << ", " << y << ") is " << Hex(FromQRgb(image.pixel(x, y)), 6) << ", not "
-                                  << Hex(s.colour, 6);
+                                  << Hex(s.color, 6);
     }
 }
 

@@ -1,7 +1,7 @@
 // The button's drawing helpers, colour arithmetic, greyed picture bytes, window shape and
 // minimum size.
 
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 #include "controls/button/ButtonDrawing.h"
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/ButtonPictures.h"
@@ -32,7 +32,7 @@ std::vector<Color> Column(const Surface& surface, int x) {
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kRed = 0x0000FF;
 
-TEST(ButtonDrawingTest, GradientsRampFromTheFirstColourToTheSecond) {
+TEST(ButtonDrawingTest, GradientsRampFromTheFirstColorToTheSecond) {
     struct Case {
         const char* name;
         int surfaceWidth, surfaceHeight;
@@ -66,7 +66,7 @@ TEST(ButtonDrawingTest, GradientsRampFromTheFirstColourToTheSecond) {
     }
 }
 
-TEST(ButtonDrawingTest, LinesFramesAndColourArithmetic) {
+TEST(ButtonDrawingTest, LinesFramesAndColorArithmetic) {
     Surface surface(6, 4);
     surface.FillRect(Rect{0, 0, surface.Width(), surface.Height()}, kWhite);
     DrawLine(surface, 0, 0, 5, 0, kRed);
@@ -84,12 +84,12 @@ TEST(ButtonDrawingTest, LinesFramesAndColourArithmetic) {
     for (const auto& m : mixes) EXPECT_EQ(MixColors(m.a, m.b), m.mix) << std::hex << m.a << " " << m.b;
 
     const struct {
-        Color colour;
+        Color color;
         float amount;
         Color shifted;
     } shifts[] = {{0x743C00, 0.3f, 0xC1894D}, {0x322810, -0.2f, 0x000000}, {0x123456, 0.0f, 0x123456},
                   {0xD4D4D4, 0.06f, 0xE3E3E3}, {0xF0F0F0, 0.3f, 0xFFFFFF}, {0x808080, -0.5f, 0x000000}};
-    for (const auto& s : shifts) EXPECT_EQ(ShiftColor(s.colour, s.amount), s.shifted) << std::hex << s.colour;
+    for (const auto& s : shifts) EXPECT_EQ(ShiftColor(s.color, s.amount), s.shifted) << std::hex << s.color;
 }
 
 // Each pixel of each row turns grey, the row padding stays; the last pixel that turns

@@ -67,7 +67,7 @@ TEST(ButtonLookTest, ShapesTheWindowAsTheStyleTableSays) {
 
 // Silver decides the caption colour: white on its pressed face, the system button text
 // otherwise; a look that decides nothing leaves the fore colour as it is.
-TEST(ButtonLookTest, ALookReturnsTheCaptionColourItDecides) {
+TEST(ButtonLookTest, ALookReturnsTheCaptionColorItDecides) {
     const ButtonStyleTraits silver = StyleTraits(StyleSilver);
     const struct {
         const char* name;

@@ -101,15 +101,15 @@ std::vector<Color> DrawnProbes(const Case& c, QSize size) {
     const QImage& image = session.Button().DrawingSurface().Image();
     EXPECT_EQ(image.size(), size);
     const std::optional<QRegion>& shape = session.Button().WindowShape();
-    std::vector<Color> colours;
+    std::vector<Color> colors;
     for (const QPoint& p : Probes(size, c.style.innerCorners)) {
         if (!image.rect().contains(p)) {
-            colours.push_back(kInvalidColor);
+            colors.push_back(kInvalidColor);
         } else {
-            colours.push_back(shape && !shape->contains(p) ? kClear : FromQRgb(image.pixel(p)));
+            colors.push_back(shape && !shape->contains(p) ? kClear : FromQRgb(image.pixel(p)));
         }
     }
-    return colours;
+    return colors;
 }
 
 class ExtremeSizes : public ::testing::TestWithParam<Case> {};

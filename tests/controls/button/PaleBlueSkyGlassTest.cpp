@@ -53,7 +53,7 @@ Blocks Frames(int H, QRgb outer, std::optional<QRgb> inner, QRgb corner) {
 // Rows of the face from column `from` to column W-1-from.
 Blocks Rows(int from, std::initializer_list<std::pair<int, QRgb>> rows) {
     Blocks b;
-    for (const auto& [y, colour] : rows) b.push_back({from, y, W - 1 - from, y, colour});
+    for (const auto& [y, color] : rows) b.push_back({from, y, W - 1 - from, y, color});
     return b;
 }
 

@@ -88,7 +88,7 @@ QImage IconMask(int size) {
     return mask;
 }
 // The icon's colour image is black where it is clear, as icons are kept.
-QImage IconColours(QImage image) {
+QImage IconColors(QImage image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (Clear(x, y)) image.setPixel(x, y, 0xFF000000);
@@ -170,9 +170,9 @@ protected:
     QString Bitmap(const QImage& image, const QString& name) const {
         return QStringLiteral("bitmap:") + Save(image, name + QStringLiteral(".png"));
     }
-    QString Icon(const QImage& colours, const QString& name) const {
-        return QStringLiteral("icon:") + Save(IconColours(colours), name + QStringLiteral(".png")) + u':' +
-               Save(IconMask(colours.width()), name + QStringLiteral("-mask.png"));
+    QString Icon(const QImage& colors, const QString& name) const {
+        return QStringLiteral("icon:") + Save(IconColors(colors), name + QStringLiteral(".png")) + u':' +
+               Save(IconMask(colors.width()), name + QStringLiteral("-mask.png"));
     }
     QImage Run(const QStringList& arguments) {
         QString error;
@@ -265,7 +265,7 @@ TEST_F(RenderPicturesTest, PicturesGoWhereTheirAlignmentSays) {
 }
 
 // The mask colour is left out only when UseMaskColor asks for it, and only that exact colour.
-TEST_F(RenderPicturesTest, MaskColourLetsTheFaceThrough) {
+TEST_F(RenderPicturesTest, MaskColorLetsTheFaceThrough) {
     QImage picture = Distinct(16);
     const QRgb key = qRgb(0x12, 0x34, 0x56);
     for (int y = 4; y < 12; ++y)
@@ -365,10 +365,10 @@ int LeftmostInkColumn(const QImage& image) {
 }
 
 // The columns of `row` holding exactly `colour`, as a half-open range, when they are one run.
-std::optional<std::pair<int, int>> ColourRun(const QImage& image, int row, QRgb colour) {
+std::optional<std::pair<int, int>> ColorRun(const QImage& image, int row, QRgb color) {
     int left = -1, right = -1;
     for (int x = 0; x < image.width(); ++x) {
-        if (image.pixel(x, row) != colour) continue;
+        if (image.pixel(x, row) != color) continue;
         if (left < 0) left = x;
         else if (right != x) return std::nullopt;
         right = x + 1;
@@ -422,7 +422,7 @@ TEST_F(RenderPicturesTest, DisabledButtonGreysPictureAndCaption) {
         EXPECT_EQ(darkest, qGray(kGreyText));
         const int underline = LowestInkRow(image, shown);
         ASSERT_GE(underline, 0);
-        const auto run = ColourRun(image, underline, kGreyText);
+        const auto run = ColorRun(image, underline, kGreyText);
         ASSERT_TRUE(run) << "row " << underline;
         EXPECT_EQ(run->first, layout.textX);
         EXPECT_EQ(run->second, layout.textX + text.firstAdvance);
@@ -456,7 +456,7 @@ TEST_F(RenderPicturesTest, AccessKeyIsUnderlinedAndShiftsTheCaption) {
     const int underline = LowestInkRow(withKey, withKey.rect());
     ASSERT_GE(underline, 0);
     EXPECT_LT(LowestInkRow(without, without.rect()), underline) << "the plain caption reaches the underline row";
-    const auto run = ColourRun(withKey, underline, kButtonText);
+    const auto run = ColorRun(withKey, underline, kButtonText);
     ASSERT_TRUE(run) << "row " << underline;
     EXPECT_EQ(run->first, textX(marked, true));
     EXPECT_EQ(run->second, textX(marked, true) + marked.firstAdvance);

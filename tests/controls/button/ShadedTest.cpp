@@ -49,13 +49,13 @@ struct LookCase {
 void PrintTo(const LookCase& c, std::ostream* os) { *os << c.name; }
 
 // The outer frame without the corners the round shape cuts off.
-std::vector<Block> Frame(int H, QRgb colour) {
-    return {{2, 0, W - 3, 0, colour}, {2, H - 1, W - 3, H - 1, colour}, {0, 2, 0, H - 3, colour},
-            {W - 1, 2, W - 1, H - 3, colour}};
+std::vector<Block> Frame(int H, QRgb color) {
+    return {{2, 0, W - 3, 0, color}, {2, H - 1, W - 3, H - 1, color}, {0, 2, 0, H - 3, color},
+            {W - 1, 2, W - 1, H - 3, color}};
 }
-std::vector<Block> Corners(int H, QRgb colour) {
-    return {{1, 1, 1, 1, colour}, {W - 2, 1, W - 2, 1, colour}, {1, H - 2, 1, H - 2, colour},
-            {W - 2, H - 2, W - 2, H - 2, colour}};
+std::vector<Block> Corners(int H, QRgb color) {
+    return {{1, 1, 1, 1, color}, {W - 2, 1, W - 2, 1, color}, {1, H - 2, 1, H - 2, color},
+            {W - 2, H - 2, W - 2, H - 2, color}};
 }
 // Shaded, 23 high (H/2 = nearest(11.5) = 12) and 25 high (nearest(12.5) = 12): the white fade
 // over rows 0..11 whose row 10 is entry 10 of 11, white lines at x = 1, x = W-2 and y = 1, the
