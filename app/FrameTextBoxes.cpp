@@ -10,7 +10,7 @@
 namespace tirnel {
 
 namespace {
-const Color kFrameColour = RGB(84, 165, 213);
+const Color kFrameColor = RGB(84, 165, 213);
 
 // The window's own text boxes, not the editors inside combo or spin boxes.
 bool IsTextBox(const QLineEdit* box) {
@@ -32,7 +32,7 @@ void FrameTextBoxes(QWidget* form) {
         const QPoint to(TwipsToPixels(r.left + r.width + 15), TwipsToPixels(r.top + r.height + 15));
         const QPoint a = box->parentWidget()->mapTo(window, from);
         const QPoint b = box->parentWidget()->mapTo(window, to);
-        window->Box(a.x(), a.y(), b.x(), b.y(), kFrameColour);
+        window->Box(a.x(), a.y(), b.x(), b.y(), kFrameColor);
     }
 }
 

@@ -51,10 +51,10 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text) {
     return label;
 }
 
-QLabel* NewLine(QWidget* parent, const QString& name, const QColor& colour) {
+QLabel* NewLine(QWidget* parent, const QString& name, const QColor& color) {
     QLabel* line = NewLabel(parent, name, QString());
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, color);
     line->setPalette(palette);
     line->setAutoFillBackground(true);
     return line;

@@ -31,7 +31,7 @@ ProgressBarControl* NewProgressBar(QWidget* parent, const QString& name, const Q
     bag.WriteInteger(QStringLiteral("TextStyle"), 3, 1);
     bag.WriteFont(QStringLiteral("TextFont"), WindowFont(), nullptr);
     bag.WriteInteger(QStringLiteral("TextEffect"), 5, 1);
-    bag.WriteColour(QStringLiteral("TextEffectColor"), RGB(255, 255, 255), 0);
+    bag.WriteColor(QStringLiteral("TextEffectColor"), RGB(255, 255, 255), 0);
     bag.WriteString(QStringLiteral("Text"), text, QString());
 
     return LoadControl<uo>(parent, name, QString(), bag);
@@ -71,7 +71,7 @@ ButtonControl* NewButton(QWidget* parent, const QString& name, const QString& ca
     PropertyBag bag;
     bag.WriteInteger(QStringLiteral("ButtonStyle"), StyleRoundBlue, StyleThinEdge);
     bag.WriteFont(QStringLiteral("Font"), WindowFont(), nullptr);
-    bag.WriteColour(QStringLiteral("BackColor"), RGB(236, 235, 231), 0);
+    bag.WriteColor(QStringLiteral("BackColor"), RGB(236, 235, 231), 0);
     bag.WriteString(QStringLiteral("Caption"), caption, QString());
 
     return LoadControl<bt>(parent, name, QString(), bag);

@@ -35,7 +35,7 @@ constexpr std::array<Color, kSystemColorCount> kSystemColors = {
 };
 
 constexpr Color kFlagByteMask = 0xFF000000u;
-constexpr Color kChannelMask = 0x00FFFFFFu;
+constexpr Color kIndexMask = 0x000000FFu;
 
 }  // namespace
 
@@ -46,8 +46,8 @@ Color GetSysColor(int index) {
 
 Color TranslateColor(Color value) {
     if ((value & kFlagByteMask) == 0) return value;
-    // The whole low part is the index, so 0x80000105 is no system colour rather than entry 5.
-    if ((value & kFlagByteMask) == kSystemColorFlag) return GetSysColor(static_cast<int>(value & kChannelMask));
+    // The low byte is the index, whatever the two bytes above it hold: 0x80000110 is entry 16.
+    if ((value & kFlagByteMask) == kSystemColorFlag) return GetSysColor(static_cast<int>(value & kIndexMask));
     return kInvalidColor;
 }
 

@@ -34,8 +34,9 @@ constexpr bool IsSystemColor(Color value) { return (value & kSystemColorFlag) !=
 // The plain colour of a system colour index 0..24 (Windows 10 defaults); kInvalidColor otherwise.
 Color GetSysColor(int index);
 
-// Plain colours pass unchanged, system colours 0x80000000..0x80000018 become their plain value;
-// anything else (an unknown system index, other flag bytes) fails and yields kInvalidColor.
+// Plain colours pass unchanged; a value with the flag byte 0x80 names a system colour by the
+// index in its low byte (0x80000110 is entry 16) and becomes that colour's plain value;
+// anything else (an index above 24, other flag bytes) fails and yields kInvalidColor.
 Color TranslateColor(Color value);
 
 // The pixel for a colour value: system colours are translated first, and what cannot be

@@ -65,14 +65,14 @@ void Form::Plot(int x, int y, QRgb pixel) {
     reinterpret_cast<QRgb*>(mLayer.scanLine(y))[x] = pixel;
 }
 
-void Form::Line(int x1, int y1, int x2, int y2, Color colour) {
-    const QRgb pixel = ToQRgb(colour) | 0xFF000000u;
+void Form::Line(int x1, int y1, int x2, int y2, Color color) {
+    const QRgb pixel = ToQRgb(color) | 0xFF000000u;
     WalkLine(QPoint(x1, y1), QPoint(x2, y2), mLayer.size(), [&](int x, int y) { Plot(x, y, pixel); });
     update();
 }
 
-void Form::Box(int x1, int y1, int x2, int y2, Color colour) {
-    const QRgb pixel = ToQRgb(colour) | 0xFF000000u;
+void Form::Box(int x1, int y1, int x2, int y2, Color color) {
+    const QRgb pixel = ToQRgb(color) | 0xFF000000u;
     const int left = std::min(x1, x2), right = std::max(x1, x2);
     const int top = std::min(y1, y2), bottom = std::max(y1, y2);
     for (int x = left; x <= right; ++x) {

@@ -44,8 +44,8 @@ public:
 
     // The drawing layer, in pixels of the client area. A line leaves out its end point;
     // a box outlines the rectangle whose opposite corners, both included, are given.
-    void Line(int x1, int y1, int x2, int y2, Color colour);
-    void Box(int x1, int y1, int x2, int y2, Color colour);
+    void Line(int x1, int y1, int x2, int y2, Color color);
+    void Box(int x1, int y1, int x2, int y2, Color color);
     // Clears the layer.
     void Cls();
     const QImage& DrawingLayer() const { return mLayer; }

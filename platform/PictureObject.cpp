@@ -60,7 +60,7 @@ BitmapInfoHeader PictureObject::Header24() const {
     return DibBuffer::HeaderOf(mImage.width(), mImage.height(), 24);
 }
 
-std::vector<std::uint8_t> PictureObject::ColourBits24() const {
+std::vector<std::uint8_t> PictureObject::ColorBits24() const {
     DibBuffer buffer(mImage.width(), mImage.height(), 24);
     if (buffer.IsEmpty()) return {};
     for (int y = 0; y < buffer.Rows(); ++y)

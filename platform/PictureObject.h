@@ -49,7 +49,7 @@ public:
     // zeros), described by Header24. MaskBits24 is the mask the same way, white where MaskSet
     // and black elsewhere; a bitmap (or no picture) has none and gives no bytes.
     BitmapInfoHeader Header24() const;
-    std::vector<std::uint8_t> ColourBits24() const;
+    std::vector<std::uint8_t> ColorBits24() const;
     std::vector<std::uint8_t> MaskBits24() const;
     // Size in HIMETRIC units.
     int Width() const { return PixelsToHimetric(mImage.width()); }

@@ -45,8 +45,8 @@ std::optional<std::int16_t> PropertyBag::ReadBoolean(const QString& key, std::in
 std::optional<QString> PropertyBag::ReadString(const QString& key, const QString& readDefault) const {
     return ReadProperty(key, PropertyValue::String(readDefault)).AsString();
 }
-std::optional<std::uint32_t> PropertyBag::ReadColour(const QString& key, std::uint32_t readDefault) const {
-    return ReadProperty(key, PropertyValue::Colour(readDefault)).AsColour();
+std::optional<std::uint32_t> PropertyBag::ReadColor(const QString& key, std::uint32_t readDefault) const {
+    return ReadProperty(key, PropertyValue::Color(readDefault)).AsColor();
 }
 std::optional<FontRef> PropertyBag::ReadFont(const QString& key, const FontRef& readDefault) const {
     return ReadProperty(key, PropertyValue::Font(readDefault)).AsFont();
@@ -67,8 +67,8 @@ void PropertyBag::WriteBoolean(const QString& key, std::int16_t value, std::int1
 void PropertyBag::WriteString(const QString& key, const QString& value, const QString& writeDefault) {
     WriteProperty(key, PropertyValue::String(value), PropertyValue::String(writeDefault));
 }
-void PropertyBag::WriteColour(const QString& key, std::uint32_t value, std::uint32_t writeDefault) {
-    WriteProperty(key, PropertyValue::Colour(value), PropertyValue::Colour(writeDefault));
+void PropertyBag::WriteColor(const QString& key, std::uint32_t value, std::uint32_t writeDefault) {
+    WriteProperty(key, PropertyValue::Color(value), PropertyValue::Color(writeDefault));
 }
 void PropertyBag::WriteFont(const QString& key, const FontRef& value, const FontRef& writeDefault) {
     WriteProperty(key, PropertyValue::Font(value), PropertyValue::Font(writeDefault));

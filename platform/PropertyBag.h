@@ -30,7 +30,7 @@ public:
     std::optional<std::int16_t> ReadShort(const QString& key, std::int16_t readDefault) const;
     std::optional<std::int16_t> ReadBoolean(const QString& key, std::int16_t readDefault) const;
     std::optional<QString> ReadString(const QString& key, const QString& readDefault) const;
-    std::optional<std::uint32_t> ReadColour(const QString& key, std::uint32_t readDefault) const;
+    std::optional<std::uint32_t> ReadColor(const QString& key, std::uint32_t readDefault) const;
     std::optional<FontRef> ReadFont(const QString& key, const FontRef& readDefault) const;
     std::optional<PictureRef> ReadPicture(const QString& key, const PictureRef& readDefault) const;
 
@@ -38,7 +38,7 @@ public:
     void WriteShort(const QString& key, std::int16_t value, std::int16_t writeDefault);
     void WriteBoolean(const QString& key, std::int16_t value, std::int16_t writeDefault);
     void WriteString(const QString& key, const QString& value, const QString& writeDefault);
-    void WriteColour(const QString& key, std::uint32_t value, std::uint32_t writeDefault);
+    void WriteColor(const QString& key, std::uint32_t value, std::uint32_t writeDefault);
     void WriteFont(const QString& key, const FontRef& value, const FontRef& writeDefault);
     void WritePicture(const QString& key, const PictureRef& value, const PictureRef& writeDefault);
 

@@ -84,7 +84,7 @@ struct BooleanKey {
     std::int16_t writeDefault;
 };
 template <class T>
-struct ColourKey {
+struct ColorKey {
     Slot<T, Color> slot;
     Color readDefault;
     Color writeDefault;
@@ -134,7 +134,7 @@ struct PropertyKey {
     const char* key;  // unused by a step
     int readOrder;
     int writeOrder;  // unused by a step
-    std::variant<IntegerKey<T>, ShortKey<T>, BooleanKey<T>, ColourKey<T>, TextKey<T>, AmbientFontKey<T>,
+    std::variant<IntegerKey<T>, ShortKey<T>, BooleanKey<T>, ColorKey<T>, TextKey<T>, AmbientFontKey<T>,
                  PictureKey<T>, ReadStep<T>>
         access;
     // The spelling the key is written under when it differs from `key`.
@@ -179,8 +179,8 @@ void ReadPropertyTable(T& control, const std::array<PropertyKey<T>, N>& keys, co
                        [&](const BooleanKey<T>& k) {
                            if (auto v = bag.ReadBoolean(key, k.readDefault)) k.slot.Set(control, *v);
                        },
-                       [&](const ColourKey<T>& k) {
-                           if (auto v = bag.ReadColour(key, k.readDefault)) k.slot.Set(control, *v);
+                       [&](const ColorKey<T>& k) {
+                           if (auto v = bag.ReadColor(key, k.readDefault)) k.slot.Set(control, *v);
                        },
                        [&](const TextKey<T>& k) {
                            if (auto v = bag.ReadString(key, k.readDefault.For(ambient))) k.slot.Set(control, *v);
@@ -207,7 +207,7 @@ void WritePropertyTable(const T& control, const std::array<PropertyKey<T>, N>& k
                        [&](const IntegerKey<T>& k) { bag.WriteInteger(key, k.slot.Get(control), k.writeDefault); },
                        [&](const ShortKey<T>& k) { bag.WriteShort(key, k.slot.Get(control), k.writeDefault); },
                        [&](const BooleanKey<T>& k) { bag.WriteBoolean(key, k.slot.Get(control), k.writeDefault); },
-                       [&](const ColourKey<T>& k) { bag.WriteColour(key, k.slot.Get(control), k.writeDefault); },
+                       [&](const ColorKey<T>& k) { bag.WriteColor(key, k.slot.Get(control), k.writeDefault); },
                        [&](const TextKey<T>& k) {
                            bag.WriteString(key, k.slot.Get(control), k.writeDefault.For(ambient));
                        },

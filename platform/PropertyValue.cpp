@@ -48,7 +48,7 @@ PropertyValue PropertyValue::Boolean(std::int16_t value) {
     return PropertyValue(Storage(BooleanValue{ToBoolean(IsTrue(value))}));
 }
 PropertyValue PropertyValue::String(const QString& value) { return PropertyValue(Storage(value)); }
-PropertyValue PropertyValue::Colour(std::uint32_t value) { return PropertyValue(Storage(ColourValue{value})); }
+PropertyValue PropertyValue::Color(std::uint32_t value) { return PropertyValue(Storage(ColorValue{value})); }
 PropertyValue PropertyValue::Font(FontRef value) { return PropertyValue(Storage(std::move(value))); }
 PropertyValue PropertyValue::Picture(PictureRef value) { return PropertyValue(Storage(std::move(value))); }
 
@@ -57,7 +57,7 @@ PropertyValue::Kind PropertyValue::Type() const {
         case 1: return Kind::Integer;
         case 2: return Kind::Boolean;
         case 3: return Kind::String;
-        case 4: return Kind::Colour;
+        case 4: return Kind::Color;
         case 5: return Kind::Font;
         case 6: return Kind::Picture;
         default: return Kind::Empty;
@@ -70,7 +70,7 @@ std::optional<std::int32_t> PropertyValue::AsInteger() const {
                           [](std::int32_t v) -> std::optional<std::int32_t> { return v; },
                           [](BooleanValue v) -> std::optional<std::int32_t> { return v.value; },
                           [](const QString& v) { return IntegerFromText(v); },
-                          [](ColourValue v) -> std::optional<std::int32_t> { return static_cast<std::int32_t>(v.value); },
+                          [](ColorValue v) -> std::optional<std::int32_t> { return static_cast<std::int32_t>(v.value); },
                           [](const FontRef&) -> std::optional<std::int32_t> { return std::nullopt; },
                           [](const PictureRef&) -> std::optional<std::int32_t> { return std::nullopt; },
                       },
@@ -103,15 +103,15 @@ std::optional<QString> PropertyValue::AsString() const {
                               return IsTrue(v.value) ? QStringLiteral("True") : QStringLiteral("False");
                           },
                           [](const QString& v) -> std::optional<QString> { return v; },
-                          [](ColourValue v) -> std::optional<QString> { return QString::number(v.value); },
+                          [](ColorValue v) -> std::optional<QString> { return QString::number(v.value); },
                           [](const FontRef&) -> std::optional<QString> { return std::nullopt; },
                           [](const PictureRef&) -> std::optional<QString> { return std::nullopt; },
                       },
                       mValue);
 }
 
-std::optional<std::uint32_t> PropertyValue::AsColour() const {
-    if (const auto* colour = std::get_if<ColourValue>(&mValue)) return colour->value;
+std::optional<std::uint32_t> PropertyValue::AsColor() const {
+    if (const auto* color = std::get_if<ColorValue>(&mValue)) return color->value;
     const auto number = AsInteger();
     if (!number) return std::nullopt;
     return static_cast<std::uint32_t>(*number);
@@ -136,7 +136,7 @@ bool PropertyValue::SameAs(const PropertyValue& other) const {
                           [&](std::int32_t v) { return v == std::get<std::int32_t>(other.mValue); },
                           [&](BooleanValue v) { return v.value == std::get<BooleanValue>(other.mValue).value; },
                           [&](const QString& v) { return v == std::get<QString>(other.mValue); },
-                          [&](ColourValue v) { return v.value == std::get<ColourValue>(other.mValue).value; },
+                          [&](ColorValue v) { return v.value == std::get<ColorValue>(other.mValue).value; },
                           [&](const FontRef& v) {
                               const auto& w = std::get<FontRef>(other.mValue);
                               return v == w || (v && w && v->SameAs(*w));

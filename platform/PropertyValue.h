@@ -17,14 +17,14 @@ namespace tirnel {
 
 class PropertyValue {
 public:
-    enum class Kind { Empty, Integer, Boolean, String, Colour, Font, Picture };
+    enum class Kind { Empty, Integer, Boolean, String, Color, Font, Picture };
 
     PropertyValue() = default;
 
     static PropertyValue Integer(std::int32_t value);
     static PropertyValue Boolean(std::int16_t value);  // any non-zero value is kept as True
     static PropertyValue String(const QString& value);
-    static PropertyValue Colour(std::uint32_t value);
+    static PropertyValue Color(std::uint32_t value);
     static PropertyValue Font(FontRef value);
     static PropertyValue Picture(PictureRef value);
 
@@ -40,8 +40,8 @@ public:
     std::optional<std::int16_t> AsBoolean() const;
     // String: numbers in decimal, booleans as "True"/"False"; fonts and pictures fail.
     std::optional<QString> AsString() const;
-    // Colour: integers and booleans as their 32 bits, strings as AsInteger reads them.
-    std::optional<std::uint32_t> AsColour() const;
+    // Color: integers and booleans as their 32 bits, strings as AsInteger reads them.
+    std::optional<std::uint32_t> AsColor() const;
     // Font and picture: only their own kind, or empty (which gives an empty reference).
     std::optional<FontRef> AsFont() const;
     std::optional<PictureRef> AsPicture() const;
@@ -57,10 +57,10 @@ private:
     struct BooleanValue {
         std::int16_t value;
     };
-    struct ColourValue {
+    struct ColorValue {
         std::uint32_t value;
     };
-    using Storage = std::variant<std::monostate, std::int32_t, BooleanValue, QString, ColourValue, FontRef, PictureRef>;
+    using Storage = std::variant<std::monostate, std::int32_t, BooleanValue, QString, ColorValue, FontRef, PictureRef>;
 
     explicit PropertyValue(Storage storage) : mValue(std::move(storage)) {}
 

@@ -114,7 +114,7 @@ auto ImageFetch(const QImage& image, int xSrc, int ySrc) {
 }
 
 // An icon pixel with its mask bit in the alpha byte: 0xFF where the mask is set.
-QRgb WithMaskBit(QRgb colour, bool maskSet) { return (colour & kChannels) | (maskSet ? kOpaque : 0u); }
+QRgb WithMaskBit(QRgb color, bool maskSet) { return (color & kChannels) | (maskSet ? kOpaque : 0u); }
 
 // D = (D AND M) XOR C, M white where the mask is set (carried in the source's alpha byte).
 QRgb MaskThenInvert(QRgb dest, QRgb source) {

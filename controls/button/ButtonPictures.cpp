@@ -1,20 +1,27 @@
 #include "controls/button/ButtonPictures.h"
 
+#include "platform/BitmapInfo.h"
+
 namespace tirnel {
 
-void GreyByteStream(std::vector<std::uint8_t>& bytes) {
-    for (std::size_t i = 0; bytes.size() >= 4 && i <= bytes.size() - 4; i += 3) {
-        const auto average = static_cast<std::uint8_t>((bytes[i] + bytes[i + 1] + bytes[i + 2]) / 3);
-        bytes[i] = bytes[i + 1] = bytes[i + 2] = average;
+void GreyPixels(std::vector<std::uint8_t>& bytes, int width) {
+    if (width <= 0) return;
+    const auto stride = static_cast<std::size_t>(DibRowStride(width, 24));
+    const std::size_t pixels = static_cast<std::size_t>(width) * 3;
+    for (std::size_t row = 0; row < bytes.size(); row += stride) {
+        for (std::size_t i = row; i < row + pixels && i + 4 <= bytes.size(); i += 3) {
+            const auto average = static_cast<std::uint8_t>((bytes[i] + bytes[i + 1] + bytes[i + 2]) / 3);
+            bytes[i] = bytes[i + 1] = bytes[i + 2] = average;
+        }
     }
 }
 
 bool DrawPictureDisabled(Surface& surface, const PictureObject& image, int x, int y, int width, int height) {
     const BitmapInfoHeader header = image.Header24();
-    std::vector<std::uint8_t> grey = image.ColourBits24();
+    std::vector<std::uint8_t> grey = image.ColorBits24();
     if (width == -1) width = header.width;
     if (height == -1) height = header.height;
-    GreyByteStream(grey);
+    GreyPixels(grey, header.width);
     std::vector<std::uint8_t> mask = image.MaskBits24();
     mask.resize(grey.size(), 0);
     const int sourceHeight = header.height < 0 ? -header.height : header.height;

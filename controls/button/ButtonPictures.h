@@ -9,10 +9,12 @@
 
 namespace tirnel {
 
-// Sets each group of three bytes at offsets 0, 3, 6, ... (the last group starting 4 bytes
-// before the end) to their average, truncated. The groups follow the byte stream, not the
-// rows, so a row's padding joins a group wherever a row is not a multiple of 4 bytes.
-void GreyByteStream(std::vector<std::uint8_t>& bytes);
+// Greys the pixels of 24-bit bitmap bits of the width, rows padded to 4 bytes: each pixel's
+// three bytes become their average, truncated; the padding stays as it is. A pixel is greyed
+// when it starts at least 4 bytes before the end of the bits, so in a picture whose rows need
+// no padding the very last pixel (the top row's last: the bits run bottom row first) keeps
+// its colour, as it always has.
+void GreyPixels(std::vector<std::uint8_t>& bytes, int width);
 
 // Draws the picture greyed at (x, y) in width x height (-1 for the picture's own): its mask
 // ANDed, then its greyed colour bits ORed, so the background shows where the mask is white.

@@ -101,10 +101,6 @@ void AlignCaptionAlone(const CaptionLayoutInput& in, CaptionLayout& out) {
     out.textY = in.height / 2 - in.textHeight / 2;
 }
 
-bool PressedOffsetStyle(std::int32_t style) {
-    return style == StyleStandard || style == StyleThinEdge || style == StyleSilver || style == StylePaleBlue;
-}
-
 }  // namespace
 
 CaptionLayout LayOutPictureAndCaption(const CaptionLayoutInput& in) {
@@ -127,31 +123,15 @@ CaptionLayout LayOutPictureAndCaption(const CaptionLayoutInput& in) {
     // The measured width includes the "&" that is not drawn.
     if (in.hasAccessKey) out.textX += 3;
 
-    const bool down = in.state == StateDown;
-    if (down && PressedOffsetStyle(in.buttonStyle)) {
-        out.picX += 1;
-        out.picY += 1;
-    } else if (in.buttonStyle == StyleOutline) {
-        const I shift = down ? 2 : -1;
-        out.picX += shift;
-        out.picY += shift;
-    }
+    const CaptionPlacement& place = in.placement;
+    const I shift = in.pressed ? place.pictureShiftPressed : place.pictureShiftAtRest;
+    out.picX += shift;
+    out.picY += shift;
 
     const I x = out.textX, y = out.textY, tw = in.textWidth, th = in.textHeight;
-    if (in.buttonStyle == StyleCapsule) {
-        out.caption = {x, y - 1, x + tw, y + th - 1};
-    } else if (down && PressedOffsetStyle(in.buttonStyle)) {
-        out.caption = {x + 1, y + 1, x + tw + 1, y + th + 1};
-    } else if (down && in.buttonStyle == StyleOutline) {
-        out.caption = {x + 1, y + 2, x + tw + 1, y + th + 1};
-    } else if (down) {
-        out.caption = {x, y, x + tw, y + th};
-    } else if (in.buttonStyle == StyleOutline) {
-        out.caption = {x - 2, y - 2, x + tw - 2, y + th - 2};
-    } else {
-        out.caption = {x, y, x + tw, y + th};
-        out.captionFocus = WideRect{x - 2, y, x + tw + 1, y + th + 1};
-    }
+    const CaptionSides& sides = in.pressed ? place.captionPressed : place.captionAtRest;
+    out.caption = {x + sides.left, y + sides.top, x + tw + sides.right, y + th + sides.bottom};
+    if (!in.pressed && place.focusAtRest) out.captionFocus = WideRect{x - 2, y, x + tw + 1, y + th + 1};
     return out;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Where the button's picture and caption go: from the surface size, the caption's measured
-// size, the picture's draw size, the two alignments, the style and the draw state. A pure
-// function of its input, so any text measure can be fed in. Every division truncates
-// toward zero; the arithmetic is 64-bit, so no size overflows it.
+// size, the picture's draw size, the two alignments, how the style moves them and whether the
+// button is drawn pressed. A pure function of its input, so any text measure can be fed in.
+// Every division truncates toward zero; the arithmetic is 64-bit, so no size overflows it.
 
 #include "platform/Rect.h"
 
@@ -10,6 +10,26 @@
 #include <optional>
 
 namespace tirnel {
+
+// How far each side of the caption rectangle lies from the caption's measured place
+// (x, y, x + tw, y + th).
+struct CaptionSides {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// How a style moves picture and caption, at rest and when drawn pressed: the picture by the
+// same amount across and down, the caption rectangle side by side; and whether a paint at
+// rest records the caption's focus rectangle. The defaults move nothing.
+struct CaptionPlacement {
+    int pictureShiftAtRest = 0;
+    int pictureShiftPressed = 0;
+    CaptionSides captionAtRest;
+    CaptionSides captionPressed;
+    bool focusAtRest = true;
+};
 
 struct CaptionLayoutInput {
     std::int64_t width = 0;   // W, the surface width in pixels
@@ -22,8 +42,9 @@ struct CaptionLayoutInput {
     bool hasAccessKey = false;
     std::int32_t pictureAlign = 0;
     std::int32_t captionAlign = 0;
-    std::int32_t buttonStyle = 0;
-    std::int32_t state = 0;
+    CaptionPlacement placement;
+    // Drawn in StateDown.
+    bool pressed = false;
 };
 
 // A rectangle before it meets the surface: 64-bit sides.
@@ -44,8 +65,8 @@ struct CaptionLayout {
     std::int64_t textX = 0;
     std::int64_t textY = 0;
     WideRect caption;
-    // The caption rectangle widened for a focus mark, set only at rest and hover for the
-    // styles that draw their caption in place.
+    // The caption rectangle widened for a focus mark, set only when not pressed and only for
+    // the styles that record it.
     std::optional<WideRect> captionFocus;
 };
 

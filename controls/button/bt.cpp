@@ -3,7 +3,7 @@
 #include "controls/button/bt.h"
 
 #include "controls/button/ButtonStyleTraits.h"
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 #include "platform/AboutBox.h"
 #include "platform/HandCursor.h"
 #include "platform/Nearest.h"
@@ -65,10 +65,17 @@ void bt::ApplyStyleColors() {
 void bt::ApplyButtonShape() {
     const int corner = StyleTraits(mButtonStyle).regionCorner;
     if (corner > 0) {
-        SetWindowRgn(Region::CreateRoundRectRgn(0, 0, mWidth + 1, mHeight + 1, corner, corner).ToQRegion(), true);
+        ShapeWindow(corner, mWidth, mHeight);
     } else {
-        SetWindowRgn(Region::CreateRectRgn(0, 0, Nearest(ScaleWidth()), Nearest(ScaleHeight())).ToQRegion(), true);
+        ShapeWindow(corner, Nearest(ScaleWidth()), Nearest(ScaleHeight()));
     }
+}
+
+void bt::ShapeWindow(int regionCorner, std::int32_t width, std::int32_t height) {
+    const Region region = regionCorner > 0
+                              ? Region::CreateRoundRectRgn(0, 0, width + 1, height + 1, regionCorner, regionCorner)
+                              : Region::CreateRectRgn(0, 0, width, height);
+    SetWindowRgn(region.ToQRegion(), true);
 }
 
 void bt::UserControl_Resize() {

@@ -34,6 +34,9 @@ class QCursor;
 
 namespace tirnel {
 
+struct ButtonLook;
+struct ButtonStyleTraits;
+
 class bt : public Control {
     Q_OBJECT
 public:
@@ -173,8 +176,6 @@ protected:
     void UserControl_LostFocus() override;
 
 private:
-    friend class ButtonPainter;
-
     using MouseEvent = void (bt::*)(std::int16_t&, std::int16_t&, float&, float&);
     using KeyEvent = void (bt::*)(std::int16_t&, std::int16_t&);
 
@@ -185,8 +186,11 @@ private:
     void StorePicture(PictureRef& member, PictureRef value, const QString& PropertyName);
     void AttachFont(FontRef font);
     void mFont_FontChanged(const QString& PropertyName);
-    // Gives the window the shape of the style (a plain or rounded rectangle).
+    // Gives the window the shape of the style (a plain or rounded rectangle): rounded at the
+    // size of the last repaint, plain at the surface's size now.
     void ApplyButtonShape();
+    // The style's shape at a size.
+    void ShapeWindow(int regionCorner, std::int32_t width, std::int32_t height);
     // The surface's cursor kind and custom cursor picture, as the property bag keeps them.
     std::int16_t CursorKind() const { return Control::MousePointer(); }
     void CursorKind(std::int16_t kind) { Control::MousePointer(kind); }
@@ -207,9 +211,12 @@ private:
     void ContainerActivation(bool activated);
 
     // Painting (btPaint.cpp, btPicture.cpp).
-    void DrawPictureAndCaption();
+    // A checked check button is drawn down, unless its look shows the check itself.
+    void DrawCheckedDown(const ButtonStyleTraits& style);
+    // The snapshot one repaint draws from.
+    ButtonLook TakeLook(const ButtonStyleTraits& style) const;
+    void DrawPictureAndCaption(const ButtonLook& look);
     void UpdateAccessKey();
-
 
     // Input (btInput.cpp).
     void ShowHandCursor();

@@ -3,24 +3,58 @@
 
 #include "controls/button/bt.h"
 
-#include "controls/button/ButtonPainter.h"
+#include "controls/button/ButtonCanvas.h"
+#include "controls/button/ButtonLook.h"
 #include "controls/button/ButtonStyleTraits.h"
 
 namespace tirnel {
 
+// The surface size is read and the style's row looked up once; the look draws from the
+// snapshot, and what it decides is kept here.
 void bt::PaintButton() {
     Surface& surface = DrawingSurface();
     surface.Clear();
     ReadSurfaceSize();
     mButtonRect = Rect{0, 0, mWidth, mHeight};
-    // A checked check button is drawn down, unless its look shows the check itself.
-    const ButtonStyleTraits& traits = StyleTraits(mButtonStyle);
-    if (IsTrue(mCheckBoxMode) && IsTrue(mValue) && !traits.showsCheck) mState = StateDown;
-    if (ButtonRenderer renderer = traits.renderer) {
-        ButtonPainter painter(*this);
-        renderer(painter, mState);
+    const ButtonStyleTraits& style = StyleTraits(mButtonStyle);
+    DrawCheckedDown(style);
+    const ButtonLook look = TakeLook(style);
+    if (look.ShapesWindow()) ShapeWindow(style.regionCorner, mWidth, mHeight);
+    if (style.renderer) {
+        ButtonCanvas canvas(surface, mWidth, mHeight);
+        const LookDecision decision = style.renderer(look, canvas);
+        if (decision.foreColor) mForeColor = *decision.foreColor;
     }
-    DrawPictureAndCaption();
+    DrawPictureAndCaption(look);
+}
+
+void bt::DrawCheckedDown(const ButtonStyleTraits& style) {
+    if (IsTrue(mCheckBoxMode) && IsTrue(mValue) && !style.showsCheck) mState = StateDown;
+}
+
+ButtonLook bt::TakeLook(const ButtonStyleTraits& style) const {
+    const AmbientProperties& ambient = Ambient();
+    const bool parentActive = IsTrue(mParentActive);
+    return ButtonLook{
+        .style = style,
+        .mState = mState,
+        .mWidth = mWidth,
+        .mHeight = mHeight,
+        .mButtonRect = mButtonRect,
+        .mCaptionFocusRect = mCaptionFocusRect,
+        .backColor = TranslateColor(mBackColor),
+        .containerBackColor = TranslateColor(ambient.BackColor),
+        .mEnabled = IsTrue(mEnabled),
+        .checked = IsTrue(mCheckBoxMode) && IsTrue(mValue),
+        .mIsOver = IsTrue(mIsOver),
+        .mMouseDown = IsTrue(mMouseDown),
+        .mHasFocus = IsTrue(mHasFocus),
+        .mIsDefault = IsTrue(mIsDefault),
+        .mParentActive = parentActive,
+        .mShowFocusRect = IsTrue(mShowFocusRect),
+        .userMode = IsTrue(ambient.UserMode),
+        .focusCued = parentActive && (IsTrue(mHasFocus) || IsTrue(mIsDefault)),
+    };
 }
 
 // The first "&" marks the access key, the next character; "&&" stands for one "&" and only

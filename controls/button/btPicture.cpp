@@ -2,6 +2,7 @@
 
 #include "controls/button/bt.h"
 
+#include "controls/button/ButtonLook.h"
 #include "controls/button/ButtonPictures.h"
 #include "controls/button/CaptionLayout.h"
 
@@ -22,15 +23,14 @@ PictureDrawSize OwnSize(const PictureRef& picture) {
 
 }  // namespace
 
-void bt::DrawPictureAndCaption() {
+void bt::DrawPictureAndCaption(const ButtonLook& look) {
     Surface& surface = DrawingSurface();
-    ReadSurfaceSize();
     const PictureRef& hoverImage = KindOf(mPictureHover) == KindOf(mPicture) ? mPictureHover : mPicture;
     const PictureDrawSize size = PictureSizeFor(mPictureSize, OwnSize(mPicture), {mPicWidth, mPicHeight});
 
     CaptionLayoutInput in;
-    in.width = mWidth;
-    in.height = mHeight;
+    in.width = look.mWidth;
+    in.height = look.mHeight;
     in.textWidth = surface.TextWidth(mCaption);
     in.textHeight = surface.TextHeight(mCaption);
     in.picWidth = size.width;
@@ -39,8 +39,8 @@ void bt::DrawPictureAndCaption() {
     in.hasAccessKey = !AccessKeys().isEmpty();
     in.pictureAlign = mPictureAlign;
     in.captionAlign = mCaptionAlign;
-    in.buttonStyle = mButtonStyle;
-    in.state = mState;
+    in.placement = look.style.caption;
+    in.pressed = look.mState == StateDown;
     const CaptionLayout layout = LayOutPictureAndCaption(in);
     mPicWidth = ClampToInt(layout.picWidth);
     mPicHeight = ClampToInt(layout.picHeight);
@@ -51,16 +51,16 @@ void bt::DrawPictureAndCaption() {
     if (mPicWidth > 0 && mPicHeight > 0 && (kind == PictureObject::kIcon || kind == PictureObject::kBitmap)) {
         const int x = ClampToInt(layout.picX), y = ClampToInt(layout.picY);
         const bool hoverShown = !IsEmptyPicture(mPictureHover);
-        const PictureRef& stateImage = (mState == StateHover || mState == StateDown) && hoverShown ? hoverImage : mPicture;
+        const bool underPointer = look.mState == StateHover || look.mState == StateDown;
+        const PictureRef& stateImage = underPointer && hoverShown ? hoverImage : mPicture;
         const PictureRef& checkedImage = hoverShown ? hoverImage : mPicture;
-        const bool checked = IsTrue(mCheckBoxMode) && IsTrue(mValue);
-        if (!IsTrue(mEnabled)) {
+        if (!look.mEnabled) {
             DrawPictureDisabled(surface, *mPicture, x, y, mPicWidth, mPicHeight);
         } else if (kind == PictureObject::kIcon) {
             surface.DrawIconEx(x, y, *stateImage, mPicWidth, mPicHeight);
-            if (checked) surface.DrawIconEx(x, y, *checkedImage, mPicWidth, mPicHeight);
+            if (look.checked) surface.DrawIconEx(x, y, *checkedImage, mPicWidth, mPicHeight);
         } else {
-            const QImage& image = (checked ? checkedImage : stateImage)->Image();
+            const QImage& image = (look.checked ? checkedImage : stateImage)->Image();
             if (IsTrue(mUseMaskColor)) {
                 surface.TransparentBlt(x, y, mPicWidth, mPicHeight, image, 0, 0, mPicWidth, mPicHeight, mMaskColor);
             } else {
@@ -69,8 +69,8 @@ void bt::DrawPictureAndCaption() {
         }
     }
 
-    // Read after the renderer ran: a look that sets the fore colour sets the caption's.
-    surface.SetTextColor(TranslateColor(IsTrue(mEnabled) ? mForeColor : SystemColor(kColorGrayText)));
+    // Read after the look ran: a look that decides the fore colour decides the caption's.
+    surface.SetTextColor(TranslateColor(look.mEnabled ? mForeColor : SystemColor(kColorGrayText)));
     surface.DrawText(mCaption, ToSurfaceRect(layout.caption), kDtSingleLine);
 }
 

@@ -33,7 +33,7 @@ QSize CaptionLabel::AutoSize(Surface& surface) const {
 void CaptionLabel::Paint(Surface& surface) const {
     if (!Visible) return;
     UseFont(surface, Font);
-    const Color oldColour = surface.SetForeColor(ForeColor);
+    const Color oldColor = surface.SetForeColor(ForeColor);
     const BkMode oldMode = surface.SetBkMode(BkMode::Transparent);
     const int lineHeight = surface.TextHeight(QString());
     int top = Bounds.top;
@@ -42,7 +42,7 @@ void CaptionLabel::Paint(Surface& surface) const {
         top += lineHeight;
     }
     surface.SetBkMode(oldMode);
-    surface.SetForeColor(oldColour);
+    surface.SetForeColor(oldColor);
 }
 
 }  // namespace tirnel

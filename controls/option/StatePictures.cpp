@@ -37,7 +37,7 @@ constexpr Color kHoverAmber = RGB(249, 189, 72);
 constexpr Color kDotGreen = RGB(56, 185, 53);
 constexpr Color kDotGrey = RGB(192, 191, 181);
 
-struct LookColours {
+struct LookColors {
     Color ring;
     std::optional<Color> innerRing;  // none: the inner ring is inside
     Color insideTop;                 // the inside shades from the top row to the bottom row
@@ -46,7 +46,7 @@ struct LookColours {
 };
 
 // Indexed by StateLook.
-constexpr std::array<LookColours, 4> kLooks = {{
+constexpr std::array<LookColors, 4> kLooks = {{
     {kRingBlue, std::nullopt, RGB(220, 220, 215), RGB(255, 255, 255), kDotGreen},
     {kRingBlue, kHoverAmber, RGB(220, 220, 215), RGB(255, 255, 255), kDotGreen},
     {kRingBlue, std::nullopt, RGB(176, 176, 167), RGB(227, 226, 218), kDotGreen},
@@ -57,9 +57,9 @@ constexpr std::array<LookColours, 4> kLooks = {{
 constexpr int kFirstInsideRow = 1;
 constexpr int kInsideRows = kStatePictureSize - 3;
 
-int Channel(Color colour, int shift) { return static_cast<int>((colour >> shift) & 0xFF); }
+int Channel(Color color, int shift) { return static_cast<int>((color >> shift) & 0xFF); }
 
-Color InsideShade(const LookColours& look, int row) {
+Color InsideShade(const LookColors& look, int row) {
     const int step = row - kFirstInsideRow;
     auto mix = [&](int shift) {
         const int top = Channel(look.insideTop, shift);
@@ -68,7 +68,7 @@ Color InsideShade(const LookColours& look, int row) {
     return RGB(mix(0), mix(8), mix(16));
 }
 
-std::optional<Color> PixelColour(const LookColours& look, bool on, char kind, int row) {
+std::optional<Color> PixelColor(const LookColors& look, bool on, char kind, int row) {
     switch (kind) {
         case 'o': return look.ring;
         case 'h': return look.innerRing.value_or(InsideShade(look, row));
@@ -79,16 +79,16 @@ std::optional<Color> PixelColour(const LookColours& look, bool on, char kind, in
 }
 
 PictureRef MakeStatePicture(int index) {
-    const LookColours& look = kLooks[static_cast<std::size_t>(index % 4)];
+    const LookColors& look = kLooks[static_cast<std::size_t>(index % 4)];
     const bool on = index >= 4;
     // As the platform keeps an icon: colour pixels black where the mask is set (transparent).
     QImage image(kStatePictureSize, kStatePictureSize, QImage::Format_RGB32);
     QImage mask(kStatePictureSize, kStatePictureSize, QImage::Format_RGB32);
     for (int y = 0; y < kStatePictureSize; ++y) {
         for (int x = 0; x < kStatePictureSize; ++x) {
-            const std::optional<Color> colour = PixelColour(look, on, kShape[static_cast<std::size_t>(y)][x], y);
-            image.setPixel(x, y, colour ? ToQRgb(*colour) : qRgb(0, 0, 0));
-            mask.setPixel(x, y, colour ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            const std::optional<Color> color = PixelColor(look, on, kShape[static_cast<std::size_t>(y)][x], y);
+            image.setPixel(x, y, color ? ToQRgb(*color) : qRgb(0, 0, 0));
+            mask.setPixel(x, y, color ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
         }
     }
     return PictureObject::Icon(std::move(image), std::move(mask));

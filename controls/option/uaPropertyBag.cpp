@@ -18,8 +18,8 @@ const std::array<PropertyKey<ua>, kKeyCount> kPropertyKeys = {{
      TextKey<ua>{{&ua::Caption, &ua::Caption}, TextDefault::DisplayName(), TextDefault::DisplayName()}},
     {"Enabled", 3, 4, BooleanKey<ua>{{&ua::Enabled, &ua::Enabled}, kTrue, kTrue}},
     {"Font", 4, 1, AmbientFontKey<ua>{{&ua::Font, &ua::Font}}},
-    {"BackColor", 5, 5, ColourKey<ua>{{&ua::BackColor, &ua::BackColor}, ua::kDefaultBackColor, ua::kDefaultBackColor}},
-    {"ForeColor", 6, 6, ColourKey<ua>{{&ua::ForeColor, &ua::ForeColor}, 0, 0}},
+    {"BackColor", 5, 5, ColorKey<ua>{{&ua::BackColor, &ua::BackColor}, ua::kDefaultBackColor, ua::kDefaultBackColor}},
+    {"ForeColor", 6, 6, ColorKey<ua>{{&ua::ForeColor, &ua::ForeColor}, 0, 0}},
 }};
 
 }  // namespace

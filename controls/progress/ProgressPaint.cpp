@@ -76,7 +76,7 @@ void uo::PaintBar() {
 
     LoadThemePalette();
     if (!IsTrue(mEnabled))
-        for (Color ThemePalette::*colour : ThemePalette::kColors) mPalette.*colour = GreyOf(mPalette.*colour);
+        for (Color ThemePalette::*color : ThemePalette::kColors) mPalette.*color = GreyOf(mPalette.*color);
 
     Surface& surface = DrawingSurface();
     surface.Clear();

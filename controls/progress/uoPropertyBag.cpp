@@ -23,13 +23,13 @@ const std::array<PropertyKey<uo>, 16> kPropertyKeys = {{
     {"Orientations", 8, 1, IntegerKey<uo>{{&uo::Orientations, &uo::Orientations}, 1, 1}},
     {"Text", 9, 12, TextKey<uo>{{&uo::Text, &uo::Text}, TextDefault::DisplayName(), TextDefault::Empty()}},
     {"TextEffectColor", 10, 13,
-     ColourKey<uo>{{&uo::TextEffectColor, &uo::TextEffectColor}, kDefaultEffectColor, kDefaultEffectColor}},
+     ColorKey<uo>{{&uo::TextEffectColor, &uo::TextEffectColor}, kDefaultEffectColor, kDefaultEffectColor}},
     {"TextEffect", 11, 14, IntegerKey<uo>{{&uo::TextEffect, &uo::TextEffect}, 1, 1}},
     {"TextAlignment", 12, 11, IntegerKey<uo>{{&uo::TextAlignment, &uo::TextAlignment}, 5, 5}},
     {"TextFont", 13, 9, AmbientFontKey<uo>{{&uo::TextFont, &uo::TextFont}}},
-    {"TextForeColor", 14, 10, ColourKey<uo>{{&uo::TextForeColor, &uo::TextForeColor}, 0, 0}},
-    {"PBSCustomeColor2", 15, 15, ColourKey<uo>{{&uo::PBSCustomeColor2, &uo::PBSCustomeColor2}, 0, 0}},
-    {"PBSCustomeColor1", 16, 16, ColourKey<uo>{{&uo::PBSCustomeColor1, &uo::PBSCustomeColor1}, 0, 0}},
+    {"TextForeColor", 14, 10, ColorKey<uo>{{&uo::TextForeColor, &uo::TextForeColor}, 0, 0}},
+    {"PBSCustomeColor2", 15, 15, ColorKey<uo>{{&uo::PBSCustomeColor2, &uo::PBSCustomeColor2}, 0, 0}},
+    {"PBSCustomeColor1", 16, 16, ColorKey<uo>{{&uo::PBSCustomeColor1, &uo::PBSCustomeColor1}, 0, 0}},
 }};
 
 }  // namespace

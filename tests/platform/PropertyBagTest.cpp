@@ -9,9 +9,9 @@
 namespace tirnel {
 namespace {
 
-PictureRef SmallBitmap(QRgb colour) {
+PictureRef SmallBitmap(QRgb color) {
     QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(color);
     return PictureObject::Bitmap(image);
 }
 
@@ -28,7 +28,7 @@ TEST(PropertyBagTest, EachKindComesBackAsWrittenAndIsNotStoredWhenEqualToTheWrit
         {"integer", PropertyValue::Integer(-7), PropertyValue::Integer(100)},
         {"boolean", PropertyValue::Boolean(kFalse), PropertyValue::Boolean(kTrue)},
         {"string", PropertyValue::String("分割文件"), PropertyValue::String("")},
-        {"colour", PropertyValue::Colour(0x8000000F), PropertyValue::Colour(0xC8C8C8)},
+        {"colour", PropertyValue::Color(0x8000000F), PropertyValue::Color(0xC8C8C8)},
         {"font", PropertyValue::Font(tahoma), PropertyValue::Font(song)},
         {"picture", PropertyValue::Picture(SmallBitmap(0xFF112233)), PropertyValue::Picture(nullptr)},
     };
@@ -98,7 +98,7 @@ struct Conversion {
     std::optional<std::int32_t> integer;
     std::optional<std::int16_t> boolean;
     std::optional<QString> string;
-    std::optional<std::uint32_t> colour;
+    std::optional<std::uint32_t> color;
 };
 
 TEST(PropertyBagTest, StoredValuesConvertToTheRequestedType) {
@@ -107,7 +107,7 @@ TEST(PropertyBagTest, StoredValuesConvertToTheRequestedType) {
         {"zero", PropertyValue::Integer(0), 0, kFalse, QString("0"), 0u},
         {"true", PropertyValue::Boolean(kTrue), -1, kTrue, QString("True"), 0xFFFFFFFFu},
         {"non-zero boolean", PropertyValue::Boolean(1), -1, kTrue, QString("True"), 0xFFFFFFFFu},
-        {"system colour", PropertyValue::Colour(0x8000000F), static_cast<std::int32_t>(0x8000000F), kTrue,
+        {"system colour", PropertyValue::Color(0x8000000F), static_cast<std::int32_t>(0x8000000F), kTrue,
          QString("2147483663"), 0x8000000Fu},
         {"decimal text", PropertyValue::String(" 42 "), 42, kTrue, QString(" 42 "), 42u},
         {"hex text", PropertyValue::String("&HFF"), 255, kTrue, QString("&HFF"), 255u},
@@ -126,7 +126,7 @@ TEST(PropertyBagTest, StoredValuesConvertToTheRequestedType) {
         EXPECT_EQ(c.stored.AsInteger(), c.integer);
         EXPECT_EQ(c.stored.AsBoolean(), c.boolean);
         EXPECT_EQ(c.stored.AsString(), c.string);
-        EXPECT_EQ(c.stored.AsColour(), c.colour);
+        EXPECT_EQ(c.stored.AsColor(), c.color);
     }
 }
 

@@ -178,7 +178,7 @@ QImage ImageOf(const std::vector<Color>& pixels) {
     return image;
 }
 
-TEST(SurfaceBitmapsTest, TransparentBltLeavesKeyColouredPixels) {
+TEST(SurfaceBitmapsTest, TransparentBltLeavesKeyColoredPixels) {
     const Color key = RGB(255, 0, 255);
     Surface surface = BlankSurface(4, 2);
     EXPECT_TRUE(surface.TransparentBlt(0, 0, 4, 2, ImageOf({kA, key}), 0, 0, 2, 1, key));

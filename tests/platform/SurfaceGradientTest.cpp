@@ -30,7 +30,7 @@ std::vector<int> RedDownColumn(const Surface& surface, int x) {
 
 const std::array<GradientRect, 1> kOneRect = {{{0, 1}}};
 
-TEST(SurfaceGradientTest, HorizontalStopsOneStepShortOfTheEndColour) {
+TEST(SurfaceGradientTest, HorizontalStopsOneStepShortOfTheEndColor) {
     struct Case {
         TriVertex from, to;
     };
@@ -65,7 +65,7 @@ TEST(SurfaceGradientTest, ChannelsKeepTheirPlaces) {
     EXPECT_EQ(surface.GetPixel(1, 0), RGB(127, 128, 127));
 }
 
-TEST(SurfaceGradientTest, EqualColoursAreFlatAndClippingKeepsTheRamp) {
+TEST(SurfaceGradientTest, EqualColorsAreFlatAndClippingKeepsTheRamp) {
     Surface flat = BlankSurface(3, 1);
     const std::array same = {Vertex(0, 0, 0x7F00), Vertex(3, 1, 0x7F00)};
     flat.GradientFill(same, kOneRect, kGradientFillRectH);

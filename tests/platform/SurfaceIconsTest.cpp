@@ -26,14 +26,14 @@ constexpr Color kBlue = RGB(0, 0, 255);
 constexpr Color kBlack = RGB(0, 0, 0);
 constexpr Color kWhiteXorRed = RGB(0, 255, 255);
 
-const std::map<char, Color> kColours = {{'r', kRed}, {'b', kBlue}, {'k', kBlack}, {'w', kWhite}};
+const std::map<char, Color> kColors = {{'r', kRed}, {'b', kBlue}, {'k', kBlack}, {'w', kWhite}};
 const test::Legend kLegend = {{kWhite, '.'}, {kRed, 'r'}, {kBlue, 'b'}, {kBlack, 'k'}, {kWhiteXorRed, 'c'}};
 
 // An opaque RGB32 image from rows of colour letters.
 QImage ImageOf(const Rows& rows) {
     QImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, ToQRgb(kColours.at(rows[y][x])));
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, ToQRgb(kColors.at(rows[y][x])));
     return image;
 }
 
@@ -122,13 +122,13 @@ TEST(SurfaceIconsTest, DrawIconExBlendsAnIconWithoutMaskByItsAlpha) {
 // Stored rows of a 24-bit bottom-up bitmap: image row y is stored at row height - 1 - y, each
 // row width x 3 bytes of blue, green, red and then zeros up to a multiple of 4.
 void ExpectBits24(const std::vector<std::uint8_t>& bits, int width, int height, int padding,
-                  const std::function<Color(int, int)>& colourAt, const char* what) {
+                  const std::function<Color(int, int)>& colorAt, const char* what) {
     const int stride = width * 3 + padding;
     ASSERT_EQ(bits.size(), static_cast<std::size_t>(stride * height)) << what << " width " << width;
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* row = bits.data() + (height - 1 - y) * stride;
         for (int x = 0; x < width; ++x) {
-            const Color c = colourAt(x, y);
+            const Color c = colorAt(x, y);
             EXPECT_EQ(row[3 * x], GetBlue(c)) << what << " " << width << ": " << x << "," << y;
             EXPECT_EQ(row[3 * x + 1], GetGreen(c)) << what << " " << width << ": " << x << "," << y;
             EXPECT_EQ(row[3 * x + 2], GetRed(c)) << what << " " << width << ": " << x << "," << y;
@@ -137,7 +137,7 @@ void ExpectBits24(const std::vector<std::uint8_t>& bits, int width, int height, 
     }
 }
 
-TEST(SurfaceIconsTest, PicturesGiveTheirColoursAndMaskAsTwentyFourBitRows) {
+TEST(SurfaceIconsTest, PicturesGiveTheirColorsAndMaskAsTwentyFourBitRows) {
     struct Case {
         int width, padding;
     };
@@ -145,7 +145,7 @@ TEST(SurfaceIconsTest, PicturesGiveTheirColoursAndMaskAsTwentyFourBitRows) {
     const Case cases[] = {{1, 1}, {2, 2}, {3, 3}, {4, 0}};
     constexpr int kHeight = 2;
     for (const Case& c : cases) {
-        auto colourAt = [](int x, int y) { return RGB(10 + x, 100 + y, 200 + x + y); };
+        auto colorAt = [](int x, int y) { return RGB(10 + x, 100 + y, 200 + x + y); };
         // Transparent where x + y is odd; the padding must stay 0 next to white mask pixels.
         auto transparentAt = [](int x, int y) { return (x + y) % 2 == 1; };
         QImage image(c.width, kHeight, QImage::Format_RGB32);
@@ -153,7 +153,7 @@ TEST(SurfaceIconsTest, PicturesGiveTheirColoursAndMaskAsTwentyFourBitRows) {
         mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < c.width; ++x) {
-                image.setPixel(x, y, ToQRgb(colourAt(x, y)));
+                image.setPixel(x, y, ToQRgb(colorAt(x, y)));
                 mask.setPixel(x, y, transparentAt(x, y) ? 1 : 0);
             }
         const PictureRef icon = PictureObject::Icon(image, mask);
@@ -168,7 +168,7 @@ TEST(SurfaceIconsTest, PicturesGiveTheirColoursAndMaskAsTwentyFourBitRows) {
             EXPECT_EQ(header.bitCount, 24);
             EXPECT_EQ(header.compression, kBiRgb);
             EXPECT_EQ(header.sizeImage, static_cast<std::uint32_t>((c.width * 3 + c.padding) * kHeight));
-            ExpectBits24(picture->ColourBits24(), c.width, kHeight, c.padding, colourAt, "colour");
+            ExpectBits24(picture->ColorBits24(), c.width, kHeight, c.padding, colorAt, "colour");
         }
         ExpectBits24(icon->MaskBits24(), c.width, kHeight, c.padding,
                      [&](int x, int y) { return transparentAt(x, y) ? kWhite : kBlack; }, "mask");
@@ -194,7 +194,7 @@ TEST(SurfaceIconsTest, AnIconWithoutMaskTakesItsMaskFromAlphaBelowHalf) {
     // An icon image without alpha and without mask is drawn everywhere.
     const PictureRef opaque = PictureObject::Icon(ImageOf({"rk"}));
     EXPECT_EQ(opaque->MaskBits24(), std::vector<std::uint8_t>(8, 0));
-    EXPECT_TRUE(PictureObject().MaskBits24().empty() && PictureObject().ColourBits24().empty());
+    EXPECT_TRUE(PictureObject().MaskBits24().empty() && PictureObject().ColorBits24().empty());
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST(SurfaceTest, RoundRectWithSmallCornersIsARectangleOutline) {
     EXPECT_EQ(PixelRows(empty, kInkLegend), (Rows{"....", "....", "....", "...."}));
 }
 
-TEST(SurfaceTest, PenAndTextColoursAreSeparateStates) {
+TEST(SurfaceTest, PenAndTextColorsAreSeparateStates) {
     constexpr Color kPen = RGB(200, 0, 0);
     constexpr Color kText = RGB(0, 0, 200);
     constexpr Color kBoth = RGB(0, 150, 0);
@@ -184,10 +184,10 @@ TEST(SurfaceTest, PenAndTextColoursAreSeparateStates) {
     EXPECT_EQ(surface.PenColor(), kPen);
     EXPECT_EQ(surface.ForeColor(), kText);
 
-    auto count = [&](Color colour, int top, int bottom) {
+    auto count = [&](Color color, int top, int bottom) {
         int n = 0;
         for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < surface.Width(); ++x) n += surface.GetPixel(x, y) == colour;
+            for (int x = 0; x < surface.Width(); ++x) n += surface.GetPixel(x, y) == color;
         return n;
     };
     // Lines and round rectangles in the pen colour, text and its underline in the text colour.

@@ -12,24 +12,24 @@ namespace {
 
 using IntegerLet = void (bt::*)(std::int32_t);
 using BooleanLet = void (bt::*)(std::int16_t);
-using ColourLet = void (bt::*)(Color);
+using ColorLet = void (bt::*)(Color);
 using TextLet = void (bt::*)(const QString&);
 
 struct ButtonLet {
     const char* name;
-    std::variant<IntegerLet, BooleanLet, ColourLet, TextLet> let;
+    std::variant<IntegerLet, BooleanLet, ColorLet, TextLet> let;
 };
 
 const std::array<ButtonLet, 15> kLets = {{
-    {"BackColor", ColourLet{&bt::BackColor}},
+    {"BackColor", ColorLet{&bt::BackColor}},
     {"ButtonStyle", IntegerLet{&bt::ButtonStyle}},
     {"Caption", TextLet{&bt::Caption}},
     {"CaptionAlign", IntegerLet{&bt::CaptionAlign}},
     {"CheckBoxMode", BooleanLet{&bt::CheckBoxMode}},
     {"Enabled", BooleanLet{&bt::Enabled}},
-    {"ForeColor", ColourLet{&bt::ForeColor}},
+    {"ForeColor", ColorLet{&bt::ForeColor}},
     {"HandPointer", BooleanLet{&bt::HandPointer}},
-    {"MaskColor", ColourLet{&bt::MaskColor}},
+    {"MaskColor", ColorLet{&bt::MaskColor}},
     {"MousePointer", IntegerLet{&bt::MousePointer}},
     {"PictureAlign", IntegerLet{&bt::PictureAlign}},
     {"PictureSize", IntegerLet{&bt::PictureSize}},
@@ -58,8 +58,8 @@ bool Apply(const ButtonLet& let, bt* button, const QString& text) {
                 const std::optional<std::int16_t> v = value.AsBoolean();
                 if (v && button) (button->*member)(*v);
                 return v.has_value();
-            } else if constexpr (std::is_same_v<Member, ColourLet>) {
-                const std::optional<std::uint32_t> v = value.AsColour();
+            } else if constexpr (std::is_same_v<Member, ColorLet>) {
+                const std::optional<std::uint32_t> v = value.AsColor();
                 if (v && button) (button->*member)(*v);
                 return v.has_value();
             } else {

@@ -40,7 +40,7 @@ const std::array<AmbientKey, 3> kAmbientKeys = {{
      }},
     {"BackColor",
      [](ButtonAmbient& ambient, const PropertyValue& value) {
-         const std::optional<std::uint32_t> v = value.AsColour();
+         const std::optional<std::uint32_t> v = value.AsColor();
          if (v) ambient.BackColor = *v;
          return v.has_value();
      }},

@@ -34,9 +34,9 @@ QString PropertyValueText(const PropertyValue& value) {
         case PropertyValue::Kind::Boolean:
             return IsTrue(*value.AsBoolean()) ? QStringLiteral("True") : QStringLiteral("False");
         case PropertyValue::Kind::String: return *value.AsString();
-        case PropertyValue::Kind::Colour:
+        case PropertyValue::Kind::Color:
             return QStringLiteral("0x") +
-                   QStringLiteral("%1").arg(*value.AsColour(), 8, 16, QLatin1Char('0')).toUpper();
+                   QStringLiteral("%1").arg(*value.AsColor(), 8, 16, QLatin1Char('0')).toUpper();
         case PropertyValue::Kind::Font: return FontText(*value.AsFont());
         case PropertyValue::Kind::Picture: return PictureText(*value.AsPicture());
     }

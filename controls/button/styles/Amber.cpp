@@ -5,6 +5,7 @@
 // and no focus cue.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 #include "platform/Nearest.h"
 
@@ -13,61 +14,62 @@ namespace tirnel {
 
 namespace {
 
-// The colours of the upper band (top to bottom) and of the lower band.
+// The upper band's shade (top to bottom) and the lower band's.
 struct AmberBands {
-    Color upperFrom, upperTo;
-    Color lowerFrom, lowerTo;
+    Shade upper;
+    Shade lower;
 };
 
-constexpr AmberBands kCheckedBands = {0xA9D9FF, 0x6FC0FF, 0x3FABFF, 0x75E1FF};
-constexpr AmberBands kHoverBands = {0xE1FFFF, 0xACEAFF, 0x67D7FF, 0x99E4FF};
-constexpr AmberBands kPressedBands = {0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF};
-constexpr float kFrameShift = -0.34f;
+constexpr AmberBands kCheckedBands = {{0xA9D9FF, 0x6FC0FF}, {0x3FABFF, 0x75E1FF}};
+constexpr AmberBands kHoverBands = {{0xE1FFFF, 0xACEAFF}, {0x67D7FF, 0x99E4FF}};
+constexpr AmberBands kPressedBands = {{0x58C1FF, 0x51AFFF}, {0x468FFF, 0x5FD3FF}};
+constexpr Tone kFrame = Tone::Back(-0.34f);
 
 // The rest look's bands come from the back colour: a whitened top, then the plain colour
 // lightening slightly downwards.
-AmberBands RestBands(const ButtonPainter& b) {
-    const Color c = b.BackColour();
-    return {MixColors(b.S(0.09f), kWhite), MixColors(b.S(0.07f), c), c, b.S(0.03f)};
+AmberBands RestBands(const ButtonLook& b) {
+    return {{MixColors(b.S(0.09f), kWhite), MixColors(b.S(0.07f), b.backColor)},
+            {Tone::Back(0.0f), Tone::Back(0.03f)}};
 }
 
 // Both halves are rounded as whole expressions, so the lower band may reach one row past the
 // bottom, where the surface clips it.
-void PaintBands(ButtonPainter& b, const AmberBands& bands) {
+void PaintBands(const ButtonLook& b, ButtonCanvas& c, const AmberBands& bands) {
     const int W = b.mWidth;
     const double H = b.mHeight;
     const int split = Nearest(H / 2.7);
-    b.PaintGradient(0, 0, W, split, bands.upperFrom, bands.upperTo, GradientVertical);
-    b.PaintGradient(0, split, W, Nearest(H - H / 2.7), bands.lowerFrom, bands.lowerTo, GradientVertical);
+    PaintShade(b, c, 0, 0, W, split, bands.upper, GradientVertical);
+    PaintShade(b, c, 0, split, W, Nearest(H - H / 2.7), bands.lower, GradientVertical);
 }
 
-void FrameAmber(ButtonPainter& b) { b.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(kFrameShift)); }
+void FrameAmber(const ButtonLook& b, ButtonCanvas& c) { c.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame.On(b)); }
 
 // A checked button under the pointer is framed once over its checked bands and once more over
 // the pressed bands drawn on top of them.
-void DrawCheckedBands(ButtonPainter& b) {
-    PaintBands(b, kCheckedBands);
-    if (!IsTrue(b.mIsOver)) return;
-    FrameAmber(b);
-    PaintBands(b, kPressedBands);
+void DrawCheckedBands(const ButtonLook& b, ButtonCanvas& c) {
+    PaintBands(b, c, kCheckedBands);
+    if (!b.mIsOver) return;
+    FrameAmber(b, c);
+    PaintBands(b, c, kPressedBands);
 }
 
 }  // namespace
 
-void DrawAmber(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (b.Checked()) {
-        DrawCheckedBands(b);
-    } else if (State == StateNormal) {
-        b.FillBox(b.BackColour(), b.mButtonRect);
-        PaintBands(b, RestBands(b));
-    } else if (State == StateHover || State == StateDown) {
-        PaintBands(b, State == StateHover ? kHoverBands : kPressedBands);
+LookDecision DrawAmber(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (b.checked) {
+        DrawCheckedBands(b, c);
+    } else if (b.mState == StateNormal) {
+        c.FillBox(b.backColor, b.mButtonRect);
+        PaintBands(b, c, RestBands(b));
+    } else if (b.mState == StateHover || b.mState == StateDown) {
+        PaintBands(b, c, b.mState == StateHover ? kHoverBands : kPressedBands);
     } else {
-        return;
+        return {};
     }
-    FrameAmber(b);
+    FrameAmber(b, c);
+    return {};
 }
 
 }  // namespace tirnel

@@ -6,7 +6,7 @@
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/CapsuleArt.h"
 #include "controls/button/styles/Renderers.h"
-#include "controls/button/styles/StyleLines.h"
+#include "controls/button/styles/LookColors.h"
 
 namespace tirnel {
 
@@ -26,13 +26,13 @@ constexpr std::array<Patch, 4> kPatches = {{
 }};
 
 // The patch's pixels one by one, row after row, skipping the undrawn ones.
-void DrawPatch(ButtonPainter& b, const Patch& patch, std::size_t state) {
+void DrawPatch(const ButtonLook& b, ButtonCanvas& c, const Patch& patch, std::size_t state) {
     const int left = Along(patch.left, b.mWidth), top = Along(patch.top, b.mHeight);
     for (std::size_t row = 0; row < patch.rows; ++row) {
         const CapsulePatchRow& pixels = kCapsulePatches[state * kCapsuleStatePatchRows + patch.first + row];
         for (std::size_t column = 0; column < pixels.size(); ++column)
             if (pixels[column] != kCapsuleUndrawn)
-                b.surface.SetPixel(left + static_cast<int>(column), top + static_cast<int>(row), pixels[column]);
+                c.SetPixel(left + static_cast<int>(column), top + static_cast<int>(row), pixels[column]);
     }
 }
 
@@ -58,44 +58,40 @@ constexpr std::array<Strip, 4> kStrips = {{
 
 // On a button lower than 21 or narrower than 34 a strip's run is empty or backwards, and
 // each line paints what the platform's line rule makes of it.
-void DrawStrip(ButtonPainter& b, const Strip& strip, std::size_t state) {
+void DrawStrip(const ButtonLook& b, ButtonCanvas& c, const Strip& strip, std::size_t state) {
     const int W = b.mWidth, H = b.mHeight;
     const int first = Along(strip.at, strip.columns ? W : H);
     for (std::size_t i = 0; i < strip.count; ++i) {
-        const Color colour = kCapsuleStrips[strip.first + i][state];
+        const Color color = kCapsuleStrips[strip.first + i][state];
         const int at = first + static_cast<int>(i);
         if (strip.columns)
-            b.DrawLine(at, 11, at, H - 10, colour);
+            c.DrawLine(at, 11, at, H - 10, color);
         else
-            b.DrawLine(17, at, W - 17, at, colour);
+            c.DrawLine(17, at, W - 17, at, color);
     }
 }
 
-void DrawArt(ButtonPainter& b, std::size_t state) {
-    b.ReadSize();
+void DrawArt(const ButtonLook& b, ButtonCanvas& c, std::size_t state) {
     const int W = b.mWidth, H = b.mHeight;
-    b.FillBox(kCapsuleFace[state], Rect{4, 4, W - 4, H - 4});
-    for (const Patch& patch : kPatches) DrawPatch(b, patch, state);
-    for (const Strip& strip : kStrips) DrawStrip(b, strip, state);
+    c.FillBox(kCapsuleFace[state], Rect{4, 4, W - 4, H - 4});
+    for (const Patch& patch : kPatches) DrawPatch(b, c, patch, state);
+    for (const Strip& strip : kStrips) DrawStrip(b, c, strip, state);
 }
 
 // A checked button looks pressed; a focused or default one in an active window looks
 // hovered.
-std::int32_t ShownState(const ButtonPainter& b, std::int32_t State) {
-    if (b.Checked()) return StateDown;
-    const bool cued = b.FocusCued();
-    return cued && State != StateDown ? StateHover : State;
+std::int32_t ShownState(const ButtonLook& b) {
+    if (b.checked) return StateDown;
+    return b.focusCued && b.mState != StateDown ? StateHover : b.mState;
 }
 
 }  // namespace
 
-void DrawCapsule(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    const std::int32_t shown = ShownState(b, State);
-    b.ContainerBackground();
-    if (shown < StateNormal || shown > StateDown) return;
-    if (shown == StateNormal) b.ApplyButtonShape();
-    DrawArt(b, static_cast<std::size_t>(shown));
+LookDecision DrawCapsule(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const std::int32_t shown = ShownState(Button);
+    Canvas.ContainerBackground(Button.containerBackColor);
+    if (shown >= StateNormal && shown <= StateDown) DrawArt(Button, Canvas, static_cast<std::size_t>(shown));
+    return {};
 }
 
 }  // namespace tirnel

@@ -6,9 +6,9 @@
 namespace tirnel {
 
 // clang-format off
-const CapsuleColours kCapsuleFace = {0xEAE7E8, 0xE2A66A, 0xCC9B6A};
+const CapsuleColors kCapsuleFace = {0xEAE7E8, 0xE2A66A, 0xCC9B6A};
 
-const std::array<CapsuleColours, kCapsuleStripLines> kCapsuleStrips = {{
+const std::array<CapsuleColors, kCapsuleStripLines> kCapsuleStrips = {{
     {0xF7F7F7, 0xF7F7F7, 0xF7F7F7},
     {0xA0A0A0, 0xB0A09E, 0xA99D9B},
     {0x999999, 0x712E13, 0x632D17},

@@ -19,9 +19,9 @@ constexpr Color kCapsuleUndrawn = kInvalidColor;
 using CapsulePatchRow = std::array<Color, kCapsulePatchWidth>;
 
 // A colour for each draw state: normal, hover, down.
-using CapsuleColours = std::array<Color, 3>;
+using CapsuleColors = std::array<Color, 3>;
 
-extern const CapsuleColours kCapsuleFace;  // (4, 4, W-4, H-4)
+extern const CapsuleColors kCapsuleFace;  // (4, 4, W-4, H-4)
 
 // The strip lines one after the other: the left strip's columns 0 .. 17, the right strip's
 // W-17 .. W-1 (one column fewer), the top strip's rows 0 .. 11, the bottom strip's H-11 .. H-1.
@@ -30,7 +30,7 @@ constexpr std::size_t kCapsuleRightStrip = 18;
 constexpr std::size_t kCapsuleTopStrip = 35;
 constexpr std::size_t kCapsuleBottomStrip = 47;
 constexpr std::size_t kCapsuleStripLines = 58;
-extern const std::array<CapsuleColours, kCapsuleStripLines> kCapsuleStrips;
+extern const std::array<CapsuleColors, kCapsuleStripLines> kCapsuleStrips;
 
 // The corner patches' rows, top to bottom, state after state (normal, hover, down); in each
 // state the top-left patch (rows 0 .. 10), the bottom-left (rows H-10 .. H-1), the top-right

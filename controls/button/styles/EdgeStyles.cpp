@@ -1,8 +1,10 @@
 // The looks of ordinary push buttons: a face of the back colour with the platform's 3-D
-// edges or plain frames. The style picks the variant.
+// edges or plain frames. The style's row says which edges and frames.
 
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/Renderers.h"
+
+#include <array>
 
 namespace tirnel {
 
@@ -13,77 +15,79 @@ const Color kGreyText = TranslateColor(SystemColor(kColorGrayText));
 constexpr Color kPressedInnerFrame = 0x99A8AC;
 constexpr Color kBlack = 0x000000;
 
-bool Thin(std::int32_t style) { return style == StyleThinEdge || style == StyleFlatHover; }
-
-// A checked button: a slightly lighter face, sunken except in the flat style.
-void DrawChecked(ButtonPainter& b) {
-    const int W = b.mWidth, H = b.mHeight;
-    b.FillBox(b.S(0.02f), b.mButtonRect);
-    if (b.mButtonStyle == StyleFlatHover) return;
-    b.DrawEdge(b.mButtonRect, kEdgeSunken);
-    if (b.mButtonStyle == StyleStandard && IsTrue(b.mShowFocusRect) && IsTrue(b.mHasFocus))
-        b.FrameBox(4, 4, W - 7, H - 7, kWorkspace);
+// A checked button: a slightly lighter face, sunken unless the look has no checked edge.
+void DrawChecked(const ButtonLook& b, ButtonCanvas& c) {
+    const EdgeLook& edges = b.style.edges;
+    c.FillBox(b.S(0.02f), b.mButtonRect);
+    if (edges.checked == 0) return;
+    c.DrawEdge(b.mButtonRect, edges.checked);
+    if (edges.focusFrames && b.mShowFocusRect && b.mHasFocus)
+        c.FrameBox(4, 4, b.mWidth - 7, b.mHeight - 7, kWorkspace);
 }
 
-void DrawFace(ButtonPainter& b, std::int32_t State) {
-    const int W = b.mWidth, H = b.mHeight;
-    const std::int32_t style = b.mButtonStyle;
-    switch (State) {
+// The frames of a pressed button, by EdgePressed.
+void DrawSunken(const ButtonLook& b, ButtonCanvas& c) { c.DrawEdge(b.mButtonRect, kEdgeSunken); }
+
+void DrawBlackFrame(const ButtonLook& b, ButtonCanvas& c) {
+    c.FrameBox(1, 1, b.mWidth - 2, b.mHeight - 2, kPressedInnerFrame);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, kBlack);
+}
+
+// The second frame's right and bottom fall outside: grey top and left, white right and bottom.
+void DrawWhiteAndGrey(const ButtonLook& b, ButtonCanvas& c) {
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, kWhite);
+    c.FrameBox(0, 0, b.mWidth + 1, b.mHeight + 1, kGreyText);
+}
+
+using PressedFrames = void (*)(const ButtonLook& b, ButtonCanvas& c);
+constexpr std::array<PressedFrames, 3> kPressedFrames = {&DrawSunken, &DrawBlackFrame, &DrawWhiteAndGrey};
+
+void DrawFace(const ButtonLook& b, ButtonCanvas& c) {
+    const EdgeLook& edges = b.style.edges;
+    switch (b.mState) {
         case StateNormal:
-            b.ApplyButtonShape();
-            b.FillBox(b.BackColour(), b.mButtonRect);
-            if (style == StyleStandard) b.DrawEdge(b.mButtonRect, kEdgeRaised);
-            if (style == StyleThinEdge) b.DrawEdge(b.mButtonRect, kBdrRaisedInner);
+            c.FillBox(b.backColor, b.mButtonRect);
+            if (edges.rest != 0) c.DrawEdge(b.mButtonRect, edges.rest);
             break;
         case StateHover:
-            b.FillBox(b.BackColour(), b.mButtonRect);
-            b.DrawEdge(b.mButtonRect, Thin(style) ? kBdrRaisedInner : kEdgeRaised);
+            c.FillBox(b.backColor, b.mButtonRect);
+            c.DrawEdge(b.mButtonRect, edges.hover);
             break;
         case StateDown:
-            b.FillBox(b.BackColour(), b.mButtonRect);
-            if (style == StyleStandard) {
-                b.FrameBox(1, 1, W - 2, H - 2, kPressedInnerFrame);
-                b.FrameBox(0, 0, W, H, kBlack);
-            } else if (Thin(style)) {
-                // The second frame's right and bottom fall outside: grey top and left, white
-                // right and bottom.
-                b.FrameBox(0, 0, W, H, kWhite);
-                b.FrameBox(0, 0, W + 1, H + 1, kGreyText);
-            } else {
-                b.DrawEdge(b.mButtonRect, kEdgeSunken);
-            }
+            c.FillBox(b.backColor, b.mButtonRect);
+            kPressedFrames[static_cast<std::size_t>(edges.pressed)](b, c);
             break;
         default: break;
     }
 }
 
-// The dotted rectangle at run time in an active window, and the standard style's default
-// frame.
-void DrawFocusCue(ButtonPainter& b, std::int32_t State) {
-    if (!IsTrue(b.mHasFocus) && !IsTrue(b.mIsDefault)) return;
+// The dotted rectangle at run time in an active window, and the default-button frame of
+// the looks that have one.
+void DrawFocusCue(const ButtonLook& b, ButtonCanvas& c) {
+    if (!b.mHasFocus && !b.mIsDefault) return;
+    const EdgeLook& edges = b.style.edges;
     const int W = b.mWidth, H = b.mHeight;
-    const std::int32_t style = b.mButtonStyle;
-    if (IsTrue(b.mShowFocusRect) && IsTrue(b.UserMode()) && IsTrue(b.mParentActive)) {
-        const int inset = Thin(style) ? 3 : 4;
-        b.DrawFocusRect(Rect{inset, inset, W - inset, H - inset});
+    if (b.mShowFocusRect && b.userMode && b.mParentActive) {
+        const int inset = edges.focusInset;
+        c.DrawFocusRect(Rect{inset, inset, W - inset, H - inset});
     }
-    if (style == StyleStandard && (State == StateNormal || State == StateHover)) {
-        b.DrawEdge(Rect{0, 0, W - 1, H - 1}, kEdgeRaised);
-        b.FrameBox(0, 0, W - 1, H - 1, kWorkspace);
-        b.FrameBox(0, 0, W, H, kBlack);
+    if (edges.focusFrames && (b.mState == StateNormal || b.mState == StateHover)) {
+        c.DrawEdge(Rect{0, 0, W - 1, H - 1}, kEdgeRaised);
+        c.FrameBox(0, 0, W - 1, H - 1, kWorkspace);
+        c.FrameBox(0, 0, W, H, kBlack);
     }
 }
 
 }  // namespace
 
-void DrawEdgeStyles(ButtonPainter& Button, std::int32_t State) {
-    Button.ReadSize();
-    if (Button.Checked()) {
-        DrawChecked(Button);
-        return;
+LookDecision DrawEdgeStyles(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    if (Button.checked) {
+        DrawChecked(Button, Canvas);
+        return {};
     }
-    DrawFace(Button, State);
-    DrawFocusCue(Button, State);
+    DrawFace(Button, Canvas);
+    DrawFocusCue(Button, Canvas);
+    return {};
 }
 
 }  // namespace tirnel

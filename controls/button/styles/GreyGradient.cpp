@@ -3,6 +3,7 @@
 // rectangle at run time in an active window.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 
 #include <array>
@@ -11,36 +12,28 @@ namespace tirnel {
 
 namespace {
 
-// How far the back colour is shifted at the left and at the right edge, by state.
-struct GreyShifts {
-    float left, right;
-};
-
-constexpr std::array<GreyShifts, 3> kShiftsByState = {{
-    {0.0f, 0.08f},    // StateNormal
-    {0.0f, 0.08f},    // StateHover
-    {-0.05f, 0.03f},  // StateDown
+// The shade from the left edge to the right, by state.
+constexpr std::array<Shade, 3> kShadeByState = {{
+    {Tone::Back(0.0f), Tone::Back(0.08f)},    // StateNormal
+    {Tone::Back(0.0f), Tone::Back(0.08f)},    // StateHover
+    {Tone::Back(-0.05f), Tone::Back(0.03f)},  // StateDown
 }};
 constexpr Color kGreyGreen = 0x7D807E;
 constexpr int kFocusInset = 3;
 
-bool ShowsFocus(const ButtonPainter& b) {
-    return b.FocusCued() && IsTrue(b.mShowFocusRect) && IsTrue(b.UserMode());
-}
+bool ShowsFocus(const ButtonLook& b) { return b.focusCued && b.mShowFocusRect && b.userMode; }
 
 }  // namespace
 
-void DrawGreyGradient(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (b.Checked()) State = StateDown;
-    if (State < StateNormal || State > StateDown) return;
-    if (State == StateNormal) b.ApplyButtonShape();
-    const GreyShifts& shifts = kShiftsByState[static_cast<std::size_t>(State)];
+LookDecision DrawGreyGradient(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    const std::int32_t State = b.checked ? StateDown : b.mState;
+    if (State < StateNormal || State > StateDown) return {};
     const int W = b.mWidth, H = b.mHeight;
-    b.PaintGradient(0, 0, W, H, b.S(shifts.left), b.S(shifts.right), GradientHorizontal);
-    b.FrameBox(0, 0, W, H, kGreyGreen);
-    if (ShowsFocus(b)) b.DrawFocusRect(Rect{kFocusInset, kFocusInset, W - kFocusInset, H - kFocusInset});
+    PaintShade(b, Canvas, 0, 0, W, H, kShadeByState[static_cast<std::size_t>(State)], GradientHorizontal);
+    Canvas.FrameBox(0, 0, W, H, kGreyGreen);
+    if (ShowsFocus(b)) Canvas.DrawFocusRect(Rect{kFocusInset, kFocusInset, W - kFocusInset, H - kFocusInset});
+    return {};
 }
 
 }  // namespace tirnel

@@ -4,6 +4,7 @@
 // No focus cue.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 #include "platform/Nearest.h"
 
@@ -12,47 +13,45 @@ namespace tirnel {
 
 namespace {
 
-// A vertical shade from the top colour to the bottom one.
-struct OrangeShade {
-    Color top, bottom;
-};
-
-constexpr OrangeShade kHoverShade = {0xCCF4FF, 0x91D0FF};
-constexpr OrangeShade kPressedShade = {0x4E91FE, 0x8ED3FF};
-constexpr OrangeShade kCheckedShade = {0x8CD5FF, 0x55ADFF};
+constexpr Shade kHoverShade = {0xCCF4FF, 0x91D0FF};
+constexpr Shade kPressedShade = {0x4E91FE, 0x8ED3FF};
+constexpr Shade kCheckedShade = {0x8CD5FF, 0x55ADFF};
 constexpr Color kNavy = 0x800000;
+// At rest the upper half lightens towards the top; the lower half starts just below the back
+// colour and darkens downwards.
+constexpr Shade kRestUpper = {Tone::Back(0.05f), Tone::Back(0.0f)};
+constexpr Shade kRestLower = {Tone::Back(-0.01f), Tone::Back(-0.13f)};
 
-// The upper half lightens towards the top; the lower half starts just below the back colour
-// and darkens downwards. Its height, nearest(H / 2 + 1), may reach past the bottom row.
-void DrawRestHalves(ButtonPainter& b) {
+// The lower half's height, nearest(H / 2 + 1), may reach past the bottom row.
+void DrawRestHalves(const ButtonLook& b, ButtonCanvas& c) {
     const int W = b.mWidth;
     const double H = b.mHeight;
     const int half = Nearest(H / 2);
-    b.ApplyButtonShape();
-    b.PaintGradient(0, 0, W, half, b.S(0.05f), b.BackColour(), GradientVertical);
-    b.PaintGradient(0, half, W, Nearest(H / 2 + 1), b.S(-0.01f), b.S(-0.13f), GradientVertical);
+    PaintShade(b, c, 0, 0, W, half, kRestUpper, GradientVertical);
+    PaintShade(b, c, 0, half, W, Nearest(H / 2 + 1), kRestLower, GradientVertical);
 }
 
-void DrawFramedShade(ButtonPainter& b, const OrangeShade& shade) {
-    b.PaintGradient(0, 0, b.mWidth, b.mHeight, shade.top, shade.bottom, GradientVertical);
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, kNavy);
+void DrawFramedShade(const ButtonLook& b, ButtonCanvas& c, const Shade& shade) {
+    PaintShade(b, c, 0, 0, b.mWidth, b.mHeight, shade, GradientVertical);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, kNavy);
 }
 
 }  // namespace
 
-void DrawOrangeHover(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (b.Checked()) {
-        DrawFramedShade(b, IsTrue(b.mIsOver) ? kPressedShade : kCheckedShade);
-        return;
+LookDecision DrawOrangeHover(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (b.checked) {
+        DrawFramedShade(b, c, b.mIsOver ? kPressedShade : kCheckedShade);
+        return {};
     }
-    switch (State) {
-        case StateNormal: DrawRestHalves(b); break;
-        case StateHover: DrawFramedShade(b, kHoverShade); break;
-        case StateDown: DrawFramedShade(b, kPressedShade); break;
+    switch (b.mState) {
+        case StateNormal: DrawRestHalves(b, c); break;
+        case StateHover: DrawFramedShade(b, c, kHoverShade); break;
+        case StateDown: DrawFramedShade(b, c, kPressedShade); break;
         default: break;
     }
+    return {};
 }
 
 }  // namespace tirnel

@@ -16,7 +16,7 @@ namespace {
 // lower than the button.
 struct ShadowFrame {
     int inset, shrink;
-    Color colour;
+    Color color;
 };
 constexpr std::array<ShadowFrame, 3> kShadow = {{{6, 9, 0x808080}, {5, 7, 0xA0A0A0}, {4, 5, 0xC0C0C0}}};
 
@@ -35,33 +35,34 @@ constexpr float kDisabledLight = 0.1f;
 constexpr int kFocusInset = 3;
 constexpr int kFocusShrink = 6;
 
-void DrawFace(ButtonPainter& b, const FacePlace& at, Color face) {
+void DrawFace(const ButtonLook& b, ButtonCanvas& c, const FacePlace& at, Color face) {
     const int W = b.mWidth, H = b.mHeight, o = at.offset;
-    b.FillBox(face, Rect{o, o, W - at.fillShrink, H - at.fillShrink});
-    b.FrameBox(o, o, W - at.frameShrink, H - at.frameShrink, ShiftColor(face, kFrameLight));
+    c.FillBox(face, Rect{o, o, W - at.fillShrink, H - at.fillShrink});
+    c.FrameBox(o, o, W - at.frameShrink, H - at.frameShrink, ShiftColor(face, kFrameLight));
 }
 
-void DrawFocus(ButtonPainter& b, const FacePlace& at) {
-    if (!b.FocusCued() || !IsTrue(b.mShowFocusRect)) return;
+void DrawFocus(const ButtonLook& b, ButtonCanvas& c, const FacePlace& at) {
+    if (!b.focusCued || !b.mShowFocusRect) return;
     const int near = at.offset + kFocusInset, far = at.offset - kFocusShrink;
-    b.surface.SetROP2(kDrawModeInvert);
-    b.DrawFocusRect(Rect{near, near, b.mWidth + far, b.mHeight + far});
+    c.SetROP2(kDrawModeInvert);
+    c.DrawFocusRect(Rect{near, near, b.mWidth + far, b.mHeight + far});
 }
 
 }  // namespace
 
-void DrawOutline(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    const Color face = IsTrue(b.mEnabled) ? b.BackColour() : b.S(kDisabledLight);
-    if (State == StateNormal) b.ApplyButtonShape();
-    b.ContainerBackground();
-    const bool pressed = State == StateDown;
+LookDecision DrawOutline(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    const Color face = b.mEnabled ? b.backColor : b.S(kDisabledLight);
+    c.ContainerBackground(b.containerBackColor);
+    const bool pressed = b.mState == StateDown;
     if (!pressed)
         for (const ShadowFrame& s : kShadow)
-            b.FrameBox(s.inset, s.inset, b.mWidth - s.shrink, b.mHeight - s.shrink, s.colour);
+            c.FrameBox(s.inset, s.inset, b.mWidth - s.shrink, b.mHeight - s.shrink, s.color);
     const FacePlace& at = pressed ? kPressed : kRaised;
-    DrawFace(b, at, face);
-    DrawFocus(b, at);
+    DrawFace(b, c, at, face);
+    DrawFocus(b, c, at);
+    return {};
 }
 
 }  // namespace tirnel

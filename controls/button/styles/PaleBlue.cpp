@@ -3,6 +3,7 @@
 // focus cue.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 #include "platform/Nearest.h"
 
@@ -15,44 +16,37 @@ constexpr Color kInnerLine = 0xFFFFFF;
 
 // The shade inside the frame; under the pointer its lower part, from about 59 % of the
 // height down, is flat in the shade's end colour.
-struct PaleShade {
-    Color top, bottom;
-    bool flatBelow;
-};
-
-constexpr PaleShade kHoverShade = {0xFDF9F1, 0xF8ECD0, true};
-constexpr PaleShade kDownShade = {0xF1DEB0, 0xF9F1DB, false};
+constexpr Shade kHoverShade = {0xFDF9F1, 0xF8ECD0};
+constexpr Shade kDownShade = {0xF1DEB0, 0xF9F1DB};
 constexpr double kFlatFrom = 1.7;
 
-void DrawBlueFace(ButtonPainter& b, const PaleShade& shade) {
+void DrawBlueFace(const ButtonLook& b, ButtonCanvas& c, const Shade& shade, bool flatBelow) {
     const int W = b.mWidth, H = b.mHeight;
-    b.PaintGradient(1, 1, W - 2, H - 2, shade.top, shade.bottom, GradientVertical);
-    if (shade.flatBelow)
-        b.PaintGradient(1, Nearest(H / kFlatFrom), W - 2, H - 2, shade.bottom, shade.bottom, GradientVertical);
-    b.FrameBox(0, 0, W, H, kFrame);
-    b.FrameBox(1, 1, W - 2, H - 2, kInnerLine);
-    b.SetCornerPixels(ShiftColor(kFrame, 0.3f));
+    PaintShade(b, c, 1, 1, W - 2, H - 2, shade, GradientVertical);
+    if (flatBelow)
+        PaintShade(b, c, 1, Nearest(H / kFlatFrom), W - 2, H - 2, {shade.to, shade.to}, GradientVertical);
+    c.FrameBox(0, 0, W, H, kFrame);
+    c.FrameBox(1, 1, W - 2, H - 2, kInnerLine);
+    c.SetCornerPixels(ShiftColor(kFrame, 0.3f));
 }
 
 }  // namespace
 
-void DrawPaleBlue(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (!IsTrue(b.mEnabled)) {
-        b.FillBox(b.BackColour(), b.mButtonRect);
-        b.SetCornerPixels(b.BackColour());
-        return;
+LookDecision DrawPaleBlue(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (!b.mEnabled) {
+        c.FillBox(b.backColor, b.mButtonRect);
+        c.SetCornerPixels(b.backColor);
+        return {};
     }
-    switch (State) {
-        case StateNormal:
-            b.ApplyButtonShape();
-            b.FillBox(b.BackColour(), Rect{0, 0, b.mWidth, b.mHeight});
-            break;
-        case StateHover: DrawBlueFace(b, kHoverShade); break;
-        case StateDown: DrawBlueFace(b, kDownShade); break;
+    switch (b.mState) {
+        case StateNormal: c.FillBox(b.backColor, Rect{0, 0, b.mWidth, b.mHeight}); break;
+        case StateHover: DrawBlueFace(b, c, kHoverShade, true); break;
+        case StateDown: DrawBlueFace(b, c, kDownShade, false); break;
         default: break;
     }
+    return {};
 }
 
 }  // namespace tirnel

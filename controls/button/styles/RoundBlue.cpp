@@ -4,7 +4,7 @@
 
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/styles/Renderers.h"
-#include "controls/button/styles/StyleLines.h"
+#include "controls/button/styles/LookColors.h"
 
 namespace tirnel {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr Color kFrame = 0x743C00;
 
 // The glow along the inside of the frame: the hover and the focus glow share it.
-constexpr std::array<StyleLine, 8> kGlowLines = {{
+constexpr std::array<LinePlace, 8> kGlowLines = {{
     {1, 2, -2, 2}, {1, 1, -2, 1}, {1, 1, 1, -2}, {-2, 2, -2, -2},
     {2, 2, 2, -3}, {-3, 3, -3, -3}, {2, -3, -2, -3}, {2, -2, -2, -2},
 }};
@@ -23,49 +23,49 @@ constexpr std::array<Color, 8> kFocusGlow = {0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xE6A
                                              0xF4D1B8, 0xF4D1B8, 0xE4AD89, 0xEE8269};
 
 // The lower and right shading of the rest look.
-constexpr std::array<ShadedLine, 4> kRestShading = {{
-    {{1, -2, -2, -2}, -0.09f},
-    {{1, -3, -2, -3}, -0.05f},
-    {{1, -4, -2, -4}, -0.01f},
-    {{-2, 2, -2, -2}, -0.08f},
+constexpr std::array<LookLine, 4> kRestShading = {{
+    {{1, -2, -2, -2}, Tone::Back(-0.09f)},
+    {{1, -3, -2, -3}, Tone::Back(-0.05f)},
+    {{1, -4, -2, -4}, Tone::Back(-0.01f)},
+    {{-2, 2, -2, -2}, Tone::Back(-0.08f)},
 }};
+// The left light line of the rest look is half white, half back colour.
+constexpr LinePlace kRestLeftLine = {1, 1, 1, -2};
 // The bevel of the pressed look: dark above and left, light below and right.
-constexpr std::array<ShadedLine, 6> kDownShading = {{
-    {{1, 1, -2, 1}, -0.16f},
-    {{1, 2, -2, 2}, -0.1f},
-    {{1, -2, -2, -2}, 0.07f},
-    {{1, 1, 1, -2}, -0.16f},
-    {{2, 2, 2, -2}, -0.1f},
-    {{-2, 2, -2, -2}, 0.04f},
+constexpr std::array<LookLine, 6> kDownShading = {{
+    {{1, 1, -2, 1}, Tone::Back(-0.16f)},
+    {{1, 2, -2, 2}, Tone::Back(-0.1f)},
+    {{1, -2, -2, -2}, Tone::Back(0.07f)},
+    {{1, 1, 1, -2}, Tone::Back(-0.16f)},
+    {{2, 2, 2, -2}, Tone::Back(-0.1f)},
+    {{-2, 2, -2, -2}, Tone::Back(0.04f)},
 }};
 
-void DrawDisabled(ButtonPainter& b) {
-    b.ApplyButtonShape();
-    b.FillBox(b.S(0.03f), b.mButtonRect);
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(-0.1f));
-    b.SetCornerPixels(b.S(0.2f));
+void DrawDisabled(const ButtonLook& b, ButtonCanvas& c) {
+    c.FillBox(b.S(0.03f), b.mButtonRect);
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(-0.1f));
+    c.SetCornerPixels(b.S(0.2f));
 }
 
-void DrawShade(ButtonPainter& b) {
-    b.PaintGradient(0, 0, b.mWidth, b.mHeight, b.S(0.07f), b.BackColour(), GradientVertical);
-    b.PaintGradient(0, 0, b.mWidth, 5, b.S(0.2f), b.S(0.08f), GradientVertical);
+void DrawShade(const ButtonLook& b, ButtonCanvas& c) {
+    c.PaintGradient(0, 0, b.mWidth, b.mHeight, b.S(0.07f), b.backColor, GradientVertical);
+    c.PaintGradient(0, 0, b.mWidth, 5, b.S(0.2f), b.S(0.08f), GradientVertical);
 }
 
-void DrawFace(ButtonPainter& b, std::int32_t State) {
-    switch (State) {
+void DrawFace(const ButtonLook& b, ButtonCanvas& c) {
+    switch (b.mState) {
         case StateNormal:
-            b.ApplyButtonShape();
-            DrawShade(b);
-            DrawShadedLines(b, kRestShading);
-            DrawStyleLine(b, {1, 1, 1, -2}, MixColors(kWhite, b.BackColour()));
+            DrawShade(b, c);
+            DrawLookLines(b, c, kRestShading);
+            DrawLineAt(b, c, kRestLeftLine, MixColors(kWhite, b.backColor));
             break;
         case StateHover:
-            DrawShade(b);
-            DrawStyleLines(b, kGlowLines, kHoverGlow);
+            DrawShade(b, c);
+            DrawLinesIn(b, c, kGlowLines, kHoverGlow);
             break;
         case StateDown:
-            b.FillBox(b.S(-0.05f), b.mButtonRect);
-            DrawShadedLines(b, kDownShading);
+            c.FillBox(b.S(-0.05f), b.mButtonRect);
+            DrawLookLines(b, c, kDownShading);
             break;
         default: break;
     }
@@ -73,19 +73,19 @@ void DrawFace(ButtonPainter& b, std::int32_t State) {
 
 }  // namespace
 
-void DrawRoundBlue(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (!IsTrue(b.mEnabled)) {
-        DrawDisabled(b);
-        return;
+LookDecision DrawRoundBlue(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (!b.mEnabled) {
+        DrawDisabled(b, c);
+        return {};
     }
-    DrawFace(b, State);
-    const bool active = b.FocusCued();
-    if (active && State == StateNormal) DrawStyleLines(b, kGlowLines, kFocusGlow);
-    if (active && IsTrue(b.mShowFocusRect)) b.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);
-    b.SetCornerPixels(ShiftColor(kFrame, 0.3f));
+    DrawFace(b, c);
+    if (b.focusCued && b.mState == StateNormal) DrawLinesIn(b, c, kGlowLines, kFocusGlow);
+    if (b.focusCued && b.mShowFocusRect) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);
+    c.SetCornerPixels(ShiftColor(kFrame, 0.3f));
+    return {};
 }
 
 }  // namespace tirnel

@@ -5,6 +5,7 @@
 // a frame clearly darker than the face and very dark corner pixels.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
 #include "platform/Nearest.h"
 
@@ -16,35 +17,37 @@ namespace tirnel {
 namespace {
 
 
-// The shaded face as shifts of the back colour: where the upper fade from white ends, the
-// ramp of the lower part, the outer frame and the bottom line.
-struct ShadedTones {
-    float upperEnd;
-    float lowerFrom, lowerTo;
-    float frame;
-    float bottom;
+// The shaded face: the upper half's fade from white, the lower part's shade, the outer frame
+// and the bottom line.
+struct ShadedFace {
+    Shade upper;
+    Shade lower;
+    Tone frame;
+    Tone bottom;
 };
 
 // At rest and under the pointer the lower part is a flat fill of the back colour.
-constexpr ShadedTones kRaised = {0.0f, 0.0f, 0.0f, -0.2f, -0.25f};
-constexpr ShadedTones kPressed = {-0.1f, -0.1f, -0.05f, -0.23f, -0.4f};
+constexpr ShadedFace kRaised = {{kWhite, Tone::Back(0.0f)}, {Tone::Back(0.0f), Tone::Back(0.0f)},
+                                Tone::Back(-0.2f), Tone::Back(-0.25f)};
+constexpr ShadedFace kPressed = {{kWhite, Tone::Back(-0.1f)}, {Tone::Back(-0.1f), Tone::Back(-0.05f)},
+                                 Tone::Back(-0.23f), Tone::Back(-0.4f)};
 
-void DrawShadedFace(ButtonPainter& b, const ShadedTones& tones) {
+void DrawShadedFace(const ButtonLook& b, ButtonCanvas& c, const ShadedFace& face) {
     const int W = b.mWidth, H = b.mHeight;
     const int half = Nearest(H / 2.0);
-    b.PaintGradient(0, 0, W, half, kWhite, b.S(tones.upperEnd), GradientVertical);
+    PaintShade(b, c, 0, 0, W, half, face.upper, GradientVertical);
     // Runs H rows from the middle: its last rows fall below the button.
-    b.PaintGradient(0, half, W, H, b.S(tones.lowerFrom), b.S(tones.lowerTo), GradientVertical);
+    PaintShade(b, c, 0, half, W, H, face.lower, GradientVertical);
     // White at x = 1, x = W-2 and y = 1; the bottom line of this frame falls outside.
-    b.FrameBox(1, 1, W - 2, H, kWhite);
-    b.FrameBox(0, 0, W, H, b.S(tones.frame));
-    b.DrawLine(2, H - 1, W - 2, H - 1, b.S(tones.bottom));
+    c.FrameBox(1, 1, W - 2, H, kWhite);
+    c.FrameBox(0, 0, W, H, face.frame.On(b));
+    c.DrawLine(2, H - 1, W - 2, H - 1, face.bottom.On(b));
 }
 
 // The dotted rectangle goes round the caption as it was laid out by the previous paint:
 // the caption is laid out after the face, and a pressed paint keeps the last one before it.
-void DrawCaptionFocus(ButtonPainter& b) {
-    if (b.FocusCued() && IsTrue(b.mShowFocusRect)) b.DrawFocusRect(b.mCaptionFocusRect);
+void DrawCaptionFocus(const ButtonLook& b, ButtonCanvas& c) {
+    if (b.focusCued && b.mShowFocusRect) c.DrawFocusRect(b.mCaptionFocusRect);
 }
 
 // The shaded round look of one state, as shifts of the back colour: the fill, the top
@@ -66,31 +69,32 @@ constexpr float kRoundCorner = -0.5f;
 
 }  // namespace
 
-void DrawShaded(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (!IsTrue(b.mEnabled)) State = StateNormal;
-    if (State == StateNormal) b.ApplyButtonShape();
-    DrawShadedFace(b, State == StateDown ? kPressed : kRaised);
-    b.SetCornerPixels(b.S(0.05f));
-    DrawCaptionFocus(b);
+LookDecision DrawShaded(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    // A disabled button looks as one at rest, whatever the state.
+    const bool pressed = b.mEnabled && b.mState == StateDown;
+    DrawShadedFace(b, c, pressed ? kPressed : kRaised);
+    c.SetCornerPixels(b.S(0.05f));
+    DrawCaptionFocus(b, c);
+    return {};
 }
 
-void DrawShadedRound(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    if (State < StateNormal || State > StateDown) return;
-    const RoundTones& t = kRoundTones[static_cast<std::size_t>(State)];
+LookDecision DrawShadedRound(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    if (b.mState < StateNormal || b.mState > StateDown) return {};
+    const RoundTones& t = kRoundTones[static_cast<std::size_t>(b.mState)];
     const int W = b.mWidth, H = b.mHeight;
-    if (State == StateNormal) b.ApplyButtonShape();
-    b.FillBox(b.S(t.fill), Rect{0, 0, W, H});
+    c.FillBox(b.S(t.fill), Rect{0, 0, W, H});
     const Color bandBase = b.S(t.bandBase);
-    b.PaintGradient(0, 0, W, 5, ShiftColor(MixColors(bandBase, kWhite), t.bandLift), bandBase, GradientVertical);
+    c.PaintGradient(0, 0, W, 5, ShiftColor(MixColors(bandBase, kWhite), t.bandLift), bandBase, GradientVertical);
     // Row 5 keeps the fill. The shade runs H-1 rows from row 6, so its lightest rows are cut
     // off at the bottom.
-    b.PaintGradient(0, 6, W, H - 1, b.S(t.shadeFrom), MixColors(kWhite, b.S(t.shadeTo)), GradientVertical);
-    b.FrameBox(0, 0, W, H, b.S(t.frame));
-    b.SetCornerPixels(b.S(kRoundCorner));
+    c.PaintGradient(0, 6, W, H - 1, b.S(t.shadeFrom), MixColors(kWhite, b.S(t.shadeTo)), GradientVertical);
+    c.FrameBox(0, 0, W, H, b.S(t.frame));
+    c.SetCornerPixels(b.S(kRoundCorner));
+    return {};
 }
 
 }  // namespace tirnel

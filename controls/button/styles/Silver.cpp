@@ -4,8 +4,8 @@
 // the pressed face, the system button-text colour otherwise.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/styles/LookColors.h"
 #include "controls/button/styles/Renderers.h"
-#include "controls/button/styles/StyleLines.h"
 #include "platform/Nearest.h"
 
 namespace tirnel {
@@ -14,107 +14,87 @@ namespace {
 
 const Color kButtonText = TranslateColor(SystemColor(kColorButtonText));
 
-// A colour of the art and the amount it is shifted by before use.
-struct ShiftedColour {
-    Color base;
-    float shift;
-};
-
 // The checked face: near white in a blue-grey frame.
 constexpr Color kCheckedFace = 0xFEFEFE;
 constexpr Color kCheckedFrame = 0xAF987A;
-constexpr ShiftedColour kCheckedCorners = {0xC1B3A0, -0.2f};
+constexpr Tone kCheckedCorners(0xC1B3A0, -0.2f);
 // Hovering a checked button adds a shadow along the right and the bottom.
-constexpr std::array<StyleLine, 4> kCheckedHoverLines = {{
-    {-2, 2, -2, -2}, {2, -2, -2, -2}, {1, -3, -1, -3}, {1, -4, -1, -4},
+constexpr std::array<LookLine, 4> kCheckedHoverLines = {{
+    {{-2, 2, -2, -2}, 0xEDF0F2},
+    {{2, -2, -2, -2}, 0xD8DEE4},
+    {{1, -3, -1, -3}, 0xE8ECEF},
+    {{1, -4, -1, -4}, 0xF8F9FA},
 }};
-constexpr std::array<Color, 4> kCheckedHoverColours = {0xEDF0F2, 0xD8DEE4, 0xE8ECEF, 0xF8F9FA};
 
-// The hover shade: two bands meeting at half height, a shadow on the right...
-struct Band {
-    Color from, to;
-};
-constexpr std::array<Band, 2> kHoverBands = {{{0xFDFEFE, 0xEEF4F4}, {0xEEF4F4, 0xEAF1F1}}};
-constexpr std::array<StyleLine, 2> kHoverRightLines = {{{-2, 2, -2, -2}, {-3, 2, -3, -2}}};
-constexpr std::array<Color, 2> kHoverRightColours = {0xE0E7EA, 0xEAF0F0};
-// ...and rows across the whole width near the bottom, each a distance up from H.
-struct FullRow {
-    int up;
-    Color colour;
-};
-constexpr std::array<FullRow, 3> kHoverBottomRows = {{{4, 0xE5EDEE}, {3, 0xD6E1E4}, {2, 0xC6D2D7}}};
+// The hover shade: two bands meeting at half height, a shadow on the right and rows across
+// the whole width near the bottom.
+constexpr std::array<Shade, 2> kHoverBands = {{{0xFDFEFE, 0xEEF4F4}, {0xEEF4F4, 0xEAF1F1}}};
+constexpr std::array<LookLine, 5> kHoverShadow = {{
+    {{-2, 2, -2, -2}, 0xE0E7EA},
+    {{-3, 2, -3, -2}, 0xEAF0F0},
+    {{0, -4, kFarEdge, -4}, 0xE5EDEE},
+    {{0, -3, kFarEdge, -3}, 0xD6E1E4},
+    {{0, -2, kFarEdge, -2}, 0xC6D2D7},
+}};
 constexpr Color kHoverFrame = 0xC3CECE;
-constexpr ShiftedColour kHoverCorners = {0xC9D4D4, -0.05f};
+constexpr Tone kHoverCorners(0xC9D4D4, -0.05f);
 
 // The pressed face: a bevel of two dark rows above and two light rows below.
 constexpr Color kDownFace = 0xDDE4E5;
-struct BevelRow {
-    StyleLine line;
-    ShiftedColour colour;
-};
-constexpr std::array<BevelRow, 4> kDownBevel = {{
+constexpr std::array<LookLine, 4> kDownBevel = {{
     {{1, 1, -2, 1}, {0xD1DADC, -0.02f}},
     {{1, 2, -2, 2}, {0xDAE1E3, -0.02f}},
     {{1, -3, -2, -3}, {0xDEE5E6, 0.02f}},
     {{1, -2, -2, -2}, {0xE5EAEB, 0.02f}},
 }};
 constexpr Color kDownFrame = 0x929D9D;
-constexpr ShiftedColour kDownCorners = {0xABB4B5, -0.2f};
-
-Color Shifted(const ShiftedColour& c) { return ShiftColor(c.base, c.shift); }
+constexpr Tone kDownCorners(0xABB4B5, -0.2f);
 
 // A frame around the whole button with its inner corners softened.
-void DrawFrame(ButtonPainter& b, Color frame, const ShiftedColour& corners) {
-    b.FrameBox(0, 0, b.mWidth, b.mHeight, frame);
-    b.SetCornerPixels(Shifted(corners));
+void DrawFrame(const ButtonLook& b, ButtonCanvas& c, Color frame, const Tone& corners) {
+    c.FrameBox(0, 0, b.mWidth, b.mHeight, frame);
+    c.SetCornerPixels(corners.On(b));
 }
 
-void DrawChecked(ButtonPainter& b, std::int32_t State) {
-    b.FillBox(kCheckedFace, Rect{0, 0, b.mWidth, b.mHeight});
-    b.mForeColor = kButtonText;
-    DrawFrame(b, kCheckedFrame, kCheckedCorners);
-    if (State == StateHover) DrawStyleLines(b, kCheckedHoverLines, kCheckedHoverColours);
+void DrawChecked(const ButtonLook& b, ButtonCanvas& c, std::int32_t State) {
+    c.FillBox(kCheckedFace, Rect{0, 0, b.mWidth, b.mHeight});
+    DrawFrame(b, c, kCheckedFrame, kCheckedCorners);
+    if (State == StateHover) DrawLookLines(b, c, kCheckedHoverLines);
 }
 
-void DrawHover(ButtonPainter& b) {
-    const int W = b.mWidth, H = b.mHeight;
-    const int half = Nearest(H / 2.0);
+void DrawHover(const ButtonLook& b, ButtonCanvas& c) {
+    const int half = Nearest(b.mHeight / 2.0);
     for (std::size_t i = 0; i < kHoverBands.size(); ++i)
-        b.PaintGradient(0, static_cast<int>(i) * half, W, half, kHoverBands[i].from, kHoverBands[i].to,
-                        GradientVertical);
-    DrawStyleLines(b, kHoverRightLines, kHoverRightColours);
-    for (const FullRow& row : kHoverBottomRows) b.DrawLine(0, H - row.up, W, H - row.up, row.colour);
-    DrawFrame(b, kHoverFrame, kHoverCorners);
+        PaintShade(b, c, 0, static_cast<int>(i) * half, b.mWidth, half, kHoverBands[i], GradientVertical);
+    DrawLookLines(b, c, kHoverShadow);
+    DrawFrame(b, c, kHoverFrame, kHoverCorners);
 }
 
-void DrawDown(ButtonPainter& b) {
-    b.FillBox(kDownFace, b.mButtonRect);
-    for (const BevelRow& row : kDownBevel) DrawStyleLine(b, row.line, Shifted(row.colour));
-    DrawFrame(b, kDownFrame, kDownCorners);
+void DrawDown(const ButtonLook& b, ButtonCanvas& c) {
+    c.FillBox(kDownFace, b.mButtonRect);
+    DrawLookLines(b, c, kDownBevel);
+    DrawFrame(b, c, kDownFrame, kDownCorners);
 }
 
 }  // namespace
 
-void DrawSilver(ButtonPainter& Button, std::int32_t State) {
-    ButtonPainter& b = Button;
-    b.ReadSize();
-    b.ContainerBackground();
+LookDecision DrawSilver(const ButtonLook& Button, ButtonCanvas& Canvas) {
+    const ButtonLook& b = Button;
+    ButtonCanvas& c = Canvas;
+    c.ContainerBackground(b.containerBackColor);
     // A checked button held under the mouse shows the pressed look; otherwise its own.
-    if (b.Checked() && IsTrue(b.mMouseDown)) State = StateDown;
-    if (b.Checked() && State != StateDown) {
-        DrawChecked(b, State);
-        return;
+    const std::int32_t State = b.checked && b.mMouseDown ? StateDown : b.mState;
+    if (b.checked && State != StateDown) {
+        DrawChecked(b, c, State);
+        return {.foreColor = kButtonText};
     }
     switch (State) {
-        case StateNormal:
-            b.ApplyButtonShape();
-            b.FillBox(b.BackColour(), b.mButtonRect);
-            break;
-        case StateHover: DrawHover(b); break;
-        case StateDown: DrawDown(b); break;
+        case StateNormal: c.FillBox(b.backColor, b.mButtonRect); break;
+        case StateHover: DrawHover(b, c); break;
+        case StateDown: DrawDown(b, c); break;
         default: break;
     }
-    b.mForeColor = State == StateDown ? kWhite : kButtonText;
+    return {.foreColor = State == StateDown ? kWhite : kButtonText};
 }
 
 }  // namespace tirnel

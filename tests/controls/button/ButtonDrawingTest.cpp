@@ -1,7 +1,7 @@
 // The button's drawing helpers, colour arithmetic, greyed picture bytes, window shape and
 // minimum size.
 
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 #include "controls/button/ButtonDrawing.h"
 #include "controls/button/ButtonEnums.h"
 #include "controls/button/ButtonPictures.h"
@@ -32,7 +32,7 @@ std::vector<Color> Column(const Surface& surface, int x) {
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kRed = 0x0000FF;
 
-TEST(ButtonDrawingTest, GradientsRampFromTheFirstColourToTheSecond) {
+TEST(ButtonDrawingTest, GradientsRampFromTheFirstColorToTheSecond) {
     struct Case {
         const char* name;
         int surfaceWidth, surfaceHeight;
@@ -66,7 +66,7 @@ TEST(ButtonDrawingTest, GradientsRampFromTheFirstColourToTheSecond) {
     }
 }
 
-TEST(ButtonDrawingTest, LinesFramesAndColourArithmetic) {
+TEST(ButtonDrawingTest, LinesFramesAndColorArithmetic) {
     Surface surface(6, 4);
     surface.FillRect(Rect{0, 0, surface.Width(), surface.Height()}, kWhite);
     DrawLine(surface, 0, 0, 5, 0, kRed);
@@ -84,33 +84,40 @@ TEST(ButtonDrawingTest, LinesFramesAndColourArithmetic) {
     for (const auto& m : mixes) EXPECT_EQ(MixColors(m.a, m.b), m.mix) << std::hex << m.a << " " << m.b;
 
     const struct {
-        Color colour;
+        Color color;
         float amount;
         Color shifted;
     } shifts[] = {{0x743C00, 0.3f, 0xC1894D}, {0x322810, -0.2f, 0x000000}, {0x123456, 0.0f, 0x123456},
                   {0xD4D4D4, 0.06f, 0xE3E3E3}, {0xF0F0F0, 0.3f, 0xFFFFFF}, {0x808080, -0.5f, 0x000000}};
-    for (const auto& s : shifts) EXPECT_EQ(ShiftColor(s.colour, s.amount), s.shifted) << std::hex << s.colour;
+    for (const auto& s : shifts) EXPECT_EQ(ShiftColor(s.color, s.amount), s.shifted) << std::hex << s.color;
 }
 
-// The groups of three run through the row padding; the last group starts 4 bytes before the
-// end, so a stream without padding keeps its last pixel.
-TEST(ButtonDrawingTest, DisabledPicturesGreyTheByteStreamInThrees) {
+// Each pixel of each row turns grey, the row padding stays; the last pixel that turns
+// starts 4 bytes before the end, so a picture whose rows need no padding keeps its very last
+// pixel.
+TEST(ButtonDrawingTest, DisabledPicturesGreyPixelByPixel) {
     using Bytes = std::vector<std::uint8_t>;
     const struct {
         const char* name;
+        int width;
         Bytes in, out;
     } cases[] = {
-        {"width 1, two rows: a group takes padding and the next row", {10, 20, 30, 0, 40, 50, 60, 0},
-         {20, 20, 20, 30, 30, 30, 60, 0}},
-        {"width 2", {10, 20, 30, 40, 50, 60, 0, 0}, {20, 20, 20, 50, 50, 50, 0, 0}},
-        {"width 3", {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}, {2, 2, 2, 5, 5, 5, 8, 8, 8, 0, 0, 0}},
-        {"width 4: no padding, the last pixel stays", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30},
+        {"width 1, two rows: each row's pixel, not its padding", 1, {10, 20, 30, 7, 40, 50, 60, 7},
+         {20, 20, 20, 7, 50, 50, 50, 7}},
+        {"width 2, two rows", 2, {10, 20, 30, 40, 50, 60, 1, 2, 90, 0, 0, 3, 3, 3, 5, 6},
+         {20, 20, 20, 50, 50, 50, 1, 2, 30, 30, 30, 3, 3, 3, 5, 6}},
+        {"width 3", 3, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}, {2, 2, 2, 5, 5, 5, 8, 8, 8, 0, 0, 0}},
+        {"width 5, two rows", 5,
+         {0, 0, 30, 0, 60, 0, 90, 0, 0, 3, 3, 3, 255, 255, 0, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 9},
+         {10, 10, 10, 20, 20, 20, 30, 30, 30, 3, 3, 3, 170, 170, 170, 9, 2, 2, 2, 5, 5, 5, 8, 8, 8, 11, 11, 11, 14, 14,
+          14, 9}},
+        {"width 4: no padding, the last pixel stays", 4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30},
          {2, 2, 2, 5, 5, 5, 8, 8, 8, 10, 20, 30}},
-        {"shorter than a group", {9, 9, 9}, {9, 9, 9}},
+        {"shorter than a pixel and its padding", 1, {9, 12, 9}, {9, 12, 9}},
     };
     for (const auto& c : cases) {
         Bytes bytes = c.in;
-        GreyByteStream(bytes);
+        GreyPixels(bytes, c.width);
         EXPECT_EQ(bytes, c.out) << c.name;
     }
 }

@@ -1,7 +1,9 @@
 // Where picture and caption go, worked out by hand for a 100 x 30 button with a 40 x 14
-// caption and a 16 x 16 picture unless a row says otherwise.
+// caption and a 16 x 16 picture unless a row says otherwise; the styles move them as their
+// rows of the style table say.
 
 #include "controls/button/ButtonEnums.h"
+#include "controls/button/ButtonStyleTraits.h"
 #include "controls/button/CaptionLayout.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +32,14 @@ CaptionLayoutInput Input(std::int32_t pictureAlign, std::int32_t captionAlign = 
     in.hasPicture = picture;
     in.pictureAlign = pictureAlign;
     in.captionAlign = captionAlign;
-    in.buttonStyle = StyleRoundBlue;
+    in.placement = StyleTraits(StyleRoundBlue).caption;
+    return in;
+}
+
+// The input as a button of the style lays it out, pressed or not.
+CaptionLayoutInput Styled(CaptionLayoutInput in, std::int32_t style, bool pressed) {
+    in.placement = StyleTraits(style).caption;
+    in.pressed = pressed;
     return in;
 }
 
@@ -73,31 +82,16 @@ TEST(CaptionLayoutTest, PlacesPictureAndCaptionByTheirAlignments) {
         {"access key", With(Input(PicCenter), [](auto& in) { in.hasAccessKey = true; }), 42, 7, 33, 8,
          Plain(33, 8), true},
         // Pressed looks move picture and caption.
-        {"standard style pressed",
-         With(Input(PicCenter),
-              [](auto& in) {
-                  in.buttonStyle = StyleStandard;
-                  in.state = StateDown;
-              }),
-         43, 8, 30, 8, {31, 9, 71, 23}, false},
-        {"outline style at rest", With(Input(PicCenter), [](auto& in) { in.buttonStyle = StyleOutline; }), 41, 6, 30,
-         8, {28, 6, 68, 20}, false},
-        {"outline style pressed",
-         With(Input(PicCenter),
-              [](auto& in) {
-                  in.buttonStyle = StyleOutline;
-                  in.state = StateDown;
-              }),
-         44, 9, 30, 8, {31, 10, 71, 23}, false},
-        {"capsule: caption one row up in every state",
-         With(Input(PicCenter),
-              [](auto& in) {
-                  in.buttonStyle = StyleCapsule;
-                  in.state = StateDown;
-              }),
-         42, 7, 30, 8, {30, 7, 70, 21}, false},
-        {"another style pressed: nothing moves",
-         With(Input(PicCenter), [](auto& in) { in.state = StateDown; }), 42, 7, 30, 8, Plain(30, 8), false},
+        {"standard style pressed", Styled(Input(PicCenter), StyleStandard, true), 43, 8, 30, 8, {31, 9, 71, 23},
+         false},
+        {"outline style at rest", Styled(Input(PicCenter), StyleOutline, false), 41, 6, 30, 8, {28, 6, 68, 20},
+         false},
+        {"outline style pressed", Styled(Input(PicCenter), StyleOutline, true), 44, 9, 30, 8, {31, 10, 71, 23},
+         false},
+        {"capsule: caption one row up in every state", Styled(Input(PicCenter), StyleCapsule, true), 42, 7, 30, 8,
+         {30, 7, 70, 21}, false},
+        {"another style pressed: nothing moves", Styled(Input(PicCenter), StyleRoundBlue, true), 42, 7, 30, 8,
+         Plain(30, 8), false},
         // A picture that does not fit is shortened.
         {"picture wider and taller than the button",
          With(Input(PicCenter),

@@ -1,7 +1,6 @@
 // The hot-track and outline looks, pixel by pixel on 30 x 25 buttons painted through the
 // script runner: the rest shade and the flat hover, pressed and checked faces of hot track;
-// the outline's face, drop shadow, pressed offset and inverting focus rectangle. Then every
-// state of these looks and the silver one at the smallest and a very large size.
+// the outline's face, drop shadow, pressed offset and inverting focus rectangle.
 
 #include "LookTestSupport.h"
 
@@ -129,36 +128,6 @@ TEST(OutlineDrawMode, StaysStateOnly) {
     EXPECT_EQ(surface.GetROP2(), kDrawModeInvert);
     for (int x = 0; x < kSize.width(); ++x) ASSERT_EQ(FromQRgb(surface.Image().pixel(x, 0)), 0xC56A31u) << x;
     for (int x = 1; x < kSize.width() - 1; ++x) ASSERT_EQ(FromQRgb(surface.Image().pixel(x, 5)), 0xEED2C1u) << x;
-}
-
-// Every state of these looks paints at the smallest size and at 2000 x 2000 with the surface
-// at its size, and its bottom-right pixel as at 30 x 25.
-TEST(LookSizes, EveryStatePaintsAtTheExtremes) {
-    struct Variant {
-        const char* state;
-        std::vector<const char*> settings;
-        std::vector<const char*> ambient;
-    };
-    const std::vector<Variant> variants = {
-        {"normal", {}, {}}, {"hover", {}, {}}, {"down", {}, {}}, {"focus", {"ShowFocusRect=True"}, {}},
-        {"normal", {"CheckBoxMode=True", "Value=True"}, {}}, {"hover", {"CheckBoxMode=True", "Value=True"}, {}},
-        {"down", {"CheckBoxMode=True", "Value=True"}, {}}, {"normal", {"Enabled=False"}, {}},
-        {"normal", {"ShowFocusRect=True"}, {"DisplayAsDefault=True", "UserMode=False"}},
-    };
-    for (const char* style : {"3", "5", "9"})
-        for (const Variant& v : variants) {
-            std::optional<Color> reference;
-            for (const QSize size : {kSize, QSize(15, 15), QSize(2000, 2000)}) {
-                SCOPED_TRACE(testing::Message() << "style " << style << " " << v.state << " at " << size.width());
-                ButtonSession session(Options(size, style, v.settings, v.ambient));
-                ASSERT_TRUE(session.Run(StateScript(v.state, QSize(10, 10))));
-                const QImage& image = session.Button().DrawingSurface().Image();
-                ASSERT_EQ(image.size(), size);
-                const Color corner = FromQRgb(image.pixel(size.width() - 1, size.height() - 1));
-                if (!reference) reference = corner;
-                EXPECT_EQ(corner, *reference);
-            }
-        }
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ std::vector<T> With(std::vector<T> a, const std::vector<T>& b) {
 // earlier ones; pixels no block names are not looked at.
 struct Block {
     int x1, y1, x2, y2;
-    QRgb colour;
+    QRgb color;
 };
 using Look = std::vector<Block>;
 
@@ -118,7 +118,7 @@ inline std::string Differences(const QImage& image, const Look& look) {
                 if (x < 0 || y < 0 || x >= width || y >= height)
                     report.Add(x, y, "is outside the image");
                 else
-                    expected[static_cast<std::size_t>(y * width + x)] = b.colour;
+                    expected[static_cast<std::size_t>(y * width + x)] = b.color;
             }
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -166,7 +166,7 @@ inline QImage Dotted(QImage image, const Edges& edges) {
 // coordinate below 0 counts back from the width or height, so -1 is the last column or row.
 struct Pixels {
     int x1, y1, x2, y2;
-    Color colour;
+    Color color;
 };
 
 inline int Along(int coordinate, int size) { return coordinate < 0 ? size + coordinate : coordinate; }
@@ -178,10 +178,10 @@ inline std::string FirstWrongPixel(const QImage& image, const std::vector<Pixels
         const int y1 = Along(p.y1, image.height()), y2 = Along(p.y2, image.height());
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x)
-                if (!image.rect().contains(x, y) || FromQRgb(image.pixel(x, y)) != p.colour)
+                if (!image.rect().contains(x, y) || FromQRgb(image.pixel(x, y)) != p.color)
                     return "at (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
                            (image.rect().contains(x, y) ? Hex(FromQRgb(image.pixel(x, y)), 6) : "outside") +
-                           ", not " + Hex(p.colour, 6);
+                           ", not " + Hex(p.color, 6);
     }
     return "";
 }

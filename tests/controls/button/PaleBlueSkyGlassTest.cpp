@@ -4,7 +4,6 @@
 // drawn mirrored and ending at H/2 and H-2 for odd and even heights, the pressed shadow
 // lines under the strips, the disabled look, the blue double frame and the dotted rectangle.
 
-#include "controls/button/ButtonColours.h"
 #include "LookTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +23,13 @@ using namespace test;
 constexpr int W = 30;
 constexpr Color kBack = 0xC08040;
 
-QRgb S(float amount) { return Rgb(ShiftColor(kBack, amount)); }
+// Tones of the back colour worked out by hand: S(a) moves each channel (64, 128 and 192 for
+// red, green and blue) by nearest(a × 255), within 0..255.
+constexpr Color kUp25 = 0xFFC080;    // S(+0.25): +64
+constexpr Color kUp03 = 0xC88848;    // S(+0.03): +8
+constexpr Color kDown02 = 0xBB7B3B;  // S(-0.02): -5
+constexpr Color kDown03 = 0xB87838;  // S(-0.03): -8
+constexpr Color kDown25 = 0x804000;  // S(-0.25): -64
 
 using Blocks = Look;
 
@@ -48,7 +53,7 @@ Blocks Frames(int H, QRgb outer, std::optional<QRgb> inner, QRgb corner) {
 // Rows of the face from column `from` to column W-1-from.
 Blocks Rows(int from, std::initializer_list<std::pair<int, QRgb>> rows) {
     Blocks b;
-    for (const auto& [y, colour] : rows) b.push_back({from, y, W - 1 - from, y, colour});
+    for (const auto& [y, color] : rows) b.push_back({from, y, W - 1 - from, y, color});
     return b;
 }
 
@@ -70,7 +75,7 @@ const Blocks kPaleDown =
 // 18 entry 8 of 18).
 constexpr int G = 21;
 const QRgb kCorner = Rgb(0xBE965F);
-const Blocks kGlassRest = Rows(2, {{2, Rgb(0xCD8D4D)}, {9, Rgb(0xC88848)}, {10, S(-0.02f)}, {18, Rgb(0xAD6D2D)}});
+const Blocks kGlassRest = Rows(2, {{2, Rgb(0xCD8D4D)}, {9, Rgb(0xC88848)}, {10, Rgb(kDown02)}, {18, Rgb(0xAD6D2D)}});
 const Blocks kRest = kGlassRest + Frames(G, Rgb(0x707070), kWhite, kCorner);
 const Blocks kFocusedRest = kGlassRest + Frames(G, Rgb(0xA77532), Rgb(0xFBD848), kCorner);
 // Under the pointer the strips' ramps run outer to inner on the left and inner to outer on
@@ -108,7 +113,8 @@ Blocks Down(int h, int half) {
                   {W - 2, half, W - 2, h - 2, Rgb(0xE1B053)}} +
            Frames(h, Rgb(0x5C411D), std::nullopt, kCorner);
 }
-const Blocks kDisabled = Blocks{{2, 2, W - 3, G - 3, S(0.03f)}} + Frames(G, S(-0.25f), S(0.25f), S(-0.03f));
+const Blocks kDisabled =
+    Blocks{{2, 2, W - 3, G - 3, Rgb(kUp03)}} + Frames(G, Rgb(kDown25), Rgb(kUp25), Rgb(kDown03));
 
 const std::vector<const char*> kPale = {"ButtonStyle=8"};
 const std::vector<const char*> kGlass = {"ButtonStyle=4"};

@@ -2,6 +2,8 @@
 // the picture and the caption land on a face no style paints over (the plain button face).
 // Expected pictures are built here pixel by pixel from the fixtures and compared with the PNG.
 
+#include "controls/button/ButtonEnums.h"
+#include "controls/button/ButtonStyleTraits.h"
 #include "controls/button/CaptionLayout.h"
 #include "platform/FontObject.h"
 #include "platform/Region.h"
@@ -86,7 +88,7 @@ QImage IconMask(int size) {
     return mask;
 }
 // The icon's colour image is black where it is clear, as icons are kept.
-QImage IconColours(QImage image) {
+QImage IconColors(QImage image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (Clear(x, y)) image.setPixel(x, y, 0xFF000000);
@@ -168,9 +170,9 @@ protected:
     QString Bitmap(const QImage& image, const QString& name) const {
         return QStringLiteral("bitmap:") + Save(image, name + QStringLiteral(".png"));
     }
-    QString Icon(const QImage& colours, const QString& name) const {
-        return QStringLiteral("icon:") + Save(IconColours(colours), name + QStringLiteral(".png")) + u':' +
-               Save(IconMask(colours.width()), name + QStringLiteral("-mask.png"));
+    QString Icon(const QImage& colors, const QString& name) const {
+        return QStringLiteral("icon:") + Save(IconColors(colors), name + QStringLiteral(".png")) + u':' +
+               Save(IconMask(colors.width()), name + QStringLiteral("-mask.png"));
     }
     QImage Run(const QStringList& arguments) {
         QString error;
@@ -241,7 +243,7 @@ TEST_F(RenderPicturesTest, PicturesGoWhereTheirAlignmentSays) {
                 ASSERT_EQ(image.size(), QSize(W, H));
                 const int side = pictureSize == 0 ? picture.own : 8 + 8 * pictureSize;
                 CaptionLayoutInput in;
-                in.buttonStyle = kNoLook;
+                in.placement = StyleTraits(kNoLook).caption;
                 in.width = W;
                 in.height = H;
                 in.textWidth = text.width;
@@ -263,7 +265,7 @@ TEST_F(RenderPicturesTest, PicturesGoWhereTheirAlignmentSays) {
 }
 
 // The mask colour is left out only when UseMaskColor asks for it, and only that exact colour.
-TEST_F(RenderPicturesTest, MaskColourLetsTheFaceThrough) {
+TEST_F(RenderPicturesTest, MaskColorLetsTheFaceThrough) {
     QImage picture = Distinct(16);
     const QRgb key = qRgb(0x12, 0x34, 0x56);
     for (int y = 4; y < 12; ++y)
@@ -325,7 +327,7 @@ TEST_F(RenderPicturesTest, HoverPictureOfTheSameKindShowsUnderTheMouse) {
             if (s.name) arguments << "--state" << s.name;
             const QImage image = Run(arguments);
             CaptionLayoutInput in;
-            in.buttonStyle = kNoLook;
+            in.placement = StyleTraits(kNoLook).caption;
             in.width = 60;
             in.height = 30;
             in.textWidth = text.width;
@@ -334,7 +336,7 @@ TEST_F(RenderPicturesTest, HoverPictureOfTheSameKindShowsUnderTheMouse) {
             in.hasPicture = true;
             in.pictureAlign = 4;
             in.captionAlign = 1;
-            in.state = s.state;
+            in.pressed = s.state == StateDown;
             const CaptionLayout layout = LayOutPictureAndCaption(in);
             const bool hover = c.hoverShows && s.state != 0;
             const Drawn drawn{c.kind, hover ? second : first};
@@ -363,10 +365,10 @@ int LeftmostInkColumn(const QImage& image) {
 }
 
 // The columns of `row` holding exactly `colour`, as a half-open range, when they are one run.
-std::optional<std::pair<int, int>> ColourRun(const QImage& image, int row, QRgb colour) {
+std::optional<std::pair<int, int>> ColorRun(const QImage& image, int row, QRgb color) {
     int left = -1, right = -1;
     for (int x = 0; x < image.width(); ++x) {
-        if (image.pixel(x, row) != colour) continue;
+        if (image.pixel(x, row) != color) continue;
         if (left < 0) left = x;
         else if (right != x) return std::nullopt;
         right = x + 1;
@@ -391,7 +393,7 @@ TEST_F(RenderPicturesTest, DisabledButtonGreysPictureAndCaption) {
         const QImage image = Run({"--size", "120x30", "--set", "Enabled=False", "--set", "Caption=" + caption,
                                   "--set", "PictureAlign=0", "--set", "Picture=" + c.setting});
         CaptionLayoutInput in;
-        in.buttonStyle = kNoLook;
+        in.placement = StyleTraits(kNoLook).caption;
         in.width = 120;
         in.height = 30;
         in.textWidth = text.width;
@@ -420,7 +422,7 @@ TEST_F(RenderPicturesTest, DisabledButtonGreysPictureAndCaption) {
         EXPECT_EQ(darkest, qGray(kGreyText));
         const int underline = LowestInkRow(image, shown);
         ASSERT_GE(underline, 0);
-        const auto run = ColourRun(image, underline, kGreyText);
+        const auto run = ColorRun(image, underline, kGreyText);
         ASSERT_TRUE(run) << "row " << underline;
         EXPECT_EQ(run->first, layout.textX);
         EXPECT_EQ(run->second, layout.textX + text.firstAdvance);
@@ -434,7 +436,7 @@ TEST_F(RenderPicturesTest, AccessKeyIsUnderlinedAndShiftsTheCaption) {
     const TextSize plain = Measure(QStringLiteral("Save"));
     const auto textX = [](const TextSize& text, bool accessKey) {
         CaptionLayoutInput in;
-        in.buttonStyle = kNoLook;
+        in.placement = StyleTraits(kNoLook).caption;
         in.width = 100;
         in.height = 30;
         in.textWidth = text.width;
@@ -454,7 +456,7 @@ TEST_F(RenderPicturesTest, AccessKeyIsUnderlinedAndShiftsTheCaption) {
     const int underline = LowestInkRow(withKey, withKey.rect());
     ASSERT_GE(underline, 0);
     EXPECT_LT(LowestInkRow(without, without.rect()), underline) << "the plain caption reaches the underline row";
-    const auto run = ColourRun(withKey, underline, kButtonText);
+    const auto run = ColorRun(withKey, underline, kButtonText);
     ASSERT_TRUE(run) << "row " << underline;
     EXPECT_EQ(run->first, textX(marked, true));
     EXPECT_EQ(run->second, textX(marked, true) + marked.firstAdvance);

@@ -38,9 +38,9 @@ constexpr QRgb kWhiteMix = qRgb(188, 172, 158);
 // The shade of rest and hover, row by row: the vertical blend from S(+0.07) to the back
 // colour over 16 rows (18 - trunc(18 r / 15)), with the blend from S(+0.2) to S(+0.08) over
 // the top five rows (51 - trunc(31 r / 4)).
-Look Shade(const std::array<int, H>& rows, QRgb (*colour)(int)) {
+Look Shade(const std::array<int, H>& rows, QRgb (*color)(int)) {
     Look look;
-    for (int y = 0; y < H; ++y) look.push_back({0, y, W - 1, y, colour(rows[y])});
+    for (int y = 0; y < H; ++y) look.push_back({0, y, W - 1, y, color(rows[y])});
     return look;
 }
 const Look kShade = Shade({51, 44, 36, 28, 20, 12, 11, 10, 9, 8, 6, 5, 4, 3, 2, 0}, Plus);
@@ -123,7 +123,7 @@ const std::vector<LookCase>& LookCases() {
         {"DisabledAtRest", {"Enabled=False"}, {}, kDisabled},
         {"DisabledWhileHovered", {}, {"move:12,8", "let:Enabled=False"}, kDisabled},
         {"DisabledDefault", {"Enabled=False"}, {}, kDisabled, {"DisplayAsDefault=True"}},
-        {"WhiteBackColourClamps", {"BackColor=0xFFFFFF"}, {}, kWhiteRest},
+        {"WhiteBackColorClamps", {"BackColor=0xFFFFFF"}, {}, kWhiteRest},
     };
     return cases;
 }

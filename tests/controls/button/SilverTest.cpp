@@ -82,7 +82,7 @@ void PrintTo(const SilverCase& c, std::ostream* os) { *os << c.name; }
 
 class SilverLookTest : public ::testing::TestWithParam<SilverCase> {};
 
-TEST_P(SilverLookTest, PaintsItsPixelsAndForcesTheCaptionColour) {
+TEST_P(SilverLookTest, PaintsItsPixelsAndForcesTheCaptionColor) {
     const SilverCase& c = GetParam();
     const QSize size(kWidth, c.height);
     ButtonSessionOptions options;

@@ -37,9 +37,9 @@ struct Sited {
     }
 };
 
-PictureRef Filled(PictureObject::Kind kind, QRgb colour, int size = 16) {
+PictureRef Filled(PictureObject::Kind kind, QRgb color, int size = 16) {
     QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(colour);
+    image.fill(color);
     return PictureObject::Create(kind, image);
 }
 

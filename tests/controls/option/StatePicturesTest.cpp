@@ -98,7 +98,7 @@ TEST(StatePicturesTest, SurfaceShowsThePictureOfTheState) {
     }
 }
 
-TEST(StatePicturesTest, CaptionTakesTheDisabledColourUntilEnabledAgain) {
+TEST(StatePicturesTest, CaptionTakesTheDisabledColorUntilEnabledAgain) {
     FakePointer pointer;
     QWidget window;
     ua* option = MakeOption(&window, "opt", "", {0, 0, 200, 40}, pointer);

@@ -93,7 +93,7 @@ TEST(BarTextTest, CentreTiesGoToEven) {
     EXPECT_EQ(odder.prints.at(0).x, 30);
 }
 
-TEST(BarTextTest, EffectsPrintInTheirOrderAndEndInTheTextColour) {
+TEST(BarTextTest, EffectsPrintInTheirOrderAndEndInTheTextColor) {
     using P = RecordingCanvas::PrintCall;
     const Color grey = RGB(128, 128, 128);
     // Anchor 1 puts the text at (1, 0).

@@ -6,7 +6,7 @@ namespace tirnel {
 namespace {
 
 struct LightenCase {
-    Color colour;
+    Color color;
     std::int32_t amount;
     Color expected;
 };
@@ -23,11 +23,11 @@ TEST(LightenColorTest, AddsToEachChannelAndSaturates) {
         {0x8000000Fu, 180, RGB(61, 180, 180)},
     };
     for (const LightenCase& c : cases)
-        EXPECT_EQ(LightenColor(c.colour, c.amount), c.expected) << std::hex << c.colour << " + " << std::dec << c.amount;
+        EXPECT_EQ(LightenColor(c.color, c.amount), c.expected) << std::hex << c.color << " + " << std::dec << c.amount;
 }
 
 struct GreyCase {
-    Color colour;
+    Color color;
     int level;
 };
 
@@ -44,7 +44,7 @@ TEST(GreyOfTest, RoundsTheChannelQuotientsToNearestEven) {
         {RGB(255, 255, 255), 255},
         {RGB(0, 0, 0), 0},
     };
-    for (const GreyCase& c : cases) EXPECT_EQ(GreyOf(c.colour), RGB(c.level, c.level, c.level)) << std::hex << c.colour;
+    for (const GreyCase& c : cases) EXPECT_EQ(GreyOf(c.color), RGB(c.level, c.level, c.level)) << std::hex << c.color;
 }
 
 }  // namespace

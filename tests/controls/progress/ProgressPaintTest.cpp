@@ -65,7 +65,7 @@ TEST(PaintBarTest, BarLengthFollowsValueOverMaxWithTiesToEven) {
     }
 }
 
-TEST(PaintBarTest, EachHalfRunsFromItsFromColourToItsToColour) {
+TEST(PaintBarTest, EachHalfRunsFromItsFromColorToItsToColor) {
     // Custom theme: the first (top or left) half runs from the custom colour lightened by 180 to
     // it lightened by 50, the second half from the custom colour itself to it lightened by 80;
     // green for the track (Value 0), blue for the bar (Value 100). Samples: the second pixel of
@@ -155,8 +155,8 @@ TEST(PaintBarTest, DisabledBarIsGreyAndGreysAgainWithAnUnknownTheme) {
     bar->Enabled(kFalse);
     ThemePalette aqua;
     LoadThemePalette(ThemeAqua, 0, 0, aqua);
-    for (Color ThemePalette::*colour : ThemePalette::kColors)
-        EXPECT_EQ(bar->Palette().*colour, GreyOf(aqua.*colour));
+    for (Color ThemePalette::*color : ThemePalette::kColors)
+        EXPECT_EQ(bar->Palette().*color, GreyOf(aqua.*color));
     // Bar bottom RGB(63,112,233): (63 + 112 + 233) / 3 = 136; outline RGB(23,139,211): 23 + 139 + 212
     // (211.54 rounds up) = 374, / 3 = 124.67 gives 125.
     EXPECT_EQ(PixelAt(*bar, 5, 10), RGB(136, 136, 136));

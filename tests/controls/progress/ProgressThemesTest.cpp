@@ -8,7 +8,7 @@
 namespace tirnel {
 namespace {
 
-TEST(ProgressThemesTest, CustomThemeDerivesFromTheTwoColours) {
+TEST(ProgressThemesTest, CustomThemeDerivesFromTheTwoColors) {
     ThemePalette palette;
     ASSERT_TRUE(LoadThemePalette(10, RGB(0, 0, 255), RGB(255, 255, 255), palette));
     for (Color ThemePalette::*track : {&ThemePalette::TrackTopFrom, &ThemePalette::TrackTopTo,
@@ -31,13 +31,13 @@ TEST(ProgressThemesTest, UnknownThemesLeaveThePaletteAlone) {
     }
 }
 
-TEST(ProgressThemesTest, EachFixedThemeHasItsOwnColours) {
+TEST(ProgressThemesTest, EachFixedThemeHasItsOwnColors) {
     // Themes 1..9 are all different and none is left black.
     std::vector<ThemePalette> seen;
     for (std::int32_t theme = ThemeGold; theme <= ThemeLime; ++theme) {
         ThemePalette palette;
         ASSERT_TRUE(LoadThemePalette(theme, 0, 0, palette));
-        for (Color ThemePalette::*colour : ThemePalette::kColors) EXPECT_NE(palette.*colour, 0u) << theme;
+        for (Color ThemePalette::*color : ThemePalette::kColors) EXPECT_NE(palette.*color, 0u) << theme;
         for (const ThemePalette& other : seen) EXPECT_NE(palette, other) << theme;
         seen.push_back(palette);
     }

@@ -1,4 +1,4 @@
-#include "controls/button/ButtonColours.h"
+#include "controls/button/ButtonColors.h"
 
 #include "platform/ColorChannels.h"
 #include "platform/Nearest.h"
@@ -6,9 +6,9 @@
 namespace tirnel {
 
 // RGB keeps each channel within 0..255, on both sides whatever the sign of the amount.
-Color ShiftColor(Color colour, float amount) {
+Color ShiftColor(Color color, float amount) {
     const double step = static_cast<double>(amount) * 255.0;
-    return RGB(Nearest(GetRed(colour) + step), Nearest(GetGreen(colour) + step), Nearest(GetBlue(colour) + step));
+    return RGB(Nearest(GetRed(color) + step), Nearest(GetGreen(color) + step), Nearest(GetBlue(color) + step));
 }
 
 Color MixColors(Color Colour1, Color Colour2) {
