@@ -75,13 +75,15 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
         return Refuse(notice::kNoFolder);
     }
 
+    // A commit killed in the folder is settled before anything is read: the descriptor may be
+    // one it put in place.
+    mFolder = PathFromText(WithBackslash(input.folder));
+    if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
     std::string failure;
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, mDescriptorBytes, failure, mChunk);
     if (!set) return Refuse(failure);
     mName = set->name;
     mShape = set->shape;
-    mFolder = PathFromText(WithBackslash(input.folder));
-    if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
 
     if (!CheckPieces(failure)) return Refuse(failure);
     if (IsPieceOfSet(mName, mShape.pieceCount)) return Refuse(notice::kOutputIsPiece);

@@ -39,12 +39,12 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
     if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
         return Refuse(notice::kNoFolder, true);
     }
+    // It writes nothing, but it settles what a killed run left in the folder before it looks.
+    const fs::path folder = PathFromText(WithBackslash(input.folder));
+    if (!LockFolder(folder, true, false)) return RunOutcome::Refused;
     std::string bytes, failure;
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, bytes, failure);
     if (!set) return Refuse(failure, true);
-    const fs::path folder = PathFromText(WithBackslash(input.folder));
-    // It writes nothing, but it settles what a killed run left in the folder before it looks.
-    if (!LockFolder(folder, true, false)) return RunOutcome::Refused;
     switch (mChecksums.Load(descriptorPath, bytes, set->shape.pieceCount, "无法校验!", failure)) {
     case ChecksumsFound::Bad: return Refuse(failure, true);
     case ChecksumsFound::Foreign: return Refuse(notice::kUnverifiedForeign, true);

@@ -136,7 +136,7 @@ TEST(InterruptedCommit, OldCopiesThatCannotBeRemovedAreNamedAndRemovedByTheNextR
     ASSERT_TRUE(split.completion);
     ASSERT_EQ(split.completion->notes.size(), 2u);
     EXPECT_EQ(split.completion->notes[0], "已删除被替换的分割文件中多余的004.pe至006.pe。");
-    EXPECT_THAT(split.completion->notes[1], HasSubstr(notice::kOldCopiesLeft));
+    EXPECT_THAT(split.completion->notes[1], HasSubstr("以下被替换文件的旧副本未能删除,下次在这个文件夹中运行时会再删除:"));
     EXPECT_THAT(split.completion->notes[1], HasSubstr(".old"));
 
     // The next run finishes what this one could not, once it can.

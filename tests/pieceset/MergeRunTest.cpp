@@ -88,7 +88,7 @@ TEST(MergeRun, ReplacesAnOutputOfTheStoredNameAndIgnoresTheDescriptorsOwnName) {
 TEST(MergeRun, RefusesMissingInputWithTheBarReset) {
     PieceSet set("d.bin", 3000, "1");
     const std::pair<MergeInput, const char*> cases[] = {
-        {{"", set.folder.Text()}, notice::kNoDescriptor},
+        {{"", set.folder.Text()}, "请指定待合并文件!"},
         {{"  ", set.folder.Text()}, notice::kNoDescriptor},
         {{(set.folder / "none.hpe").string(), set.folder.Text()}, notice::kNoDescriptor},
         {{set.Descriptor(), ""}, notice::kNoFolder},
@@ -149,13 +149,13 @@ TEST(MergeRun, RefusesDescriptorsThatDoNotDecodeOrEscapeTheFolder) {
         const char* notice;
     };
     const Case cases[] = {
-        {"../escape.bin", "1k:3", notice::kBadStoredName},
+        {"../escape.bin", "1k:3", "描述文件中保存的文件名无效,无法合并!"},
         {"sub/escape.bin", "1k:3", notice::kBadStoredName},
         {"back\\slash.bin", "1k:3", notice::kBadStoredName},
         {"", "1k:3", notice::kBadStoredName},
         {".", "1k:3", notice::kBadStoredName},
         {"..", "1k:3", notice::kBadStoredName},
-        {"x.bin", "1g:3", notice::kBadDescriptor},
+        {"x.bin", "1g:3", "这不是有效的分割描述文件,无法合并!"},
         {"x.bin", "1k:0", notice::kBadDescriptor},
         {"x.bin", "0k:3", notice::kBadDescriptor},
         {"x.bin", "1k", notice::kBadDescriptor},

@@ -5,6 +5,7 @@
 #include "pieceset/Notices.h"
 #include "pieceset/SplitRun.h"
 #include "pieceset/Staging.h"
+#include "pieceset/VerifyRun.h"
 #include "platform/io/FolderLock.h"
 #include "tests/pieceset/RunTestSupport.h"
 
@@ -18,6 +19,13 @@ using namespace test;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
+
+bool HoldsHiddenFiles(const fs::path& folder) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with(".tirnel-")) return true;
+    }
+    return false;
+}
 
 RunOutcome SplitInto(const TempFolder& folder, const std::string& source, RecordingReporter& reporter,
                      RunOptions options = {}) {
@@ -36,7 +44,7 @@ TEST(RunFolder, ASecondRunIntoALockedFolderIsRefusedAtOnce) {
         ASSERT_EQ(other.GetState(), FolderLock::State::Held);
         RecordingReporter split, merge;
         EXPECT_EQ(SplitInto(folder, "b.bin", split), RunOutcome::Refused);
-        EXPECT_THAT(split.notices, ElementsAre(notice::kFolderBusy));
+        EXPECT_THAT(split.notices, ElementsAre("另一个分割或合并正在使用这个文件夹,请等它完成后再试!"));
         EXPECT_EQ(MergeRun({(folder / "a.hpe").string(), folder.Text()}, merge), RunOutcome::Refused);
         EXPECT_THAT(merge.notices, ElementsAre(notice::kFolderBusy));
         EXPECT_EQ(Snapshot(folder.Path()), before);
@@ -70,6 +78,42 @@ TEST(RunFolder, ClearsWhatKilledRunsLeftAndNothingElse) {
     EXPECT_EQ(ReadFile(folder / "kept.txt"), "a file in place");
 }
 
+TEST(RunFolder, SettlesTheJournalsOfKilledCommits) {
+    // A commit of 001.pe (over an older one, kept aside) and d.hpe (new), killed after both
+    // renames; the next run that takes the lock settles it.
+    const std::string steps = "tirnel-journal 1\npe 1 001.pe\np- hpe d.hpe\n";
+    struct Row {
+        const char* what;
+        std::string journal;
+        bool blocked;         // 001.pe cannot take the old file back: a folder is in the way
+        const char* refusal;  // of the next run; "" when it goes on
+        const char* piece;    // what 001.pe holds afterwards
+        bool descriptor;      // d.hpe is there afterwards
+    };
+    const Row rows[] = {
+        {"walked back", steps + "end\n", false, "", "old piece", false},
+        {"finished once done", steps + "end\ndone\n", false, "", "new piece", true},
+        {"cannot be walked back", steps + "end\n", true,
+         "这个文件夹中有一次被中断的保存未能恢复原状,请先处理以下文件:001.pe、.tirnel-0123456789ab-1.old、"
+         ".tirnel-0123456789ab.journal。",
+         "<folder>", false},
+    };
+    for (const Row& row : rows) {
+        TempFolder folder;
+        WriteFile(folder / ".tirnel-0123456789ab.journal", row.journal);
+        WriteFile(folder / ".tirnel-0123456789ab-1.old", "old piece");
+        if (row.blocked) fs::create_directories(folder / "001.pe" / "inside");
+        else WriteFile(folder / "001.pe", "new piece");
+        WriteFile(folder / "d.hpe", "new descriptor");
+        RecordingReporter next;
+        VerifyRun({(folder / "d.hpe").string(), folder.Text()}, next);
+        if (*row.refusal) EXPECT_THAT(next.notices, ElementsAre(row.refusal)) << row.what;
+        else EXPECT_FALSE(HoldsHiddenFiles(folder.Path())) << row.what;
+        EXPECT_EQ(fs::is_directory(folder / "001.pe") ? "<folder>" : ReadFile(folder / "001.pe"), row.piece) << row.what;
+        EXPECT_EQ(fs::exists(folder / "d.hpe"), row.descriptor) << row.what;
+    }
+}
+
 TEST(RunFolder, SaysWhichFilesItCouldNotRemove) {
     // A staged file replaced by a folder with something in it cannot be removed.
     enum class End { Stop, Fail };
@@ -94,7 +138,7 @@ TEST(RunFolder, SaysWhichFilesItCouldNotRemove) {
         EXPECT_EQ(outcome, end == End::Stop ? RunOutcome::Stopped : RunOutcome::Failed);
         ASSERT_FALSE(blocked.empty());
         ASSERT_EQ(reporter.notices.size(), 1u);
-        EXPECT_THAT(reporter.notices[0], HasSubstr(notice::kNotRemoved));
+        EXPECT_THAT(reporter.notices[0], HasSubstr("本次写入的临时文件未能删除,请手动删除:"));
         EXPECT_THAT(reporter.notices[0], HasSubstr(blocked));
         EXPECT_THAT(reporter.notices[0], Not(HasSubstr(notice::kRemovedWritten)));
         // Everything else it wrote is gone.

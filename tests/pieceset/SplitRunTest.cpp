@@ -50,17 +50,17 @@ TEST(SplitRun, RefusesBadInputInOrderAndWritesNothing) {
         {"   ", folder, "100", notice::kNoSource},
         {(src / "missing").string(), folder, "100", notice::kNoSource},
         {(src / "dir").string(), folder, "100", notice::kNoSource},
-        {file, "", "100", notice::kNoFolder},
+        {file, "", "100", "请指定保存目录!"},
         {file, "  ", "100", notice::kNoFolder},
         {file, (src / "nowhere").string(), "100", notice::kNoFolder},
         {file, file, "100", notice::kNoFolder},
-        {file, folder, "0", notice::kSizeBelowOne},
+        {file, folder, "0", "分割大小不能小于1!"},
         {file, folder, "00", notice::kSizeBelowOne},
         {file, folder, "", notice::kSizeBelowOne},
         {file, folder, "0.9", notice::kSizeBelowOne},
         {file, folder, "-5", notice::kSizeBelowOne},
-        {file, folder, "99999999999999999999", notice::kSizeTooLarge},
-        {file, folder, "1:2", notice::kSizeNotNumber},
+        {file, folder, "99999999999999999999", "分割大小太大!"},
+        {file, folder, "1:2", "分割大小只能填写数字!"},
     };
     const auto before = Snapshot(src.Path());
     for (const Case& c : cases) {
@@ -76,7 +76,7 @@ TEST(SplitRun, FileNotLargerThanOnePieceIsNotSplit) {
     Split s;
     WriteFile(s.folder / "small.bin", Pattern(1000));
     EXPECT_EQ(s.Run((s.folder / "small.bin").string(), "1"), RunOutcome::Refused);
-    EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kNoNeedToSplit));
+    EXPECT_THAT(s.reporter.notices, ElementsAre("你不需要分割这个文件!"));
     EXPECT_THAT(s.reporter.progress, ElementsAre(0));
     EXPECT_EQ(Snapshot(s.folder.Path()).size(), 1u);
 }
@@ -149,6 +149,22 @@ TEST(SplitRun, ProgressTiesGoToEven) {
     EXPECT_THAT(s.reporter.progress, ElementsAre(12, 25, 38, 50, 62, 75, 88, 100, 0));
 }
 
+TEST(SplitRun, WritesTheDescriptorByteForByte) {
+    // Name in code page 936, ":", the scrambled payload, CR LF: what the original program reads.
+    const std::pair<const char*, std::string> cases[] = {
+        {"a.bin", std::string("a.bin:\x5C\x04\x47\x41\r\n")},  // 1k:3
+        {"测试 文件.tar.gz", std::string("\xB2\xE2\xCA\xD4 \xCE\xC4\xBC\xFE.tar.gz:\x5E\x14\x49\x44\x59\x5D\r\n")},  // 002k:3
+    };
+    const char* sizes[] = {"1", "002"};
+    const std::size_t lengths[] = {2500, 5000};
+    for (std::size_t i = 0; i < 2; ++i) {
+        Split s;
+        WriteFile(s.folder / cases[i].first, Pattern(lengths[i]));
+        ASSERT_EQ(s.Run((s.folder / cases[i].first).string(), sizes[i]), RunOutcome::Completed) << cases[i].first;
+        EXPECT_EQ(ReadFile(s.folder / DescriptorNameOf(cases[i].first)), cases[i].second) << cases[i].first;
+    }
+}
+
 TEST(SplitRun, TheBarIsToldOnlyWhatChangesItHoweverManyPieces) {
     struct Case {
         std::size_t length;
@@ -202,9 +218,9 @@ TEST(SplitRun, NeverReplacesItsOwnSource) {
 
 TEST(SplitRun, RefusesNamesTheDescriptorCannotHold) {
     const std::pair<const char*, const char*> cases[] = {
-        {"a:b.txt", notice::kNameHasSeparator},
+        {"a:b.txt", "源文件名含有\":\"或\"\\\",分割文件无法保存这样的文件名,请先给文件改名再分割!"},
         {"back\\slash.txt", notice::kNameHasSeparator},
-        {"smile\xF0\x9F\x98\x80.txt", notice::kNameNotStorable},
+        {"smile\xF0\x9F\x98\x80.txt", "源文件名含有简体中文代码页无法保存的字符,请先给文件改名再分割!"},
     };
     for (const auto& [name, text] : cases) {
         Split s;
@@ -251,7 +267,7 @@ TEST(SplitRun, SourceShrinkingDuringTheRunFailsCleanly) {
     s.reporter.onEvents = [&](int) { fs::resize_file(s.folder / "s.bin", 2100); };
     EXPECT_EQ(s.Run((s.folder / "s.bin").string(), "1"), RunOutcome::Failed);
     ASSERT_EQ(s.reporter.notices.size(), 1u);
-    EXPECT_THAT(s.reporter.notices[0], HasSubstr(notice::kSourceChanged));
+    EXPECT_THAT(s.reporter.notices[0], HasSubstr("源文件在分割过程中变短了,分割未完成。"));
     EXPECT_THAT(s.reporter.notices[0], HasSubstr(notice::kRemovedWritten));
     EXPECT_EQ(Snapshot(s.folder.Path()).size(), 1u);
 }
@@ -322,7 +338,7 @@ TEST(SplitRun, RefusesASizeTextNoMergeWouldRead) {
     WriteFile(s.folder / "t.bin", Pattern(30000));
     const auto before = Snapshot(s.folder.Path());
     EXPECT_EQ(s.Run((s.folder / "t.bin").string(), "1" + std::string(70000, ' ') + "0"), RunOutcome::Refused);
-    EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSizeTextTooLong));
+    EXPECT_THAT(s.reporter.notices, ElementsAre("分割大小填写得太长,描述文件无法保存!"));
     EXPECT_EQ(Snapshot(s.folder.Path()), before);
     // The longest text a merge reads still splits.
     Split fits;

@@ -69,7 +69,7 @@ TEST(Cli, ChecksumsVerifyAndReplacingAnotherSet) {
 
     Result sound = Cli({"verify", (set / "a.hpe").string(), set.Text()});
     EXPECT_EQ(sound.status, 0);
-    EXPECT_EQ(sound.out, std::string(notice::kSetIntact) + "\n");
+    EXPECT_EQ(sound.out, "分割文件全部完好,可以合并。\n");
     WriteFile(set / "002.pe", Pattern(1024, 3));
     fs::remove(set / "004.pe");
     Result damaged = Cli({"verify", (set / "a.hpe").string(), set.Text()});
