@@ -3,7 +3,7 @@
 // order, then one for the descriptor, spelled the way GNU sha256sum writes them, so that
 // `sha256sum -c NAME.hpe.sha256` in the set's folder checks the set without this program.
 
-#include "platform/io/Sha256.h"
+#include "platform/io/Digest.h"
 
 #include <cstddef>
 #include <cstdint>

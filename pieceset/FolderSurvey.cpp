@@ -53,8 +53,8 @@ void CountPiecesAbove(const fs::path& folder, std::int64_t pieceCount, FolderSur
 
 }  // namespace
 
-FolderSurvey SurveyFolder(const fs::path& folder, const std::string& descriptorName, const std::string& recordedName,
-                          std::int64_t pieceCount, std::int64_t chunkSize, std::error_code& ec) {
+FolderSurvey SurveyFolder(const fs::path& folder, const std::string& descriptorName, std::int64_t pieceCount,
+                          std::int64_t chunkSize, std::error_code& ec) {
     FolderSurvey survey;
     const std::vector<std::string> descriptors = DescriptorsIn(folder, ec);
     if (ec) return survey;

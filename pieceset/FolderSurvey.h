@@ -49,11 +49,10 @@ struct FolderSurvey {
     bool ReplacesAnotherSet(const std::string& recordedName) const;
 };
 
-// Looks at `folder` for a split whose descriptor is `descriptorName`, recording the file
-// `recordedName`, into `pieceCount` pieces. `ec` is set when the folder cannot be listed.
+// Looks at `folder` for a split whose descriptor is `descriptorName`, into `pieceCount` pieces.
+// `ec` is set when the folder cannot be listed.
 FolderSurvey SurveyFolder(const std::filesystem::path& folder, const std::string& descriptorName,
-                          const std::string& recordedName, std::int64_t pieceCount, std::int64_t chunkSize,
-                          std::error_code& ec);
+                          std::int64_t pieceCount, std::int64_t chunkSize, std::error_code& ec);
 
 // "004.pe" or "004.pe至006.pe".
 std::string RangeText(std::int64_t first, std::int64_t last);

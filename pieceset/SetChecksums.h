@@ -6,7 +6,7 @@
 // pieces out of order is held in memory, and only for sets of up to kMaxUnorderedPieces.
 
 #include "platform/io/LineReader.h"
-#include "platform/io/Sha256.h"
+#include "platform/io/Digest.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -288,7 +288,7 @@ bool SplitJob::EndPiece(std::string& failure) {
 
 bool SplitJob::MayReplaceSets(const std::string& name, std::int64_t pieceCount, RunOutcome& refused) {
     std::error_code ec;
-    mSurvey = SurveyFolder(mFolder, mDescriptorName, name, pieceCount, mChunk, ec);
+    mSurvey = SurveyFolder(mFolder, mDescriptorName, pieceCount, mChunk, ec);
     if (ec) {
         refused = Refuse(UnreadableFolder(ec));
         return false;

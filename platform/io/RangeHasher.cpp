@@ -10,10 +10,10 @@ namespace tirnel {
 namespace {
 
 // Hashes the range through `buffer`; nothing when `stopping` is raised on the way.
-std::optional<RangeHasher::HashResult> HashRange(File& file, std::int64_t offset, std::int64_t length,
+std::optional<RangeHasher::HashResult> HashRange(File& file, std::int64_t offset, std::int64_t length, HashKind kind,
                                                  char* buffer, const std::atomic<bool>& stopping) {
     RangeHasher::HashResult result;
-    Sha256 hash;
+    Hasher hash(kind);
     std::int64_t done = 0;
     while (done < length) {
         if (stopping.load(std::memory_order_relaxed)) return std::nullopt;
@@ -62,7 +62,7 @@ RangeHasher::~RangeHasher() {
 }
 
 bool RangeHasher::Submit(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
-                         std::error_code& ec) {
+                         std::error_code& ec, HashKind kind) {
     if (offset < 0 || length < 0) {
         ec = std::make_error_code(std::errc::invalid_argument);
         return false;
@@ -71,7 +71,7 @@ bool RangeHasher::Submit(const File& file, std::int64_t offset, std::int64_t len
     if (ec) return false;
     {
         std::lock_guard lock(mMutex);
-        mQueue.push_back({std::move(own), offset, length, index});
+        mQueue.push_back({std::move(own), offset, length, index, kind});
         ++mUnfinished;
     }
     mWorkReady.notify_one();
@@ -109,7 +109,7 @@ void RangeHasher::Work() {
         lock.unlock();
 
         if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(kReadBlock);
-        std::optional<HashResult> result = HashRange(item.file, item.offset, item.length, buffer.get(), mStopping);
+        std::optional<HashResult> result = HashRange(item.file, item.offset, item.length, item.kind, buffer.get(), mStopping);
         item.file = File();  // closed outside the lock
         if (result) result->index = item.index;
 

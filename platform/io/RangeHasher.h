@@ -1,12 +1,12 @@
 #pragma once
-// SHA-256 of byte ranges of open files, computed on worker threads. A run submits each range
+// Digests (SHA-256 unless asked otherwise) of byte ranges of open files, computed on worker threads. A run submits each range
 // once the data is written (or while it is still in the page cache) and collects the digests
 // later, so hashing overlaps the copy. Nothing here blocks the caller for longer than the
 // timeout it gives, and memory stays bounded: one read buffer per thread and one open handle
 // per unfinished item, whose number the caller bounds through HasRoom.
 
 #include "platform/io/File.h"
-#include "platform/io/Sha256.h"
+#include "platform/io/Digest.h"
 
 #include <atomic>
 #include <chrono>
@@ -50,7 +50,7 @@ public:
     // always accepts (the caller keeps the queue short with HasRoom); false with `ec` when
     // no handle could be had or the range is negative.
     bool Submit(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
-                std::error_code& ec);
+                std::error_code& ec, HashKind kind = HashKind::Sha256);
 
     bool HasRoom() const;
     // Wait at most `timeout` for HasRoom, or for every submitted item to be finished;
@@ -67,6 +67,7 @@ private:
         std::int64_t offset;
         std::int64_t length;
         std::int64_t index;
+        HashKind kind;
     };
 
     void Work();
