@@ -11,8 +11,8 @@ namespace tirnel {
 
 namespace {
 
-constexpr std::size_t kHexLength = 64;
-constexpr std::string_view kTag = "SHA256";
+// The tag of the BSD-style line of each kind ("SHA256 (name) = hex").
+std::string_view TagOf(HashKind kind) { return kind == HashKind::Md5 ? "MD5" : "SHA256"; }
 
 // The name as a line spells it; empty when it is empty, holds a NUL or is badly escaped.
 std::optional<std::string> NameOf(std::string_view text, bool escaped) {
@@ -22,11 +22,12 @@ std::optional<std::string> NameOf(std::string_view text, bool escaped) {
 }
 
 // "<hex>  name" or "<hex> *name".
-std::optional<ChecksumLine> ReadPlainLine(std::string_view line, bool escaped) {
-    if (line.size() < kHexLength + 2 || line[kHexLength] != ' ') return std::nullopt;
-    if (line[kHexLength + 1] != ' ' && line[kHexLength + 1] != '*') return std::nullopt;
-    std::optional<Sha256Digest> digest = DigestFromHex(line.substr(0, kHexLength));
-    std::optional<std::string> name = NameOf(line.substr(kHexLength + 2), escaped);
+std::optional<ChecksumLine> ReadPlainLine(std::string_view line, bool escaped, HashKind kind) {
+    const std::size_t hexLength = 2 * DigestSize(kind);
+    if (line.size() < hexLength + 2 || line[hexLength] != ' ') return std::nullopt;
+    if (line[hexLength + 1] != ' ' && line[hexLength + 1] != '*') return std::nullopt;
+    std::optional<DigestBytes> digest = DigestFromHex(line.substr(0, hexLength), kind);
+    std::optional<std::string> name = NameOf(line.substr(hexLength + 2), escaped);
     if (!digest || !name) return std::nullopt;
     return ChecksumLine{std::move(*name), *digest};
 }
@@ -38,8 +39,8 @@ std::string_view SkipBlanks(std::string_view text) {
 
 // "SHA256 (name) = <hex>", as sha256sum --tag writes it; like sha256sum -c, the space
 // before "(" and the blanks around "=" may be left out, and the name ends at the last ")".
-std::optional<ChecksumLine> ReadTaggedLine(std::string_view line, bool escaped) {
-    line.remove_prefix(kTag.size());
+std::optional<ChecksumLine> ReadTaggedLine(std::string_view line, bool escaped, HashKind kind) {
+    line.remove_prefix(TagOf(kind).size());
     if (line.starts_with(' ')) line.remove_prefix(1);
     if (!line.starts_with('(')) return std::nullopt;
     line.remove_prefix(1);
@@ -48,18 +49,18 @@ std::optional<ChecksumLine> ReadTaggedLine(std::string_view line, bool escaped) 
     std::optional<std::string> name = NameOf(line.substr(0, close), escaped);
     std::string_view rest = SkipBlanks(line.substr(close + 1));
     if (!rest.starts_with('=')) return std::nullopt;
-    std::optional<Sha256Digest> digest = DigestFromHex(SkipBlanks(rest.substr(1)));
+    std::optional<DigestBytes> digest = DigestFromHex(SkipBlanks(rest.substr(1)), kind);
     if (!digest || !name) return std::nullopt;
     return ChecksumLine{std::move(*name), *digest};
 }
 
 }  // namespace
 
-std::optional<ChecksumLine> ReadChecksumLine(std::string_view line) {
+std::optional<ChecksumLine> ReadChecksumLine(std::string_view line, HashKind kind) {
     if (line.ends_with('\r')) line.remove_suffix(1);
     const bool escaped = line.starts_with('\\');
     if (escaped) line.remove_prefix(1);
-    return line.starts_with(kTag) ? ReadTaggedLine(line, escaped) : ReadPlainLine(line, escaped);
+    return line.starts_with(TagOf(kind)) ? ReadTaggedLine(line, escaped, kind) : ReadPlainLine(line, escaped, kind);
 }
 
 std::int64_t MaxChecksumFileBytes(std::int64_t pieceCount) {

@@ -31,10 +31,11 @@ struct ChecksumLine {
 std::string ChecksumLineText(std::string_view name, const Sha256Digest& digest);
 
 // One line of a checksum file (its LF taken off; a CR before it is ignored): "<hex>  name",
-// "<hex> *name" (binary marker) or "SHA256 (name) = <hex>", optionally led by "\" for an
-// escaped name; the hex is 64 digits of either case. Empty for anything else: an empty
-// line, a single space before the name, an empty name, an unknown escape, a NUL.
-std::optional<ChecksumLine> ReadChecksumLine(std::string_view line);
+// "<hex> *name" (binary marker) or "SHA256 (name) = <hex>" ("MD5 (name) = <hex>"), optionally
+// led by "\" for an escaped name; the hex is the kind's digest (64 digits for SHA-256, 32 for
+// MD5) in either case. Empty for anything else: an empty line, a single space before the name,
+// an empty name, an unknown escape, a NUL. This is what sha256sum and md5sum write and check.
+std::optional<ChecksumLine> ReadChecksumLine(std::string_view line, HashKind kind = HashKind::Sha256);
 
 // The longest line a checksum file may hold: a digest, a name of up to 255 bytes with every
 // byte escaped, and the marks around them. The split never writes a longer one.

@@ -3,6 +3,8 @@
 #include "pieceset/ChunkPlan.h"
 #include "pieceset/Descriptor.h"
 #include "pieceset/Notices.h"
+#include "pieceset/NumberedMergeRun.h"
+#include "pieceset/NumberedSet.h"
 #include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 #include "pieceset/RunJob.h"
@@ -40,13 +42,8 @@ private:
     // or grown while it was read).
     bool ReadWhole(const File& piece, std::int64_t number) const;
 
-    enum class Existing { None, Identical, Different, Unknown };
-    // What stands at the rebuilt file's name: nothing, a file with exactly the bytes the set
-    // rebuilds (told by its size and, when the set has them, its checksums), or something else.
-    // Empty when the caller asked to stop.
-    std::optional<Existing> CompareExisting(const fs::path& target, std::int64_t length, std::string& failure);
-    // Asks before replacing a file that is not the one the set rebuilds; false when not allowed.
-    bool MayReplace(Existing existing);
+    // The pieces' ranges of the rebuilt file and their digests, for comparing a file with it.
+    ExpectedRanges PieceRanges(std::int64_t length);
     std::vector<std::string> RemoveWritten() override;
 
     // The one output the commit puts in place.
@@ -101,15 +98,12 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     if (replacesDescriptor) {
         mNotes.push_back("描述文件" + TextFromPath(descriptorPath.filename()) + "已被合并出的文件替换。");
     } else {
-        const std::optional<Existing> existing = CompareExisting(target, length, failure);
+        const ExpectedRanges ranges = PieceRanges(length);
+        const std::optional<Existing> existing = CompareExisting(target, length, mVerified ? &ranges : nullptr, failure);
         if (!existing) return Stop();
-        if (!failure.empty()) return Refuse(failure);
-        if (*existing == Existing::Identical) {
-            // A repeated merge: the file is there already, byte for byte.
-            return Complete({RunKind::Merge, notice::kMergeDone, {"目标文件夹中已有的" + mName + "与这组分割文件的内容相同,没有改动。"},
-                             mShape.pieceCount, target});
-        }
-        if (!MayReplace(*existing)) return Decline(true);
+        if (!failure.empty() || (mVerified && !mChecksums.Rewind(failure))) return Refuse(failure);
+        if (*existing == Existing::Identical) return CompleteUnchanged(mName, mShape.pieceCount, target);
+        if (!MayReplaceFile(mName, *existing)) return Decline(true);
     }
 
     std::error_code ec;
@@ -156,39 +150,15 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     return Complete({RunKind::Merge, notice::kMergeDone, mNotes, mShape.pieceCount, target}, commit);
 }
 
-std::optional<MergeJob::Existing> MergeJob::CompareExisting(const fs::path& target, std::int64_t length,
-                                                            std::string& failure) {
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(target, ec);
-    if (status.type() == fs::file_type::not_found) return Existing::None;
-    // A folder of that name: the commit says so.
-    if (status.type() == fs::file_type::directory) return Existing::None;
-    if (status.type() != fs::file_type::regular) return Existing::Different;
-    File file = File::OpenRead(target, ec);
-    const std::int64_t size = ec ? -1 : file.Size(ec);
-    if (ec || size != length) return Existing::Different;
-    if (!mVerified) return Existing::Unknown;
-    // Same size: its pieces' digests against the checksum file's, on the hashing threads.
-    for (std::int64_t index = 0; index < mShape.pieceCount; ++index) {
-        const std::int64_t start = index * mShape.pieceSize;
-        const std::int64_t pieceLength = index + 1 == mShape.pieceCount ? length - start : mShape.pieceSize;
-        if (!QueueHash(file, start, pieceLength, index, ec)) return ec ? Existing::Different : std::optional<Existing>();
-    }
-    if (!FinishHashes()) return std::nullopt;
-    bool same = true;
-    for (const RangeHasher::HashResult& result : TakeHashes()) {
-        Sha256Digest expected;
-        if (!mChecksums.Expected(result.index, expected, failure)) return Existing::Different;
-        same = same && !result.ec && !result.shortRead && result.digest == expected;
-    }
-    if (!mChecksums.Rewind(failure)) return Existing::Different;
-    return same ? Existing::Identical : Existing::Different;
-}
-
-bool MergeJob::MayReplace(Existing existing) {
-    if (existing == Existing::None) return true;
-    const std::string what = existing == Existing::Different ? ",内容与这组分割文件合并出的不同" : "";
-    return Ask(QuestionKind::ReplaceFile, "目标文件夹中已有文件" + mName + what + "。继续合并会用合并出的文件替换它。");
+RunJob::ExpectedRanges MergeJob::PieceRanges(std::int64_t length) {
+    return {mShape.pieceCount, HashKind::Sha256,
+            [this, length](std::int64_t index) {
+                const std::int64_t start = index * mShape.pieceSize;
+                return std::pair{start, index + 1 == mShape.pieceCount ? length - start : mShape.pieceSize};
+            },
+            [this](std::int64_t index, DigestBytes& digest, std::string& failure) {
+                return mChecksums.Expected(index, digest, failure);
+            }};
 }
 
 bool MergeJob::CheckHashes(std::string& failure) {
@@ -241,7 +211,13 @@ std::vector<std::string> MergeJob::RemoveWritten() {
 
 }  // namespace
 
+bool IsNumberedInput(const MergeInput& input) {
+    const std::string name = FileNameOf(input.descriptor);
+    return !HasDescriptorExtension(name) && ParseNumberedName(name).has_value();
+}
+
 RunOutcome MergeRun(const MergeInput& input, RunReporter& reporter, const RunOptions& options) {
+    if (IsNumberedInput(input)) return NumberedMergeRun(input, reporter, options);
     return MergeJob(reporter, options).Run(input);
 }
 

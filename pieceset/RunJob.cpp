@@ -119,13 +119,13 @@ constexpr std::chrono::milliseconds kHashWait{20};
 }  // namespace
 
 bool RunJob::QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
-                       std::error_code& ec) {
+                       std::error_code& ec, HashKind kind) {
     ec.clear();
     if (!mHasher) mHasher = std::make_unique<RangeHasher>();
     while (!mHasher->WaitForRoom(kHashWait)) {
         if (!KeepGoing()) return false;
     }
-    return mHasher->Submit(file, offset, length, index, ec);
+    return mHasher->Submit(file, offset, length, index, ec, kind);
 }
 
 bool RunJob::FinishHashes() {
@@ -149,6 +149,45 @@ RunJob::ChunkResult RunJob::CopyChunk(File& from, std::int64_t fromOffset, File&
     if (stopped) return ChunkResult::Stopped;
     if (ec) return ChunkResult::Failed;
     return copied < size ? ChunkResult::Short : ChunkResult::Copied;
+}
+
+std::optional<RunJob::Existing> RunJob::CompareExisting(const std::filesystem::path& target, std::int64_t length,
+                                                        const ExpectedRanges* ranges, std::string& failure) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (status.type() == fs::file_type::not_found || status.type() == fs::file_type::directory) return Existing::None;
+    if (status.type() != fs::file_type::regular) return Existing::Different;
+    File file = File::OpenRead(target, ec);
+    const std::int64_t size = ec ? -1 : file.Size(ec);
+    if (ec || size != length) return Existing::Different;
+    if (!ranges) return Existing::Unknown;
+    for (std::int64_t index = 0; index < ranges->count; ++index) {
+        const auto [offset, rangeLength] = ranges->range(index);
+        if (!QueueHash(file, offset, rangeLength, index, ec, ranges->kind)) {
+            return ec ? Existing::Different : std::optional<Existing>();
+        }
+    }
+    if (!FinishHashes()) return std::nullopt;
+    bool same = true;
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        DigestBytes expected{};
+        if (!ranges->expected(result.index, expected, failure)) return Existing::Different;
+        same = same && !result.ec && !result.shortRead && result.digest == expected;
+    }
+    return same ? Existing::Identical : Existing::Different;
+}
+
+bool RunJob::MayReplaceFile(const std::string& name, Existing existing) {
+    if (existing == Existing::None) return true;
+    const std::string what = existing == Existing::Different ? ",内容与这组分割文件合并出的不同" : "";
+    return Ask(QuestionKind::ReplaceFile, "目标文件夹中已有文件" + name + what + "。继续合并会用合并出的文件替换它。");
+}
+
+RunOutcome RunJob::CompleteUnchanged(const std::string& name, std::int64_t pieceCount,
+                                     const std::filesystem::path& target) {
+    return Complete({RunKind::Merge, notice::kMergeDone,
+                     {"目标文件夹中已有的" + name + "与这组分割文件的内容相同,没有改动。"}, pieceCount, target});
 }
 
 std::string RunJob::Problem(const std::string& what, const std::string& name, const std::error_code& ec) {

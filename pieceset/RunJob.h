@@ -8,7 +8,9 @@
 #include "platform/io/FolderLock.h"
 #include "platform/io/RangeHasher.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -60,10 +62,35 @@ protected:
     // caller breathe; both return false when the caller asked to stop (or, for QueueHash,
     // with `ec` set when the file could not be handed over).
     bool QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
-                   std::error_code& ec);
+                   std::error_code& ec, HashKind kind = HashKind::Sha256);
     bool FinishHashes();
     // The digests finished since the last call, in any order.
     std::vector<RangeHasher::HashResult> TakeHashes();
+
+    // What stands at the name a merge rebuilds its file under.
+    enum class Existing {
+        None,       // nothing (or a folder, which the commit names)
+        Identical,  // a file with exactly the bytes the merge would write
+        Different,
+        Unknown,    // a file of the same size and nothing to compare its bytes with
+    };
+    // The ranges of the rebuilt file a checksum file gives digests of, to compare a file with.
+    struct ExpectedRanges {
+        std::int64_t count = 0;
+        HashKind kind = HashKind::Sha256;
+        std::function<std::pair<std::int64_t, std::int64_t>(std::int64_t)> range;  // offset, length
+        // False with `failure` when the digest of range i cannot be had.
+        std::function<bool(std::int64_t, DigestBytes&, std::string&)> expected;
+    };
+    // Compares what stands at `target` with a rebuilt file of `length` bytes: by its size,
+    // then, with `ranges`, by the digests of its ranges, on the hashing threads. Empty when the
+    // caller asked to stop.
+    std::optional<Existing> CompareExisting(const std::filesystem::path& target, std::int64_t length,
+                                            const ExpectedRanges* ranges, std::string& failure);
+    // Asks before a merge replaces a file of the name it rebuilds; false when not allowed.
+    bool MayReplaceFile(const std::string& name, Existing existing);
+    // The completion of a repeated merge: the file is there already, byte for byte.
+    RunOutcome CompleteUnchanged(const std::string& name, std::int64_t pieceCount, const std::filesystem::path& target);
 
     // "<what><name>:<reason>。"
     static std::string Problem(const std::string& what, const std::string& name, const std::error_code& ec);

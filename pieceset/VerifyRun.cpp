@@ -2,6 +2,7 @@
 
 #include "pieceset/Descriptor.h"
 #include "pieceset/Notices.h"
+#include "pieceset/NumberedMergeRun.h"
 #include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 #include "pieceset/RunJob.h"
@@ -101,6 +102,7 @@ void VerifyJob::CheckHashes() {
 }  // namespace
 
 RunOutcome VerifyRun(const MergeInput& input, RunReporter& reporter, const RunOptions& options) {
+    if (IsNumberedInput(input)) return NumberedVerifyRun(input, reporter, options);
     return VerifyJob(reporter, options).Run(input);
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs each fuzz target for SECONDS on a copy of its seed corpus, both at once, and fails on a
+# Runs each fuzz target for SECONDS on a copy of its seed corpus, all at once, and fails on a
 # finding: the input that broke (kept in FINDINGS, default /tmp/tirnel-fuzz-findings), its
 # bytes in hex and the report are printed.
 #   tests/fuzz/run.sh SECONDS [FOLDER_OF_TARGETS]     (default build-sanitize/fuzz)
@@ -19,7 +19,7 @@ work="$(mktemp -d)"
 trap 'for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 
 # target -> its seeds in corpus/ and its dictionary of tokens
-declare -A corpus=([descriptor_fuzz]=descriptor [size_text_fuzz]=size)
+declare -A corpus=([descriptor_fuzz]=descriptor [size_text_fuzz]=size [checksum_file_fuzz]=checksums)
 pids=()
 for target in "${!corpus[@]}"; do
   mkdir -p "$work/$target"
