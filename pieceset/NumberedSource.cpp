@@ -1,5 +1,7 @@
 #include "pieceset/NumberedSource.h"
 
+#include "pieceset/PieceSetFormat.h"
+
 namespace tirnel {
 
 std::optional<NumberedSource> OpenNumberedSet(const std::filesystem::path& folder, const NumberedName& pieceName,
@@ -24,6 +26,10 @@ std::optional<NumberedSource> OpenNumberedSet(const std::filesystem::path& folde
         return std::nullopt;
     }
     source.outputName = source.checksums.recordedName.empty() ? source.set.stem : source.checksums.recordedName;
+    if (source.set.NumberOf(source.outputName) || IsPieceOfSet(source.outputName, source.set.Count())) {
+        failure = "合并出的文件会覆盖分割文件," + ending;
+        return std::nullopt;
+    }
     return source;
 }
 

@@ -114,14 +114,17 @@ TEST(CliNumbered, SetsCutByStandardToolsMergeVerified) {
 }
 
 TEST(CliNumbered, ACrcRecordNamesTheFileItRebuilds) {
-    RunRows({{"a .crc beside movie.001 …",
-              [](const TempFolder& set) {
-                  Cut(set, 3, "movie");
-                  WriteFile(set / "movie.crc", "filename=movie.mkv\r\nsize=" + std::to_string(kLength) +
-                                                   "\r\ncrc32=" + Crc32Of(set, "movie") + "\r\n");
-                  fs::remove(set / "movie");
-              },
-              {"merge", "{set}/movie.001"}, 0, "", true}});
+    auto record = [](const std::string& name) {
+        return [name](const TempFolder& set) {
+            Cut(set, 3, "movie");
+            WriteFile(set / "movie.crc", "filename=" + name + "\r\nsize=" + std::to_string(kLength) + "\r\ncrc32=" +
+                                             Crc32Of(set, "movie") + "\r\n");
+            fs::remove(set / "movie");
+        };
+    };
+    RunRows({{"a .crc beside movie.001 …", record("movie.mkv"), {"merge", "{set}/movie.001"}, 0, "", true},
+             {"a recorded name that is a piece's", record("movie.002"), {"merge", "{set}/movie.001"}, 1,
+              "合并出的文件会覆盖分割文件,无法合并!", false}});
 }
 
 TEST(CliNumbered, WhatIsNotOneSoundSetIsRefusedWithNothingWritten) {
