@@ -152,6 +152,17 @@ head -c "$((size_mib * 1048576))" /dev/urandom > "$work/src.bin"
 mkdir "$work/set" "$work/plain"
 "$cli" split "$work/src.bin" "$work/set" 100 --unit MB > /dev/null
 "$cli" split "$work/src.bin" "$work/plain" 100 --unit MB --no-checksum > /dev/null
+# A numbered set of the same bytes, as coreutils cuts it, with a SHA-256 file of its pieces, one
+# with an SFV file of their CRC32s (made from the same pieces), and one with neither.
+mkdir "$work/num" "$work/numsfv" "$work/numplain"
+split -b 100M -d -a 3 --numeric-suffixes=1 "$work/src.bin" "$work/num/src.bin."
+(cd "$work/num" && sha256sum src.bin.[0-9]* > src.bin.sha256)
+for piece in "$work"/num/src.bin.[0-9]*; do
+  ln "$piece" "$work/numsfv/${piece##*/}"
+  ln "$piece" "$work/numplain/${piece##*/}"
+  # gzip's trailer holds the CRC32, least significant byte first.
+  printf '%s %s\n' "${piece##*/}" "$(gzip -c "$piece" | tail -c 8 | head -c 4 | od -An -tx4 | tr -d ' \n')" >> "$work/numsfv/src.bin.sfv"
+done
 if [ -n "$sevenzip" ]; then
   mkdir "$work/set7z"
   "$sevenzip" a -bd -v100m -mx0 "$work/set7z/src.7z" "$work/src.bin" > /dev/null
@@ -175,6 +186,7 @@ warm_inputs() {
     set) cat "$work/set/"* > /dev/null ;;
     plain) cat "$work/plain/"* > /dev/null ;;
     set7z) cat "$work/set7z/"* > /dev/null ;;
+    num) cat "$work/num/"* > /dev/null ;;
   esac
 }
 
@@ -198,7 +210,9 @@ declare -A wall_us user_ms sys_ms cpu_ms peak_kib used_mib read_mib
 # run NAME INPUTS COMMAND...: one timed run, started clean.
 run() {
   local name="$1" inputs="$2"; shift 2
-  rm -rf "$work/out" "$work/set/src.bin" "$work/plain/src.bin"; mkdir "$work/out"; sync
+  rm -rf "$work/out" "$work/set/src.bin" "$work/plain/src.bin" "$work/num/src.bin" "$work/numsfv/src.bin" \
+    "$work/numplain/src.bin"
+  mkdir "$work/out"; sync
   warm_memory
   warm_inputs "$inputs"
   local start end free_before="" read_before="" status=0 user sys peak
@@ -239,6 +253,9 @@ declare -A label=(
   [cp-reflink]="cp --reflink=always"
   [readback]="cat pieces > /dev/null"
   [openssl]="openssl dgst -sha256"
+  [num-sha]="tirnel-cli merge .001 (.sha256)"
+  [num-sfv]="tirnel-cli merge .001 (.sfv)"
+  [num-plain]="tirnel-cli merge .001 (none)"
 )
 # The sh -c scripts take the work folder as $1.
 # shellcheck disable=SC2016
@@ -261,6 +278,9 @@ step() {
     cp-reflink) run "$1" source cp --reflink=always "$w/src.bin" "$w/out/copy.bin" ;;
     readback) run "$1" set sh -c 'cat "$1"/set/[0-9]*.pe > /dev/null' sh "$w" ;;
     openssl) run "$1" source openssl dgst -sha256 "$w/src.bin" ;;
+    num-sha) run "$1" num "$cli" merge "$w/num/src.bin.001" ;;
+    num-sfv) run "$1" num "$cli" merge "$w/numsfv/src.bin.001" ;;
+    num-plain) run "$1" num "$cli" merge "$w/numplain/src.bin.001" ;;
   esac
 }
 
@@ -269,7 +289,8 @@ step() {
 if [ "$cow" = 1 ]; then
   names=(tirnel-split split-nosum split-b tirnel-merge merge-nosum cat cp-reflink)
 else
-  names=(tirnel-split split-nosum split-sha split-b tirnel-merge merge-nosum sha-cat cat tirnel-verify sha256sum-c cp readback)
+  names=(tirnel-split split-nosum split-sha split-b tirnel-merge merge-nosum sha-cat cat tirnel-verify sha256sum-c cp readback
+    num-sha num-sfv num-plain)
   [ -n "$sevenzip" ] && names+=(7z-a 7z-x)
 fi
 [ "$have_openssl" = 1 ] && names+=(openssl)
@@ -279,7 +300,8 @@ for ((r = 0; r < rounds; r++)); do
   done
   echo "round $((r + 1)) of $rounds done" >&2
 done
-rm -rf "$work/out" "$work/set/src.bin" "$work/plain/src.bin"
+rm -rf "$work/out" "$work/set/src.bin" "$work/plain/src.bin" "$work/num/src.bin" "$work/numsfv/src.bin" \
+  "$work/numplain/src.bin"
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 largest() { tr ' ' '\n' | grep -v '^$' | sort -g | tail -1; }
@@ -347,6 +369,10 @@ peer sha-cat tirnel-merge
 peer sha256sum-c tirnel-verify
 peer split-b split-nosum
 peer cat merge-nosum
+echo "numbered sets (NAME.001, …) against this program's own sets of the same bytes (above 1: the numbered set takes longer):"
+printf '  %-31s / %-31s wall %5s\n' "${label[num-sha]}" "${label[tirnel-merge]}" "$(ratio "${wall[num-sha]}" "${wall[tirnel-merge]}")"
+printf '  %-31s / %-31s wall %5s\n' "${label[num-sfv]}" "${label[tirnel-merge]}" "$(ratio "${wall[num-sfv]}" "${wall[tirnel-merge]}")"
+printf '  %-31s / %-31s wall %5s\n' "${label[num-plain]}" "${label[merge-nosum]}" "$(ratio "${wall[num-plain]}" "${wall[merge-nosum]}")"
 echo "beside the plain copies, which write and check no checksums (tirnel-cli / plain copy, wall):"
 printf '  %-31s / %-31s wall %5s\n' "${label[tirnel-split]}" "${label[cp]}" "$(ratio "${wall[tirnel-split]}" "${wall[cp]}")"
 printf '  %-31s / %-31s wall %5s\n' "${label[tirnel-split]}" "${label[split-b]}" "$(ratio "${wall[tirnel-split]}" "${wall[split-b]}")"
