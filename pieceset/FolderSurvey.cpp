@@ -24,10 +24,6 @@ bool FolderSurvey::ReplacesAnotherSet(const std::string& recordedName) const {
 
 namespace {
 
-bool SameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
-}
 
 // The descriptors in the folder, by name.
 std::vector<std::string> DescriptorsIn(const fs::path& folder, std::error_code& ec) {

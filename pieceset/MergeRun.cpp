@@ -20,10 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool SameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
-}
 
 class MergeJob : public RunJob, private StagedOutputs {
 public:

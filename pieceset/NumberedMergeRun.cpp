@@ -197,10 +197,6 @@ public:
 
 private:
     std::vector<std::string> RemoveWritten() override { return {}; }  // it writes nothing
-    void Report(const std::string& text) {
-        mReporter.ShowNotice(text);
-        mSound = false;
-    }
     void CheckPieceHashes() {
         for (const RangeHasher::HashResult& result : TakeHashes()) {
             const std::string name = Set().PieceName(result.index + 1);
@@ -210,7 +206,6 @@ private:
         }
     }
 
-    bool mSound = true;
 };
 
 RunOutcome NumberedVerifyJob::Run(const MergeInput& input) {
@@ -236,7 +231,7 @@ RunOutcome NumberedVerifyJob::Run(const MergeInput& input) {
         if (!*matches) Report("分割文件的内容与校验文件" + Sums().fileName + "不符,其中有损坏的分割文件!");
     }
     mReporter.SetProgress(0);
-    if (!mSound) return RunOutcome::Refused;
+    if (!Sound()) return RunOutcome::Refused;
     return Complete({RunKind::Verify, notice::kSetIntact, {}, Set().Count(), mFolder});
 }
 

@@ -54,6 +54,11 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
 bool IsOrdinaryFile(const std::filesystem::path& path) {
     std::error_code ec;
     return !path.empty() && std::filesystem::is_regular_file(path, ec);

@@ -29,6 +29,10 @@ std::string TextFromPath(const std::filesystem::path& path);
 // compare file names.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
+// Both paths name one existing file (by its identity: links followed, and spellings the file
+// system takes for the same name).
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // An existing regular file (links followed) / an existing folder.
 bool IsOrdinaryFile(const std::filesystem::path& path);
 bool IsFolder(const std::filesystem::path& path);

@@ -67,6 +67,13 @@ protected:
     // The digests finished since the last call, in any order.
     std::vector<RangeHasher::HashResult> TakeHashes();
 
+    // A check names each bad piece as it finds it and goes on to the next.
+    void Report(const std::string& text) {
+        mReporter.ShowNotice(text);
+        mSound = false;
+    }
+    bool Sound() const { return mSound; }
+
     // What stands at the name a merge rebuilds its file under.
     enum class Existing {
         None,       // nothing (or a folder, which the commit names)
@@ -112,6 +119,7 @@ private:
     FolderLock mLock;
     std::unique_ptr<RangeHasher> mHasher;
     int mShownPercent = -1;  // what the bar was last told by ChunkDone
+    bool mSound = true;      // nothing reported
 };
 
 }  // namespace tirnel

@@ -24,10 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool SameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
-}
 
 // True when a file of the set would replace the source itself: under its own name, or under
 // a name its folder's file system takes for the same (any letter case, on FAT and exFAT).

@@ -22,14 +22,9 @@ public:
 
 private:
     std::vector<std::string> RemoveWritten() override { return {}; }  // it writes nothing
-    void Report(const std::string& text) {
-        mReporter.ShowNotice(text);
-        mSound = false;
-    }
     void CheckHashes();
 
     SetChecksums mChecksums;
-    bool mSound = true;
 };
 
 RunOutcome VerifyJob::Run(const MergeInput& input) {
@@ -83,7 +78,7 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
     if (!FinishHashes()) return Stop();
     CheckHashes();
     mReporter.SetProgress(0);
-    if (!mSound) return RunOutcome::Refused;
+    if (!Sound()) return RunOutcome::Refused;
     return Complete({RunKind::Verify, notice::kSetIntact, {}, set->shape.pieceCount, folder});
 }
 
