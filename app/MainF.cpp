@@ -11,6 +11,7 @@
 #include "app/shell/ShellServices.h"
 #include "platform/FontObject.h"
 #include "platform/InputCodes.h"
+#include "platform/SystemPalette.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QCloseEvent>
@@ -96,6 +97,8 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     setWindowTitle(kTitle);
     setWindowIcon(QIcon::fromTheme(QStringLiteral("utilities-file-archiver")));
+    // The window's colours are its own, the same on a dark desktop as on a light one.
+    setPalette(SystemPalette());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // "宋体" 9 pt, GB2312, normal weight: the font of every control on the window.
