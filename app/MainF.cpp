@@ -3,6 +3,7 @@
 #include "app/FrameTextBoxes.h"
 #include "app/HandedPaths.h"
 #include "app/PasteRoutes.h"
+#include "app/ProgramIcon.h"
 #include "app/WindowReporter.h"
 #include "pieceset/MergeRun.h"
 #include "pieceset/PathText.h"
@@ -19,7 +20,6 @@
 #include <QDropEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -96,7 +96,7 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
     setObjectName(QStringLiteral("MainF"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     setWindowTitle(kTitle);
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("utilities-file-archiver")));
+    setWindowIcon(ProgramIcon());
     // The window's colours are its own, the same on a dark desktop as on a light one.
     setPalette(SystemPalette());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -1,5 +1,5 @@
 // The window's own look on any desktop: its fixed light colours under a dark palette or
-// another style.
+// another style, and its own icon.
 
 #include "app/MainF.h"
 #include "tests/app/FakeShellServices.h"
@@ -126,6 +126,24 @@ TEST(MainFLook, TheWindowKeepsItsLightColoursOnADarkDesktop) {
         EXPECT_EQ(Rgb(image, optionCorner.x(), optionCorner.y()), 0xF0F0F0u) << "the option's box is the window's back";
         SaveScreenshot(window, desktop.name);
     }
+}
+
+TEST(MainFLook, TheWindowShowsTheProgramsOwnIcon) {
+    FakeShellServices shell;
+    MainF window{shell};
+    const QIcon icon = window.windowIcon();
+    std::vector<int> sizes;
+    for (const QSize& size : icon.availableSizes()) {
+        EXPECT_EQ(size.width(), size.height());
+        sizes.push_back(size.width());
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
+    EXPECT_TRUE(icon.name().isEmpty()) << "not a theme's icon";
+    // The page's blue outline, a third of the way along its top edge, at 48 pixels.
+    const QImage image = icon.pixmap(48, 48).toImage();
+    ASSERT_EQ(image.size(), QSize(48, 48));
+    EXPECT_EQ(image.pixel(16, 2), 0xFF2A5D9Fu);
 }
 
 }  // namespace
