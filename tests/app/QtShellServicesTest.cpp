@@ -243,27 +243,12 @@ TEST(QtShellServicesTest, NoticeBoxIsTitledAndReturnsTheButton) {
     }
 }
 
-// Where a dialog opened and how it looked, seen while it showed.
-struct Shown {
-    QWidget* parent = nullptr;
-    QPoint centre;
-    QColor back;
-};
-
-// Closes whatever modal dialog shows, as its cancel or OK button would.
-void Dismiss(QWidget& dialog) {
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) return box->button(QMessageBox::Ok)->click();
-    static_cast<QDialog&>(dialog).reject();
-}
-
 TEST(QtShellServicesTest, NoticesAndDialogsOpenCentredOnTheOwnerWindowInTheDesktopsColours) {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
     const QPalette before = QApplication::palette();
-    QApplication::setPalette(dark);
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35)));
     QWidget owner;
     owner.setPalette(QPalette(QColor(0xF0, 0xF0, 0xF0), QColor(0xF0, 0xF0, 0xF0)));
-    // Off the screen's middle, where a dialog without an owner opens; room for the file dialog.
-    owner.setGeometry(314, 271, 312, 199);
+    owner.setGeometry(314, 271, 312, 199);  // off the screen's middle; room for the file dialog
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
     QtShellServices shell{SettingsFile()};
@@ -271,49 +256,38 @@ TEST(QtShellServicesTest, NoticesAndDialogsOpenCentredOnTheOwnerWindowInTheDeskt
     long flags = 0;
     const struct {
         const char* what;
-        bool owned;  // SetOwnerWindow(&owner) before
+        QWidget* ownerWindow;  // handed to SetOwnerWindow first
         std::function<void()> open;
         QWidget* parent;
     } rows[] = {
-        {"notice", true, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, &owner},
-        {"file dialog", true, [&] { shell.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags); }, &owner},
-        {"folder chooser, owner given", false, [&] { shell.BrowseForFolder(QStringLiteral("选择文件夹"), &owner); }, &owner},
-        {"folder chooser, no owner given", true, [&] { shell.BrowseForFolder(QStringLiteral("选择文件夹"), nullptr); }, &owner},
-        {"notice, no owner", false, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, nullptr},
+        {"notice", &owner, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, &owner},
+        {"file dialog", &owner, [&] { shell.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags); }, &owner},
+        {"chooser of an owner", nullptr, [&] { shell.BrowseForFolder(QStringLiteral("选择文件夹"), &owner); }, &owner},
+        {"chooser of none", &owner, [&] { shell.BrowseForFolder(QStringLiteral("选择文件夹"), nullptr); }, &owner},
+        {"notice, no owner", nullptr, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, nullptr},
+        {"notice, owner gone", new QWidget, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, nullptr},
     };
     for (const auto& row : rows) {
-        shell.SetOwnerWindow(row.owned ? &owner : nullptr);
-        Shown shown;
-        WhenShown<QDialog>([&shown](QDialog& dialog) {
-            shown = {dialog.parentWidget(), dialog.frameGeometry().center(), dialog.palette().color(QPalette::Window)};
-            Dismiss(dialog);
+        shell.SetOwnerWindow(row.ownerWindow);
+        if (row.ownerWindow != &owner) delete row.ownerWindow;
+        QWidget* parent = &owner;
+        QPoint off;
+        QColor back;
+        WhenShown<QDialog>([&](QDialog& dialog) {
+            parent = dialog.parentWidget();
+            off = dialog.frameGeometry().center() - owner.frameGeometry().center();
+            back = dialog.palette().color(QPalette::Window);
+            dialog.reject();
         });
         row.open();
-        EXPECT_EQ(shown.parent, row.parent) << row.what;
-        if (row.parent) {
-            // Qt puts a dialog centred over its parent's frame; where no window manager tells it
-            // the frames (an X server of its own), it allows 10 by 40 pixels for one.
-            const QPoint off = shown.centre - owner.frameGeometry().center();
-            EXPECT_TRUE(std::abs(off.x()) <= 11 && std::abs(off.y()) <= 41)
-                << row.what << " is off by " << off.x() << "," << off.y();
-        }
-        EXPECT_EQ(shown.back, QColor(0x35, 0x35, 0x35)) << row.what;
+        EXPECT_EQ(parent, row.parent) << row.what;
+        // Qt centres a dialog over its parent's frame; where no window manager tells it the
+        // frames (an X server of its own), it allows 10 by 40 pixels for one.
+        EXPECT_EQ(std::abs(off.x()) <= 11 && std::abs(off.y()) <= 41, row.parent != nullptr)
+            << row.what << " is off by " << off.x() << "," << off.y();
+        EXPECT_EQ(back, QColor(0x35, 0x35, 0x35)) << row.what;
     }
     QApplication::setPalette(before);
-}
-
-TEST(QtShellServicesTest, AnOwnerWindowThatWentLeavesTheDialogsWithoutOne) {
-    QtShellServices shell{SettingsFile()};
-    auto* owner = new QWidget;
-    shell.SetOwnerWindow(owner);
-    delete owner;
-    QWidget* parent = owner;
-    WhenShown<QMessageBox>([&parent](QMessageBox& box) {
-        parent = box.parentWidget();
-        box.button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(shell.ShowNotice(QStringLiteral("文件合并完毕!"), 64), 1);
-    EXPECT_EQ(parent, nullptr);
 }
 
 }  // namespace
