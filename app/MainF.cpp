@@ -3,6 +3,7 @@
 #include "app/FrameTextBoxes.h"
 #include "app/HandedPaths.h"
 #include "app/PasteRoutes.h"
+#include "app/ProgramIcon.h"
 #include "app/WindowReporter.h"
 #include "pieceset/MergeRun.h"
 #include "pieceset/PathText.h"
@@ -11,6 +12,7 @@
 #include "app/shell/ShellServices.h"
 #include "platform/FontObject.h"
 #include "platform/InputCodes.h"
+#include "platform/SystemPalette.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QCloseEvent>
@@ -18,7 +20,6 @@
 #include <QDropEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -95,7 +96,11 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
     setObjectName(QStringLiteral("MainF"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     setWindowTitle(kTitle);
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("utilities-file-archiver")));
+    setWindowIcon(ProgramIcon());
+    // The window's colours are its own, the same on a dark desktop as on a light one.
+    setPalette(SystemPalette());
+    // The notices and the file dialog open over this window.
+    shell.SetOwnerWindow(this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // "宋体" 9 pt, GB2312, normal weight: the font of every control on the window.
@@ -187,9 +192,11 @@ void MainF::GetFile_Click() {
 void MainF::cmdFile_Click() {
     if (mRunning) return;
     const QString filter = OptionValue(opDelFale) ? kAllFilesFilter : kDescriptorFilter;
+    // A descriptor is looked for in the folder of the pieces, when the folder box holds one.
+    const QStringList start = OptionValue(GetFile) ? QStringList{Text1->text()} : QStringList{};
     QString name;
     long flags = kOpenFlags;
-    mShell.ShowFileDialog(name, filter, kOpenTitle, flags);
+    mShell.ShowFileDialogFrom(name, filter, kOpenTitle, flags, start);
     if (!name.isEmpty()) FillSource(name);
 }
 

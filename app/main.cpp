@@ -3,6 +3,7 @@
 // --help and --version answer without a display (StartArguments.h).
 
 #include "app/MainN.h"
+#include "app/ProgramIcon.h"
 #include "app/StartArguments.h"
 #include "app/StartMessages.h"
 #include "app/shell/ChineseTranslation.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     startMessages.Started();
     QApplication::setApplicationName(QStringLiteral("tirnel"));
     QApplication::setDesktopFileName(QStringLiteral("tirnel"));
+    // The dialogs' title bars too.
+    QApplication::setWindowIcon(tirnel::ProgramIcon());
     // The window is Chinese, so are Qt's dialogs and buttons, whatever the locale.
     tirnel::InstallQtChineseTranslation();
     // The file as Qt leaves the arguments, without the options it took for itself.

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 
 #include <utility>
@@ -49,6 +50,17 @@ QMessageBox::Icon NoticeIconOf(int style) {
     }
 }
 
+// Runs a dialog that its owner window also holds: when the owner goes while the dialog shows,
+// it takes the dialog with it, and the dialog counts as cancelled.
+template <class Dialog>
+int Exec(std::unique_ptr<Dialog>& dialog) {
+    const QPointer<Dialog> alive(dialog.get());
+    const int result = dialog->exec();
+    if (alive) return result;
+    (void)dialog.release();
+    return QDialog::Rejected;
+}
+
 }  // namespace
 
 QtShellServices::QtShellServices(QString settingsFile) : mSettingsFile(std::move(settingsFile)) {}
@@ -73,8 +85,8 @@ QString QtShellServices::FirstFolder(const QStringList& candidates) {
     return QDir::homePath();
 }
 
-std::unique_ptr<QMessageBox> QtShellServices::NewNoticeBox(const QString& text, int style) {
-    auto box = std::make_unique<QMessageBox>(NoticeIconOf(style), kNoticeTitle, text);
+std::unique_ptr<QMessageBox> QtShellServices::NewNoticeBox(const QString& text, int style, QWidget* owner) {
+    auto box = std::make_unique<QMessageBox>(NoticeIconOf(style), kNoticeTitle, text, QMessageBox::NoButton, owner);
     QMessageBox::StandardButtons buttons;
     for (const NoticeButton& b : NoticeButtonsOf(style)) buttons |= b.button;
     box->setStandardButtons(buttons);
@@ -85,9 +97,9 @@ std::unique_ptr<QMessageBox> QtShellServices::NewNoticeBox(const QString& text, 
 }
 
 int QtShellServices::ShowNotice(const QString& text, int style) {
-    std::unique_ptr<QMessageBox> box = NewNoticeBox(text, style);
-    box->exec();
-    const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
+    std::unique_ptr<QMessageBox> box = NewNoticeBox(text, style, mOwner);
+    Exec(box);
+    const QMessageBox::StandardButton clicked = box ? box->standardButton(box->clickedButton()) : QMessageBox::NoButton;
     const QList<NoticeButton> buttons = NoticeButtonsOf(style);
     for (const NoticeButton& b : buttons) {
         if (b.button == clicked) return b.result;
@@ -98,8 +110,8 @@ int QtShellServices::ShowNotice(const QString& text, int style) {
 }
 
 std::unique_ptr<QFileDialog> QtShellServices::NewFileDialog(const QString& name, const QString& filter,
-                                                            const QString& title, long flags) {
-    auto dialog = std::make_unique<QFileDialog>(nullptr, title);
+                                                            const QString& title, long flags, QWidget* owner) {
+    auto dialog = std::make_unique<QFileDialog>(owner, title);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     // The filter descriptions already name their patterns; show them as they are.
     dialog->setOption(QFileDialog::HideNameFilterDetails);
@@ -122,11 +134,18 @@ std::unique_ptr<QFileDialog> QtShellServices::NewFileDialog(const QString& name,
 }
 
 void QtShellServices::ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) {
-    std::unique_ptr<QFileDialog> dialog = NewFileDialog(name, filter, title, flags);
-    if (name.isEmpty()) dialog->setDirectory(FirstFolder({Settings().value(kFileFolderKey).toString()}));
+    ShowFileDialogFrom(name, filter, title, flags, {});
+}
+
+void QtShellServices::ShowFileDialogFrom(QString& name, const QString& filter, const QString& title, long& flags,
+                                         const QStringList& startFolders) {
+    std::unique_ptr<QFileDialog> dialog = NewFileDialog(name, filter, title, flags, mOwner);
+    if (name.isEmpty()) {
+        dialog->setDirectory(FirstFolder(startFolders + QStringList{Settings().value(kFileFolderKey).toString()}));
+    }
     name.clear();
     flags = 0;
-    if (dialog->exec() != QDialog::Accepted) return;
+    if (Exec(dialog) != QDialog::Accepted) return;
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return;
     name = QDir::toNativeSeparators(chosen.first());
@@ -149,9 +168,9 @@ QString QtShellServices::BrowseForFolder(const QString& title, QWidget* owner) {
 }
 
 QString QtShellServices::BrowseForFolderFrom(const QString& title, QWidget* owner, const QStringList& startFolders) {
-    std::unique_ptr<QFileDialog> dialog = NewFolderDialog(title, owner);
+    std::unique_ptr<QFileDialog> dialog = NewFolderDialog(title, owner ? owner : mOwner.data());
     dialog->setDirectory(FirstFolder(startFolders + QStringList{Settings().value(kBrowseFolderKey).toString()}));
-    if (dialog->exec() != QDialog::Accepted) return QString();
+    if (Exec(dialog) != QDialog::Accepted) return QString();
     const QStringList chosen = dialog->selectedFiles();
     if (!chosen.isEmpty() && !chosen.first().isEmpty()) {
         Settings().setValue(kBrowseFolderKey, QFileInfo(chosen.first()).absoluteFilePath());

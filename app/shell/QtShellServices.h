@@ -4,6 +4,9 @@
 
 #include "app/shell/ShellServices.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <memory>
 
 class QFileDialog;
@@ -19,15 +22,20 @@ public:
     explicit QtShellServices(QString settingsFile = QString());
     ~QtShellServices() override;
 
+    void SetOwnerWindow(QWidget* window) override { mOwner = window; }
     int ShowNotice(const QString& text, int style) override;
     void ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) override;
+    void ShowFileDialogFrom(QString& name, const QString& filter, const QString& title, long& flags,
+                            const QStringList& startFolders) override;
+    // Without an owner of its own the chooser opens over the owner window.
     QString BrowseForFolder(const QString& title, QWidget* owner) override;
     QString BrowseForFolderFrom(const QString& title, QWidget* owner, const QStringList& startFolders) override;
 
-    // The dialogs as the services set them up, before they are shown.
-    static std::unique_ptr<QMessageBox> NewNoticeBox(const QString& text, int style);
+    // The dialogs as the services set them up, before they are shown. With an owner a dialog
+    // is a child window of it: it opens centred on it and keeps its own (the desktop's) colours.
+    static std::unique_ptr<QMessageBox> NewNoticeBox(const QString& text, int style, QWidget* owner = nullptr);
     static std::unique_ptr<QFileDialog> NewFileDialog(const QString& name, const QString& filter,
-                                                      const QString& title, long flags);
+                                                      const QString& title, long flags, QWidget* owner = nullptr);
     static std::unique_ptr<QFileDialog> NewFolderDialog(const QString& title, QWidget* owner);
 
     // Settings keys of the last folders.
@@ -42,6 +50,7 @@ private:
 
     QString mSettingsFile;
     std::unique_ptr<QSettings> mSettings;
+    QPointer<QWidget> mOwner;
 };
 
 }  // namespace tirnel

@@ -32,6 +32,10 @@ class ShellServices {
 public:
     virtual ~ShellServices() = default;
 
+    // The window the notices and the file dialog open over (centred on it), until it goes;
+    // before one is set, or after, they open where the desktop puts them.
+    virtual void SetOwnerWindow(QWidget* window) { (void)window; }
+
     // A modal box titled "提示" with the text; returns the button pressed.
     virtual int ShowNotice(const QString& text, int style = kNoticeIconInformation) = 0;
 
@@ -40,6 +44,14 @@ public:
     // starting at that name. Afterwards name is "" or, when the user confirmed, the chosen
     // path; flags go in as dialog flags and come out as the result, 1 confirmed, 0 not.
     virtual void ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) = 0;
+
+    // The file dialog of an empty name, starting at the first of `startFolders` that exists;
+    // with none, where the dialog would start on its own.
+    virtual void ShowFileDialogFrom(QString& name, const QString& filter, const QString& title, long& flags,
+                                    const QStringList& startFolders) {
+        (void)startFolders;
+        ShowFileDialog(name, filter, title, flags);
+    }
 
     // The folder chooser, starting at the top of the file system. Returns the chosen folder
     // ending in the separator, or "" when cancelled.

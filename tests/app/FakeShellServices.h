@@ -20,12 +20,15 @@ public:
         QString filter;
         QString title;
         long flags;
+        QStringList startFolders;
     };
     struct BrowseCall {
         QString title;
         QWidget* owner;
         QStringList startFolders;
     };
+
+    void SetOwnerWindow(QWidget* window) override { ownerWindow = window; }
 
     int ShowNotice(const QString& text, int style) override {
         notices.push_back(text);
@@ -35,7 +38,12 @@ public:
     }
 
     void ShowFileDialog(QString& name, const QString& filter, const QString& title, long& flags) override {
-        fileDialogCalls.push_back({name, filter, title, flags});
+        ShowFileDialogFrom(name, filter, title, flags, {});
+    }
+
+    void ShowFileDialogFrom(QString& name, const QString& filter, const QString& title, long& flags,
+                            const QStringList& startFolders) override {
+        fileDialogCalls.push_back({name, filter, title, flags, startFolders});
         name.clear();
         flags = 0;
         if (nextFile) {
@@ -61,6 +69,7 @@ public:
     // Called with every notice, while the notice would be showing.
     std::function<void(const QString&)> onNotice;
 
+    QWidget* ownerWindow = nullptr;
     std::vector<QString> notices;
     std::vector<int> noticeStyles;
     std::vector<FileDialogCall> fileDialogCalls;

@@ -273,15 +273,20 @@ TEST_F(MainFTest, EveryWayOfPastingIntoTheSizeBoxIsRead) {
 }
 
 TEST_F(MainFTest, SourceChooserFillsSourceAndFolder) {
+    // In merge mode the descriptor is looked for in the folder box's folder first.
     const struct {
         bool mergeMode;
         QString filter;
+        QString folderBox;
+        QStringList startFolders;
     } cases[] = {
-        {false, QStringLiteral("所有文件(*.*)|*.*")},
-        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe")},
+        {false, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("/分割/"), {}},
+        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe"), QStringLiteral("/分割/"), {QStringLiteral("/分割/")}},
+        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe"), QString(), {QString()}},
     };
     for (const auto& c : cases) {
         ClickOption(c.mergeMode ? window.GetFile : window.opDelFale);
+        window.Text1->setText(c.folderBox);
         shell.fileDialogCalls.clear();
         shell.nextFile = QStringLiteral("/数据/x/y.bin");
         ClickButton(window.cmdFile);
@@ -291,6 +296,7 @@ TEST_F(MainFTest, SourceChooserFillsSourceAndFolder) {
         EXPECT_EQ(call.title, QStringLiteral("打开文件"));
         EXPECT_EQ(call.flags, 0x2006);
         EXPECT_TRUE(call.name.isEmpty());
+        EXPECT_EQ(call.startFolders, c.startFolders);
         EXPECT_EQ(window.txtPsd->text(), QStringLiteral("/数据/x/y.bin"));
         EXPECT_EQ(window.Text1->text(), QStringLiteral("/数据/x/"));
     }
@@ -316,6 +322,7 @@ TEST_F(MainFTest, FolderChooserFillsFolder) {
     ASSERT_EQ(shell.browseCalls.size(), 1u);
     EXPECT_EQ(shell.browseCalls.front().title, QStringLiteral("选择文件夹"));
     EXPECT_EQ(shell.browseCalls.front().owner, &window);
+    EXPECT_EQ(shell.ownerWindow, &window) << "the notices and the file dialog open over the window";
     EXPECT_EQ(window.Text1->text(), QStringLiteral("/目标/"));
     EXPECT_EQ(window.txtPsd->text(), QStringLiteral("/src/a.bin"));
 }

@@ -14,9 +14,11 @@
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace tirnel::test {
@@ -175,6 +177,12 @@ TEST(QtShellServicesTest, DialogsStartWhereTheUserIsAndRememberTheirFolderAcross
         long flags = 0x2006;
         first.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
         EXPECT_EQ(shownAt, QDir::homePath());
+        for (const auto& c : cases) {
+            answerIn(QString());
+            first.ShowFileDialogFrom(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags,
+                                     c.candidates);
+            EXPECT_EQ(shownAt, c.start) << "file dialog from " << c.candidates.join(u',').toStdString();
+        }
 
         answerIn(picked);
         EXPECT_EQ(first.BrowseForFolderFrom(title, nullptr, {missing}), picked + u'/');
@@ -195,6 +203,12 @@ TEST(QtShellServicesTest, DialogsStartWhereTheUserIsAndRememberTheirFolderAcross
     QString name;
     long flags = 0x2006;
     next.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags);
+    EXPECT_EQ(shownAt, picked);
+    answerIn(QString());
+    next.ShowFileDialogFrom(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags, {boxFolder});
+    EXPECT_EQ(shownAt, boxFolder);
+    answerIn(QString());
+    next.ShowFileDialogFrom(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags, {missing});
     EXPECT_EQ(shownAt, picked);
 }
 
@@ -227,6 +241,53 @@ TEST(QtShellServicesTest, NoticeBoxIsTitledAndReturnsTheButton) {
         EXPECT_EQ(icon, c.icon);
         EXPECT_EQ(buttons, c.buttons);
     }
+}
+
+TEST(QtShellServicesTest, NoticesAndDialogsOpenCentredOnTheOwnerWindowInTheDesktopsColours) {
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35)));
+    QWidget owner;
+    owner.setPalette(QPalette(QColor(0xF0, 0xF0, 0xF0), QColor(0xF0, 0xF0, 0xF0)));
+    owner.setGeometry(314, 271, 312, 199);  // off the screen's middle; room for the file dialog
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    QtShellServices shell{SettingsFile()};
+    QString name;
+    long flags = 0;
+    const struct {
+        const char* what;
+        QWidget* ownerWindow;  // handed to SetOwnerWindow first
+        std::function<void()> open;
+        QWidget* parent;
+    } rows[] = {
+        {"notice", &owner, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, &owner},
+        {"file dialog", &owner, [&] { shell.ShowFileDialog(name, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("打开文件"), flags); }, &owner},
+        {"chooser of an owner", nullptr, [&] { shell.BrowseForFolder(QStringLiteral("选择文件夹"), &owner); }, &owner},
+        {"chooser of none", &owner, [&] { shell.BrowseForFolder(QStringLiteral("选择文件夹"), nullptr); }, &owner},
+        {"notice, no owner", nullptr, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, nullptr},
+        {"notice, owner gone", new QWidget, [&] { shell.ShowNotice(QStringLiteral("文件分割完毕!"), 64); }, nullptr},
+    };
+    for (const auto& row : rows) {
+        shell.SetOwnerWindow(row.ownerWindow);
+        if (row.ownerWindow != &owner) delete row.ownerWindow;
+        QWidget* parent = &owner;
+        QPoint off;
+        QColor back;
+        WhenShown<QDialog>([&](QDialog& dialog) {
+            parent = dialog.parentWidget();
+            off = dialog.frameGeometry().center() - owner.frameGeometry().center();
+            back = dialog.palette().color(QPalette::Window);
+            dialog.reject();
+        });
+        row.open();
+        EXPECT_EQ(parent, row.parent) << row.what;
+        // Qt centres a dialog over its parent's frame; where no window manager tells it the
+        // frames (an X server of its own), it allows 10 by 40 pixels for one.
+        EXPECT_EQ(std::abs(off.x()) <= 11 && std::abs(off.y()) <= 41, row.parent != nullptr)
+            << row.what << " is off by " << off.x() << "," << off.y();
+        EXPECT_EQ(back, QColor(0x35, 0x35, 0x35)) << row.what;
+    }
+    QApplication::setPalette(before);
 }
 
 }  // namespace

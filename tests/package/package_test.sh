@@ -36,12 +36,15 @@ dpkg-deb -x "$deb" "$root"
 field() { dpkg-deb -f "$deb" "$1"; }
 
 # Exactly these files, no tests, no tirnel-render, nothing outside /usr.
-expected="$(printf '%s\n' \
+icon_sizes="16 24 32 48 64 128 256"
+expected="$( (printf '%s\n' \
   ./usr/bin/tirnel \
   ./usr/bin/tirnel-cli \
   ./usr/share/applications/tirnel.desktop \
   ./usr/share/icons/hicolor/scalable/apps/tirnel.svg \
-  ./usr/share/mime/packages/tirnel.xml)"
+  ./usr/share/mime/packages/tirnel.xml
+  for size in $icon_sizes; do echo "./usr/share/icons/hicolor/${size}x${size}/apps/tirnel.png"; done) \
+  | LC_ALL=C sort)"
 actual="$(cd "$root" && find . ! -type d | LC_ALL=C sort)"
 if [ "$actual" != "$expected" ]; then
   fail "the package's files differ (- expected, + packaged):"
@@ -92,8 +95,17 @@ else
   cat "$work/mime.log"
   fail "update-mime-database did not take tirnel.xml"
 fi
-# The icon is SVG, the format the hicolor theme's scalable folder holds.
+# The icon is SVG, the format the hicolor theme's scalable folder holds, and a PNG of each size
+# in the folder of that size (the width and height of its IHDR chunk).
 grep -q '<svg[ >]' "$root/usr/share/icons/hicolor/scalable/apps/tirnel.svg" || fail "icon is not SVG"
+for size in $icon_sizes; do
+  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+  [ -f "$png" ] || { fail "no ${size}x${size} icon named '$icon'"; continue; }
+  header="$(od -An -tx1 -N24 "$png" | tr -d ' \n')"
+  [ "${header:0:32}" = 89504e470d0a1a0a0000000d49484452 ] || fail "${size}x${size} icon is not PNG"
+  [ "$((16#${header:32:8}))x$((16#${header:40:8}))" = "${size}x${size}" ] \
+    || fail "${size}x${size} icon is $((16#${header:32:8}))x$((16#${header:40:8}))"
+done
 
 # The installed programs start from the unpacked root (libraries resolved, not stripped to
 # death): the command line reports the package's version.

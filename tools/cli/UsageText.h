@@ -1,5 +1,5 @@
 #pragma once
-// What tirnel-cli prints for --help and after a usage error.
+// What tirnel-cli prints for --help (kHelp, a blank line, kUsage) and after a usage error.
 
 namespace tirnel::cli {
 
@@ -7,7 +7,7 @@ inline constexpr const char* kUsage =
     "用法:\n"
     "  tirnel-cli split 源文件 目标文件夹 分割大小[K|KB|M|MB] [--unit KB|MB] [--no-checksum] [--replace] [--no-lock]\n"
     "  tirnel-cli merge 描述文件(.hpe) [目标文件夹] [--replace] [--no-lock]\n"
-    "  tirnel-cli verify 描述文件(.hpe) 目标文件夹\n"
+    "  tirnel-cli verify 描述文件(.hpe) [目标文件夹]\n"
     "  tirnel-cli --help | --version\n";
 
 inline constexpr const char* kHelp =
@@ -28,8 +28,10 @@ inline constexpr const char* kHelp =
     "       校验文件属于另一组分割文件时不校验内容,并在标准错误上说明。\n"
     "       目标文件夹中已有同名文件时拒绝合并(内容与合并结果相同的除外),\n"
     "       --replace 则替换它。\n"
-    "verify 按校验文件检查各个分割文件,不写入任何文件;逐个列出缺少、大小不对\n"
-    "       或已损坏的分割文件。\n"
+    "verify 按校验文件检查目标文件夹中的各个分割文件,不写入任何文件;不写目标文件夹时\n"
+    "       用描述文件所在的文件夹。逐个列出缺少、大小不对或已损坏的分割文件。\n"
+    "\n"
+    "带值的选项也可以写成 --unit=MB。找不到描述文件或目标文件夹时拒绝运行,并写出所给的路径。\n"
     "\n"
     "完成时在标准输出写一行:\n"
     "  文件分割完毕! 分割文件个数 个分割文件 → 目标文件夹/\n"

@@ -6,12 +6,14 @@
 #include "pieceset/SplitRun.h"
 #include "pieceset/VerifyRun.h"
 #include "platform/io/ProcessLimits.h"
+#include "tools/cli/CliArguments.h"
 #include "tools/cli/CliReporter.h"
 #include "tools/cli/UsageText.h"
 
 #include <cstdio>
-#include <optional>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #ifndef TIRNEL_VERSION
@@ -20,6 +22,8 @@
 
 namespace {
 
+using tirnel::cli::Arguments;
+using tirnel::cli::Command;
 using tirnel::cli::kUsage;
 
 int UsageError(const std::string& what) {
@@ -32,14 +36,23 @@ int Refusal(const std::string& what) {
     return 1;
 }
 
-// A folder named on the command line that is not there; an empty name is left to the run,
-// which asks for a folder as the window does.
-std::string FolderProblem(const std::string& folder) {
-    if (tirnel::TrimTrailingSpaces(folder).empty()) return "";
-    const std::filesystem::path path = tirnel::PathFromText(folder);
+// What a path named on the command line has to be, and what is said when it is not.
+struct NamedPath {
+    const char* missing;
+    const char* wrongKind;
+    bool (*isKind)(const std::filesystem::path&);
+};
+constexpr NamedPath kFolderArgument{"目标文件夹不存在: ", "目标文件夹不是文件夹: ", tirnel::IsFolder};
+constexpr NamedPath kDescriptorArgument{"找不到描述文件: ", "描述文件不是普通文件: ", tirnel::IsOrdinaryFile};
+
+// A path that is not there, or not of its kind, named as given; an empty name is left to the
+// run, which asks for one as the window does.
+std::string PathProblem(const std::string& text, const NamedPath& kind) {
+    if (tirnel::TrimTrailingSpaces(text).empty()) return "";
+    const std::filesystem::path path = tirnel::PathFromText(text);
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return "目标文件夹不存在: " + folder;
-    if (!tirnel::IsFolder(path)) return "目标文件夹不是文件夹: " + folder;
+    if (!std::filesystem::exists(path, ec)) return kind.missing + text;
+    if (!kind.isKind(path)) return kind.wrongKind + text;
     return "";
 }
 
@@ -55,50 +68,16 @@ int Finish(tirnel::CliReporter& reporter, tirnel::RunOutcome outcome) {
     }
 }
 
-// The options and positional arguments of one command. Options may stand anywhere; "--"
-// ends them.
-struct Arguments {
-    std::vector<std::string> positional;
-    std::optional<bool> unit;  // --unit: true for MB
-    bool noChecksum = false;
-    std::string error;         // a usage error
-};
-
-// `split`: the options of split; `writes`: those of a command that writes (split, merge).
-Arguments ReadArguments(const std::vector<std::string>& args, bool split, bool writes, tirnel::CliReporter& reporter) {
-    Arguments read;
-    bool options = true;
-    for (std::size_t i = 1; i < args.size() && read.error.empty(); ++i) {
-        const std::string& arg = args[i];
-        if (!options || arg.rfind("--", 0) != 0) {
-            read.positional.push_back(arg);
-        } else if (arg == "--") {
-            options = false;
-        } else if (writes && arg == "--replace") {
-            reporter.replace = true;
-        } else if (writes && arg == "--no-lock") {
-            reporter.noLock = true;
-        } else if (split && arg == "--no-checksum") {
-            read.noChecksum = true;
-        } else if (split && arg == "--unit") {
-            if (i + 1 >= args.size()) {
-                read.error = "--unit 后面缺少 KB 或 MB。";
-                break;
-            }
-            const std::string& unit = args[++i];
-            if (unit == "MB" || unit == "mb") read.unit = true;
-            else if (unit == "KB" || unit == "kb") read.unit = false;
-            else read.error = "--unit 只能是 KB 或 MB。";
-        } else {
-            read.error = "未知选项: " + arg;
-        }
-    }
-    return read;
+// The options a run answers its questions with.
+void TakeAnswers(const Arguments& read, tirnel::CliReporter& reporter) {
+    reporter.replace = read.replace;
+    reporter.noLock = read.noLock;
 }
 
 int Split(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
-    const Arguments read = ReadArguments(args, true, true, reporter);
+    const Arguments read = ReadArguments(args, Command::Split);
     if (!read.error.empty()) return UsageError(read.error);
+    TakeAnswers(read, reporter);
     const std::vector<std::string>& positional = read.positional;
     if (positional.size() != 3) return UsageError("split 需要三个参数。");
     const tirnel::SizeArgument size = tirnel::ParseSizeArgument(positional[2]);
@@ -106,7 +85,7 @@ int Split(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
     if (size.megabytes && read.unit && *size.megabytes != *read.unit) {
         return UsageError(tirnel::UnitDisagreement(positional[2], *size.megabytes));
     }
-    if (const std::string problem = FolderProblem(positional[1]); !problem.empty()) return Refusal(problem);
+    if (const std::string problem = PathProblem(positional[1], kFolderArgument); !problem.empty()) return Refusal(problem);
     tirnel::SplitInput input;
     input.source = positional[0];
     input.folder = positional[1];
@@ -117,18 +96,20 @@ int Split(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
 
 int MergeOrVerify(const std::vector<std::string>& args, tirnel::CliReporter& reporter) {
     const bool merge = args[0] == "merge";
-    const Arguments read = ReadArguments(args, false, merge, reporter);
+    const Arguments read = ReadArguments(args, merge ? Command::Merge : Command::Verify);
     if (!read.error.empty()) return UsageError(read.error);
+    TakeAnswers(read, reporter);
     const std::vector<std::string>& positional = read.positional;
-    if (positional.size() != 2 && !(merge && positional.size() == 1)) {
-        std::string what = args[0];
-        what += merge ? " 需要一个或两个参数。" : " 需要两个参数。";
-        return UsageError(what);
-    }
+    if (positional.size() != 1 && positional.size() != 2) return UsageError(args[0] + " 需要一个或两个参数。");
     tirnel::MergeInput input{positional[0], ""};
+    if (const std::string problem = PathProblem(input.descriptor, kDescriptorArgument); !problem.empty()) {
+        return Refusal(problem);
+    }
     if (positional.size() == 2) {
         input.folder = positional[1];
-        if (const std::string problem = FolderProblem(input.folder); !problem.empty()) return Refusal(problem);
+        if (const std::string problem = PathProblem(input.folder, kFolderArgument); !problem.empty()) {
+            return Refusal(problem);
+        }
     } else {
         // The pieces usually lie beside their descriptor.
         const std::string folder = tirnel::FolderOf(input.descriptor);
@@ -143,8 +124,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) return UsageError("缺少命令。");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::fputs(tirnel::cli::kHelp, stdout);
-        std::fputs(kUsage, stdout);
+        std::printf("%s\n%s", tirnel::cli::kHelp, kUsage);
         return 0;
     }
     if (args[0] == "--version") {
