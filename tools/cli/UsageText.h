@@ -6,8 +6,8 @@ namespace tirnel::cli {
 inline constexpr const char* kUsage =
     "用法:\n"
     "  tirnel-cli split 源文件 目标文件夹 分割大小[K|KB|M|MB] [--unit KB|MB] [--no-checksum] [--replace] [--no-lock]\n"
-    "  tirnel-cli merge 描述文件(.hpe) [目标文件夹] [--replace] [--no-lock]\n"
-    "  tirnel-cli verify 描述文件(.hpe) [目标文件夹]\n"
+    "  tirnel-cli merge 描述文件(.hpe)|编号分割文件(.001) [目标文件夹] [--replace] [--no-lock]\n"
+    "  tirnel-cli verify 描述文件(.hpe)|编号分割文件(.001) [目标文件夹]\n"
     "  tirnel-cli --help | --version\n";
 
 inline constexpr const char* kHelp =
@@ -31,6 +31,10 @@ inline constexpr const char* kHelp =
     "verify 按校验文件检查目标文件夹中的各个分割文件,不写入任何文件;不写目标文件夹时\n"
     "       用描述文件所在的文件夹。逐个列出缺少、大小不对或已损坏的分割文件。\n"
     "\n"
+    "merge 和 verify 也接受其他工具切出的编号分割文件 名称.001、名称.002 …(任意一个,\n"
+    "三位或更多位数字),合并出\"名称\"。旁边有 名称.sha256、SHA256SUMS、名称.md5、MD5SUMS、\n"
+    "名称.sfv 或 名称.crc 时,按它边合并边校验;没有时合并但不校验,并在标准错误上说明。\n"
+    "\n"
     "带值的选项也可以写成 --unit=MB。找不到描述文件或目标文件夹时拒绝运行,并写出所给的路径。\n"
     "\n"
     "完成时在标准输出写一行:\n"
@@ -48,6 +52,8 @@ inline constexpr const char* kHelp =
     "  tirnel-cli merge /media/u盘/电影.hpe\n"
     "  # 在当前文件夹切成 1440 KB 的分割文件,替换那里原有的一组\n"
     "  tirnel-cli split 备份.tar . 1440K --replace\n"
+    "  # 合并 split -d 切出的 movie.mkv.001、movie.mkv.002 …\n"
+    "  tirnel-cli merge movie.mkv.001\n"
     "\n"
     "退出状态: 0 完成(verify: 全部完好); 1 运行以提示结束,没有留下任何文件\n"
     "(verify: 有分割文件缺少或损坏,或无法校验); 2 用法错误;\n"
