@@ -30,6 +30,11 @@ QRgb DevicePixels::At(int x, int y) const {
     return reinterpret_cast<const QRgb*>(mImage.constScanLine(mGrid.Edge(y)))[mGrid.Edge(x)];
 }
 
+QPoint DevicePixels::PixelAt(int x, int y) const {
+    // The last column and row also take what a fractional ratio leaves over.
+    return {std::min(mGrid.PixelAt(x), mWidth - 1), std::min(mGrid.PixelAt(y), mHeight - 1)};
+}
+
 DevicePixels DevicePixels::Rebuilt(int width, int height, DeviceGrid grid, QRgb fill) const {
     DevicePixels rebuilt(width, height, grid, fill);
     if (rebuilt.mImage.isNull() || mImage.isNull()) return rebuilt;

@@ -7,6 +7,7 @@
 #include "platform/Rect.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 
 namespace tirnel {
@@ -31,6 +32,8 @@ public:
     void Fill(const Rect& rect, QRgb pixel);
     // The first device pixel of 1× pixel (x, y), which must lie inside.
     QRgb At(int x, int y) const;
+    // The 1× pixel device pixel (x, y) of the image shows.
+    QPoint PixelAt(int x, int y) const;
     // Each device pixel p of 1× pixel (x, y) becomes change(p); nothing outside the picture.
     template <typename Change>
     void Apply(int x, int y, Change change);

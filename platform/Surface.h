@@ -89,10 +89,11 @@ public:
     // again).
     void SetDeviceRatio(double ratio);
     double DeviceRatio() const { return mPixels.Grid().Ratio(); }
-    const DeviceGrid& Grid() const { return mPixels.Grid(); }
     // The picture in device pixels: Width() x Height() at ratio 1.
     const QImage& Image() const { return mPixels.Image(); }
     QImage& Image() { return mPixels.Image(); }
+    // The pixel a device pixel of Image() shows.
+    QPoint PixelAt(int x, int y) const { return mPixels.PixelAt(x, y); }
 
     // Device-context state; setters return the previous value. The pen colour draws lines and
     // outlines, the text colour text and its underlines. The foreground colour is both at once:

@@ -25,11 +25,10 @@ QImage ShapedImage(const Control& control) {
     // A control without a shape shows all of its surface; one with an empty shape, none.
     const std::optional<QRegion>& shape = control.WindowShape();
     if (!shape) return image;
-    const DeviceGrid& grid = surface.Grid();
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if (!shape->contains(QPoint(grid.PixelAt(x), grid.PixelAt(y)))) row[x] = qRgba(0, 0, 0, 0);
+            if (!shape->contains(surface.PixelAt(x, y))) row[x] = qRgba(0, 0, 0, 0);
     }
     return image;
 }
