@@ -202,7 +202,19 @@ void Control::ApplyCursor() {
 }
 
 void Control::SyncSurfaceSize() {
+    mSurface.SetDeviceRatio(mDeviceRatio.value_or(devicePixelRatio()));
     if (mSurface.Width() != width() || mSurface.Height() != height()) mSurface.Resize(width(), height());
+}
+
+void Control::UseDeviceRatio(std::optional<double> ratio) {
+    mDeviceRatio = ratio;
+    FollowDeviceRatio();
+}
+
+void Control::FollowDeviceRatio() {
+    const double before = mSurface.DeviceRatio();
+    SyncSurfaceSize();
+    if (mSurface.DeviceRatio() != before) DispatchResize(true);
 }
 
 void Control::DispatchResize(bool force) {
@@ -220,13 +232,19 @@ bool Control::HitsShape(const QPointF& position) const {
 }
 
 bool Control::event(QEvent* event) {
+    // A window shown, or moved to another screen, may have another device pixel ratio.
+    if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) FollowDeviceRatio();
     return RoutePointerEvent(this, event, [this, event] { return QWidget::event(event); });
 }
 
-void Control::paintEvent(QPaintEvent* event) {
+void Control::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : event->region()) painter.drawImage(r, mSurface.Image(), r);
+    // The device pixels over the widget's own pixels: one to one on a screen of the surface's
+    // ratio. The paint event's region clips.
+    const QImage& image = mSurface.Image();
+    const qreal ratio = mSurface.DeviceRatio();
+    painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
 }
 
 void Control::resizeEvent(QResizeEvent* event) {

@@ -59,6 +59,11 @@ public:
     // widget, so the screen follows the surface once pending events run.
     Surface& DrawingSurface();
     const Surface& DrawingSurface() const { return mSurface; }
+    // The device pixel ratio the surface is kept at: the screen's, fractional ones as they are
+    // (the widget shows the surface one to one on the screen's pixels), or the one given here
+    // in its place (the renderer, tests); nothing gives it back to the screen. A created
+    // control whose ratio changes runs its size-change handler, where the controls repaint.
+    void UseDeviceRatio(std::optional<double> ratio);
     // The client size in pixels.
     float ScaleWidth() const { return static_cast<float>(width()); }
     float ScaleHeight() const { return static_cast<float>(height()); }
@@ -162,11 +167,13 @@ private:
     void Begin();
     void DispatchResize(bool force);
     void SyncSurfaceSize();
+    void FollowDeviceRatio();
     void ApplyCursor();
     void WatchFocus(QWidget* old, QWidget* now);
     bool HitsShape(const QPointF& position) const;
 
     Surface mSurface;
+    std::optional<double> mDeviceRatio;
     AmbientProperties mAmbient;
     QString mTag;
     QString mAccessKeys;

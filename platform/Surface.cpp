@@ -44,16 +44,14 @@ Surface::Surface(int width, int height) {
 void Surface::Resize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (width == Width() && height == Height() && !mImage.isNull()) return;
-    QImage image(width, height, QImage::Format_RGB32);
-    if (!image.isNull()) {
-        image.fill(ToQRgb(mBackColor));
-        const int keepWidth = std::min(width, Width());
-        for (int y = 0; y < std::min(height, Height()); ++y)
-            std::copy_n(reinterpret_cast<const QRgb*>(mImage.constScanLine(y)), keepWidth,
-                        reinterpret_cast<QRgb*>(image.scanLine(y)));
-    }
-    mImage = std::move(image);
+    if (width == Width() && height == Height() && !Image().isNull()) return;
+    mPixels = mPixels.Rebuilt(width, height, mPixels.Grid(), ToQRgb(mBackColor));
+}
+
+void Surface::SetDeviceRatio(double ratio) {
+    const DeviceGrid grid(ratio);
+    if (grid == mPixels.Grid()) return;
+    mPixels = mPixels.Rebuilt(Width(), Height(), grid, ToQRgb(mBackColor));
 }
 
 Color Surface::SetPenColor(Color color) {
@@ -82,29 +80,23 @@ QPoint Surface::MoveToEx(int x, int y) {
 }
 
 void Surface::Clear() {
-    if (!mImage.isNull()) mImage.fill(ToQRgb(mBackColor));
+    if (!Image().isNull()) Image().fill(ToQRgb(mBackColor));
     mPosition = QPoint(0, 0);
 }
 
 Color Surface::SetPixel(int x, int y, Color color) {
     if (!Bounds().Contains(x, y)) return kInvalidColor;
     const QRgb pixel = ToQRgb(color);
-    reinterpret_cast<QRgb*>(mImage.scanLine(y))[x] = pixel;
+    mPixels.Fill({x, y, x + 1, y + 1}, pixel);
     return FromQRgb(pixel);
 }
 
 Color Surface::GetPixel(int x, int y) const {
     if (!Bounds().Contains(x, y)) return kInvalidColor;
-    return FromQRgb(reinterpret_cast<const QRgb*>(mImage.constScanLine(y))[x]);
+    return FromQRgb(mPixels.At(x, y));
 }
 
-void Surface::FillRect(const Rect& rect, Color color) {
-    const Rect area = rect.Intersected(Bounds());
-    if (area.IsEmpty()) return;
-    const QRgb pixel = ToQRgb(color);
-    for (int y = area.top; y < area.bottom; ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(mImage.scanLine(y)) + area.left, area.Width(), pixel);
-}
+void Surface::FillRect(const Rect& rect, Color color) { mPixels.Fill(rect, ToQRgb(color)); }
 
 void Surface::FrameRect(const Rect& rect, Color color) {
     if (rect.IsEmpty()) return;
@@ -168,13 +160,16 @@ bool Surface::GradientFill(std::span<const TriVertex> vertices, std::span<const 
         auto channel = [length](std::uint16_t c0, std::uint16_t c1, std::int64_t pos) {
             return static_cast<int>(((c0 * (length - pos) + c1 * pos) / length) / 256);
         };
-        for (int y = clipped.top; y < clipped.bottom; ++y) {
-            QRgb* row = reinterpret_cast<QRgb*>(mImage.scanLine(y));
-            for (int x = clipped.left; x < clipped.right; ++x) {
-                const std::int64_t pos = (horizontal ? x : y) - along(from);
-                row[x] = qRgb(channel(from.red, to.red, pos), channel(from.green, to.green, pos),
-                              channel(from.blue, to.blue, pos));
-            }
+        // Every line across the colour's way is one colour.
+        const int first = horizontal ? clipped.left : clipped.top;
+        const int end = horizontal ? clipped.right : clipped.bottom;
+        for (int a = first; a < end; ++a) {
+            const std::int64_t pos = a - along(from);
+            const QRgb pixel = qRgb(channel(from.red, to.red, pos), channel(from.green, to.green, pos),
+                                    channel(from.blue, to.blue, pos));
+            mPixels.Fill(horizontal ? Rect{a, clipped.top, a + 1, clipped.bottom}
+                                    : Rect{clipped.left, a, clipped.right, a + 1},
+                         pixel);
         }
     }
     return true;
@@ -210,11 +205,9 @@ void Surface::DrawEdge(const Rect& rect, unsigned edge, unsigned flags) {
 
 void Surface::InvertChecker(const Rect& rect) {
     const Rect area = rect.Intersected(Bounds());
-    for (int y = area.top; y < area.bottom; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(mImage.scanLine(y));
+    for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if ((x + y) % 2 == 0) row[x] ^= kChannels;
-    }
+            if ((x + y) % 2 == 0) mPixels.Apply(x, y, [](QRgb pixel) { return pixel ^ kChannels; });
 }
 
 void Surface::DrawFocusRect(const Rect& rect) {

@@ -4,9 +4,15 @@
 // (current position, pen colour, text colour, background colour and mode, font), and the
 // drawing calls the controls are written against, each reproducing the platform's pixels.
 // Everything is clipped to the image; nothing here fails outward.
+//
+// Coordinates are the drawing calls' own pixels (1× pixels). For a screen with a device pixel
+// ratio above 1 the picture is kept at the device resolution (DevicePixels.h): every shape,
+// line, gradient and bitmap keeps its 1× geometry, each 1× pixel an exact block of device
+// pixels, while text is printed at the device resolution into the same places.
 
 #include "platform/BitmapInfo.h"
 #include "platform/Colors.h"
+#include "platform/DevicePixels.h"
 #include "platform/Rect.h"
 #include "platform/Region.h"
 
@@ -76,10 +82,18 @@ public:
 
     // Keeps the overlapping part of the picture; new area takes the background colour.
     void Resize(int width, int height);
-    int Width() const { return mImage.width(); }
-    int Height() const { return mImage.height(); }
-    const QImage& Image() const { return mImage; }
-    QImage& Image() { return mImage; }
+    int Width() const { return mPixels.Width(); }
+    int Height() const { return mPixels.Height(); }
+    // The device pixel ratio the picture is kept at (1 and above; DeviceGrid.h). A new ratio
+    // keeps the picture as its 1× pixels show it (text then looks as at 1× until it is drawn
+    // again).
+    void SetDeviceRatio(double ratio);
+    double DeviceRatio() const { return mPixels.Grid().Ratio(); }
+    // The picture in device pixels: Width() x Height() at ratio 1.
+    const QImage& Image() const { return mPixels.Image(); }
+    QImage& Image() { return mPixels.Image(); }
+    // The pixel a device pixel of Image() shows.
+    QPoint PixelAt(int x, int y) const { return mPixels.PixelAt(x, y); }
 
     // Device-context state; setters return the previous value. The pen colour draws lines and
     // outlines, the text colour text and its underlines. The foreground colour is both at once:
@@ -108,7 +122,8 @@ public:
     // Fills the whole surface with the background colour and puts the position back at (0, 0).
     void Clear();
 
-    // The colour set, or kInvalidColor outside the surface.
+    // The colour set, or kInvalidColor outside the surface. A pixel is read at the first
+    // device pixel of its block.
     Color SetPixel(int x, int y, Color color);
     Color GetPixel(int x, int y) const;
 
@@ -164,14 +179,14 @@ public:
     int DrawText(const QString& text, const Rect& rect, unsigned format);
 
 private:
-    Rect Bounds() const { return {0, 0, Width(), Height()}; }
+    Rect Bounds() const { return mPixels.Bounds(); }
     // Draws one line with its top-left at (x, y), clipped to `clip`, underlining the characters
     // at the given positions.
     void DrawTextLine(const QString& line, int x, int y, const Rect& clip, std::span<const int> underlined);
     // Inverts the pixels of `rect` whose x + y is even.
     void InvertChecker(const Rect& rect);
 
-    QImage mImage;
+    DevicePixels mPixels;
     QPoint mPosition;
     Color mPenColor = 0;
     Color mTextColor = 0;

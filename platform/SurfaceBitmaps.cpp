@@ -75,23 +75,23 @@ private:
 };
 
 // Combines every pixel of the destination rectangle at (xDest, yDest), destWidth x destHeight
-// (clipped to the image, in 64 bits: its far edge may lie beyond the range of int) with the
-// source pixel the stretch picks for it. `fetch(sx, sy)` receives indices into the source
-// rectangle (0 = its left column / top row) and reports whether the bitmap has that pixel;
-// `combine` gives the new destination pixel.
+// (clipped to the picture, in 64 bits: its far edge may lie beyond the range of int) with the
+// source pixel the stretch picks for it, every device pixel of its block. `fetch(sx, sy)`
+// receives indices into the source rectangle (0 = its left column / top row) and reports
+// whether the bitmap has that pixel; `combine` gives the new destination pixel.
 template <typename Fetch, typename Combine>
-void StretchOnto(QImage& image, int xDest, int yDest, int destWidth, int destHeight, int srcWidth, int srcHeight,
-                 Fetch fetch, Combine combine) {
+void StretchOnto(DevicePixels& pixels, int xDest, int yDest, int destWidth, int destHeight, int srcWidth,
+                 int srcHeight, Fetch fetch, Combine combine) {
     const auto left = static_cast<int>(std::max<std::int64_t>(xDest, 0));
     const auto top = static_cast<int>(std::max<std::int64_t>(yDest, 0));
-    const auto right = static_cast<int>(std::min<std::int64_t>(std::int64_t{xDest} + destWidth, image.width()));
-    const auto bottom = static_cast<int>(std::min<std::int64_t>(std::int64_t{yDest} + destHeight, image.height()));
+    const auto right = static_cast<int>(std::min<std::int64_t>(std::int64_t{xDest} + destWidth, pixels.Width()));
+    const auto bottom = static_cast<int>(std::min<std::int64_t>(std::int64_t{yDest} + destHeight, pixels.Height()));
     for (int y = top; y < bottom; ++y) {
         const int sy = NearestSource(y - yDest, srcHeight, destHeight);
-        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = left; x < right; ++x) {
             QRgb source = 0;
-            if (fetch(NearestSource(x - xDest, srcWidth, destWidth), sy, source)) row[x] = combine(row[x], source);
+            if (fetch(NearestSource(x - xDest, srcWidth, destWidth), sy, source))
+                pixels.Apply(x, y, [&](QRgb dest) { return combine(dest, source); });
         }
     }
 }
@@ -150,7 +150,7 @@ int Surface::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int 
         pixel = reader.At(xSrc + sx, stored);
         return true;
     };
-    StretchOnto(mImage, xDest, yDest, width, height, width, height, fetch,
+    StretchOnto(mPixels, xDest, yDest, width, height, width, height, fetch,
                 FindRasterOp(kSrcCopy));
     return scanLines;
 }
@@ -173,7 +173,7 @@ int Surface::StretchDIBits(int xDest, int yDest, int destWidth, int destHeight, 
         pixel = reader.At(xSrc + sx, static_cast<int>(stored));
         return true;
     };
-    StretchOnto(mImage, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight, fetch, op);
+    StretchOnto(mPixels, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight, fetch, op);
     return rows;
 }
 
@@ -183,7 +183,7 @@ bool Surface::StretchBlt(int xDest, int yDest, int destWidth, int destHeight, co
     if (op == nullptr || destWidth <= 0 || destHeight <= 0 || srcWidth <= 0 || srcHeight <= 0 || source.isNull())
         return false;
     const QImage image = AsRgb32(source);
-    StretchOnto(mImage, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight,
+    StretchOnto(mPixels, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight,
                 ImageFetch(image, xSrc, ySrc), op);
     return true;
 }
@@ -195,7 +195,7 @@ bool Surface::TransparentBlt(int xDest, int yDest, int destWidth, int destHeight
     auto keep = [transparent](QRgb dest, QRgb source) {
         return FromQRgb(source) == transparent ? dest : (source | kOpaque);
     };
-    StretchOnto(mImage, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight,
+    StretchOnto(mPixels, xDest, yDest, destWidth, destHeight, srcWidth, srcHeight,
                 ImageFetch(image, xSrc, ySrc), keep);
     return true;
 }
@@ -211,13 +211,13 @@ bool Surface::DrawIconEx(int x, int y, const PictureObject& icon, int width, int
             pixel = icon.Pixel(sx, sy);
             return true;
         };
-        StretchOnto(mImage, x, y, width, height, sourceWidth, sourceHeight, fetch, BlendOver);
+        StretchOnto(mPixels, x, y, width, height, sourceWidth, sourceHeight, fetch, BlendOver);
     } else {
         auto fetch = [&icon](int sx, int sy, QRgb& pixel) {
             pixel = WithMaskBit(icon.Pixel(sx, sy), icon.MaskSet(sx, sy));
             return true;
         };
-        StretchOnto(mImage, x, y, width, height, sourceWidth, sourceHeight, fetch, MaskThenInvert);
+        StretchOnto(mPixels, x, y, width, height, sourceWidth, sourceHeight, fetch, MaskThenInvert);
     }
     return true;
 }

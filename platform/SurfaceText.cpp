@@ -23,7 +23,8 @@ QStringList SplitLines(const QString& text) {
 }
 
 // Metrics at the image's resolution, the one the painter draws with; a surface without pixels
-// measures at the default resolution.
+// measures at the default resolution. The device ratio does not enter: text is measured and
+// placed in 1× pixels, and only printed at the device resolution.
 QFontMetrics MetricsFor(const QFont& font, const QImage& image) {
     return image.isNull() ? QFontMetrics(font) : QFontMetrics(font, &image);
 }
@@ -31,18 +32,18 @@ QFontMetrics MetricsFor(const QFont& font, const QImage& image) {
 }  // namespace
 
 int Surface::TextWidth(const QString& text) const {
-    const QFontMetrics metrics = MetricsFor(mFont, mImage);
+    const QFontMetrics metrics = MetricsFor(mFont, Image());
     int widest = 0;
     for (const QString& line : SplitLines(text)) widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest;
 }
 
 int Surface::TextHeight(const QString& text) const {
-    return MetricsFor(mFont, mImage).height() * static_cast<int>(SplitLines(text).size());
+    return MetricsFor(mFont, Image()).height() * static_cast<int>(SplitLines(text).size());
 }
 
 void Surface::Print(const QString& text) {
-    const int lineHeight = MetricsFor(mFont, mImage).height();
+    const int lineHeight = MetricsFor(mFont, Image()).height();
     int x = mPosition.x();
     int y = mPosition.y();
     for (const QString& line : SplitLines(text)) {
@@ -55,7 +56,7 @@ void Surface::Print(const QString& text) {
 
 int Surface::DrawText(const QString& text, const Rect& rect, unsigned format) {
     const PrefixText shown = (format & kDtNoPrefix) ? PrefixText{text, {}} : StripPrefixes(text);
-    const QFontMetrics metrics = MetricsFor(mFont, mImage);
+    const QFontMetrics metrics = MetricsFor(mFont, Image());
     const int width = metrics.horizontalAdvance(shown.text);
     const int height = metrics.height();
 
@@ -76,14 +77,16 @@ int Surface::DrawText(const QString& text, const Rect& rect, unsigned format) {
 }
 
 void Surface::DrawTextLine(const QString& line, int x, int y, const Rect& clip, std::span<const int> underlined) {
-    if (clip.IsEmpty() || mImage.isNull()) return;
-    const QFontMetrics metrics(mFont, &mImage);
+    if (clip.IsEmpty() || Image().isNull()) return;
+    const QFontMetrics metrics = MetricsFor(mFont, Image());
     const Rect cell{x, y, x + metrics.horizontalAdvance(line), y + metrics.height()};
     if (mBkMode == BkMode::Opaque) FillRect(cell.Intersected(clip), mBackColor);
 
     {
-        QPainter painter(&mImage);
-        painter.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
+        // Clipped to the device pixels of the 1× clip, then drawn at the device resolution.
+        QPainter painter(&Image());
+        painter.setClipRect(mPixels.DeviceRect(clip));
+        if (DeviceRatio() != 1.0) painter.scale(DeviceRatio(), DeviceRatio());
         painter.setFont(mFont);
         painter.setPen(QColor::fromRgb(ToQRgb(mTextColor)));
         painter.drawText(QPoint(x, y + metrics.ascent()), line);

@@ -26,6 +26,7 @@ struct ButtonArguments {
     QString events;
     QString save;
     QString out;
+    double scale = 1.0;
 };
 
 // One option taking a value: stores it, or says what is wrong with it.
@@ -34,7 +35,7 @@ struct ButtonOption {
     std::function<QString(ButtonArguments& arguments, const QString& value)> take;
 };
 
-const std::array<ButtonOption, 8> kOptions = {{
+const std::array<ButtonOption, 9> kOptions = {{
     {"--size",
      [](ButtonArguments& a, const QString& v) {
          a.size = ParseSize(v);
@@ -67,6 +68,12 @@ const std::array<ButtonOption, 8> kOptions = {{
     {"--events", [](ButtonArguments& a, const QString& v) { a.events = v; return QString(); }},
     {"--save", [](ButtonArguments& a, const QString& v) { a.save = v; return QString(); }},
     {"--out", [](ButtonArguments& a, const QString& v) { a.out = v; return QString(); }},
+    {"--scale",
+     [](ButtonArguments& a, const QString& v) {
+         const std::optional<double> scale = ParseScale(v);
+         a.scale = scale.value_or(1.0);
+         return scale ? QString() : ScaleProblem();
+     }},
 }};
 
 int Fail(const QString& problem) {
@@ -92,7 +99,7 @@ bool WriteLines(const QString& target, const QStringList& lines) {
 const char* ButtonUsage() {
     return "usage: tirnel-render button --size WxH [--set Key=Value]... [--ambient Key=Value]...\n"
            "         [--do STEP]... [--state normal|hover|down|focus] [--events FILE|-] [--save FILE|-]\n"
-           "         --out FILE.png\n"
+           "         [--scale N] --out FILE.png\n"
            "--set values as for the other controls; Picture, PictureHover and MouseIcon take\n"
            "bitmap:FILE.png or icon:FILE.png[:MASK.png] (mask white where the icon is clear).\n"
            "--ambient: UserMode=True|False, BackColor=COLOUR, DisplayAsDefault=True|False\n"
@@ -101,7 +108,8 @@ const char* ButtonUsage() {
            "      (NAME: space, enter, escape, left, up, right, down, alt+space)\n"
            "--state runs its steps before the --do steps: hover = activate, move to the middle;\n"
            "down = hover, press in the middle; focus = activate, focus.\n"
-           "--events lists the events raised, --save what the button stores, one a line.\n";
+           "--events lists the events raised, --save what the button stores, one a line.\n"
+           "--scale N draws for a screen of device pixel ratio N (1 to 4); steps stay in 1x pixels.\n";
 }
 
 bool ButtonOptionTakesValue(const QString& name) {
@@ -134,6 +142,7 @@ int RunButtonCommand(const QStringList& arguments) {
     options.size = *parsed.size;
     options.bag = parsed.bag;
     options.ambient = parsed.ambient;
+    options.scale = parsed.scale;
     ButtonSession session(options);
     session.Run(steps);
 

@@ -1,7 +1,7 @@
 #pragma once
 // tirnel-render button --size WxH [--set Key=Value]... [--ambient Key=Value]... [--do STEP]...
 //                      [--state normal|hover|down|focus] [--events FILE|-] [--save FILE|-]
-//                      --out FILE.png
+//                      [--scale N] --out FILE.png
 // Loads a button from the settings on a form with the given ambient values, runs the state's
 // steps and then the --do steps (ButtonSteps.h), and writes its surface as a PNG, the events
 // it raised one a line, and what it saves, one Key=Value a line ("-" is standard output).

@@ -92,6 +92,7 @@ ButtonSession::ButtonSession(const ButtonSessionOptions& options)
 
     auto* button = new Hosted<bt>(mForm.get());
     mButton = button;
+    button->UseDeviceRatio(options.scale);
     button->setGeometry(QRect(QPoint(kMargin, kMargin), options.size));
     SiteControl(*button, QStringLiteral("bt1"), &options.bag);
     int bottom = button->geometry().bottom() + 1 + kMargin;

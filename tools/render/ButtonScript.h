@@ -42,6 +42,8 @@ struct ButtonSessionOptions {
     ButtonAmbient ambient;
     // A second button and a text box after the button in tab order.
     bool companions = false;
+    // The device pixel ratio the button draws for; its steps stay in 1× pixels.
+    double scale = 1.0;
 };
 
 class ButtonSession {

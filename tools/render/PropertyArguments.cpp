@@ -75,4 +75,14 @@ std::optional<QSize> ParseSize(const QString& text) {
     return QSize(width, height);
 }
 
+std::optional<double> ParseScale(const QString& text) {
+    static const QRegularExpression kNumber(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    if (!kNumber.match(text).hasMatch()) return std::nullopt;
+    const double scale = text.toDouble();
+    if (scale < 1 || scale > kMaxScale) return std::nullopt;
+    return scale;
+}
+
+QString ScaleProblem() { return QStringLiteral("--scale takes a number from 1 to %1 (2, 1.5)").arg(kMaxScale); }
+
 }  // namespace tirnel::render

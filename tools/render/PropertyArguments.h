@@ -31,4 +31,10 @@ bool AddSetting(PropertyBag& bag, const QString& setting, QString* problem = nul
 // "WxH" with both numbers positive.
 std::optional<QSize> ParseSize(const QString& text);
 
+// The device pixel ratio of --scale: a number from 1 to kMaxScale, whole or not ("2", "1.5").
+inline constexpr double kMaxScale = 4;
+std::optional<double> ParseScale(const QString& text);
+// What --scale says when its value is refused.
+QString ScaleProblem();
+
 }  // namespace tirnel::render

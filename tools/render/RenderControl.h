@@ -9,15 +9,15 @@
 
 namespace tirnel::render {
 
-// The control's surface as it stands, every pixel outside its window shape fully
-// transparent.
+// The control's surface as it stands, in device pixels, every one whose 1× pixel lies outside
+// its window shape fully transparent.
 QImage ShapedImage(const Control& control);
 
 // Makes the control, gives it `size` and a run-time container, loads it from `bag` (keys not in
-// the bag take their read defaults) and lets it paint. The image is the control's surface with
-// every pixel outside its window shape fully transparent. A state, when given, is entered
-// after loading.
+// the bag take their read defaults) and lets it paint for a screen of device pixel ratio
+// `scale`. The image is the control's surface with every pixel outside its window shape fully
+// transparent. A state, when given, is entered after loading.
 QImage RenderControl(const RenderTarget& target, QSize size, const PropertyBag& bag,
-                     const RenderState* state = nullptr);
+                     const RenderState* state = nullptr, double scale = 1.0);
 
 }  // namespace tirnel::render

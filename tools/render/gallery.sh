@@ -50,4 +50,15 @@ for style in $(seq 0 15); do
       --do "let:ButtonStyle=$style" --out "$out/button-$style-$state.png" 2>/dev/null
   done
 done
+# A few of them again for a screen of device pixel ratio 2: shapes as 2 x 2 blocks, text at
+# the screen's resolution.
+"$render" progress --size 200x18 --set Theme=8 --set Value=60 --set TextStyle=3 --set Text="文本效果 2" \
+  --set TextEffect=2 --set TextEffectColor=0xFFFFFF --set TextForeColor=0x000000 --scale 2 \
+  --out "$out/scale2-progress.png" 2>/dev/null
+"$render" option --size 81x16 --set Caption="选项" --set Value=True --scale 2 \
+  --out "$out/scale2-option.png" 2>/dev/null
+"$render" button --size 73x23 --set Caption="确定" --do "let:ButtonStyle=2" --scale 2 \
+  --out "$out/scale2-button-2.png" 2>/dev/null
+"$render" button --size 73x23 --set Caption="确定" --state focus --scale 2 \
+  --out "$out/scale2-button-0.png" 2>/dev/null
 echo "gallery written to $out"

@@ -1,5 +1,6 @@
-// tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png
-// Draws a custom control offscreen from the given settings and writes its surface as a PNG.
+// tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] [--scale N] --out FILE.png
+// Draws a custom control offscreen from the given settings and writes its surface as a PNG,
+// for a screen of device pixel ratio N (1 unless given; the PNG is N times the size).
 // The button takes options of its own (ButtonCommand.h): input steps, ambient values, and
 // lists of the events it raised and of what it saves.
 
@@ -34,11 +35,14 @@ int Usage(const QString& problem) {
     }
     names << QStringLiteral("button");
     std::fprintf(stderr,
-                 "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] --out FILE.png\n"
+                 "usage: tirnel-render CONTROL --size WxH [--set Key=Value]... [--state STATE] [--scale N]\n"
+                 "         --out FILE.png\n"
                  "CONTROL: %s\n"
                  "STATE (%s)\n"
                  "Values: decimal or 0x-hex integers, True/False, pictures (bitmap:FILE.png,\n"
-                 "icon:FILE.png[:MASK.png]), or text; keys not given take their read defaults.\n",
+                 "icon:FILE.png[:MASK.png]), or text; keys not given take their read defaults.\n"
+                 "--scale N draws for a screen of device pixel ratio N (1 to 4, 1.5 too): shapes as\n"
+                 "N x N blocks of their 1x pixels, text at the screen's resolution.\n",
                  qPrintable(names.join(QLatin1String(", "))), qPrintable(states.join(QLatin1String("; "))));
     std::fputs(tirnel::render::ButtonUsage(), stderr);
     return kUsageError;
@@ -75,6 +79,7 @@ int main(int argc, char** argv) {
     std::optional<QSize> size;
     QString out;
     QString stateName;
+    double scale = 1.0;
     tirnel::PropertyBag bag;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -92,6 +97,10 @@ int main(int argc, char** argv) {
         } else if (argument == QLatin1String("--state")) {
             if (!hasValue) return Usage(QStringLiteral("--state takes a state name"));
             stateName = arguments[++i];
+        } else if (argument == QLatin1String("--scale")) {
+            const std::optional<double> given = hasValue ? tirnel::render::ParseScale(arguments[++i]) : std::nullopt;
+            if (!given) return Usage(tirnel::render::ScaleProblem());
+            scale = *given;
         } else if (argument == QLatin1String("--out")) {
             if (!hasValue) return Usage(QStringLiteral("--out takes a file name"));
             out = arguments[++i];
@@ -109,7 +118,7 @@ int main(int argc, char** argv) {
     if (!stateName.isEmpty() && !(state = tirnel::render::FindRenderState(*target, stateName)))
         return Usage(QStringLiteral("%1 has no state \"%2\"").arg(QLatin1String(target->name), stateName));
 
-    const QImage image = tirnel::render::RenderControl(*target, *size, bag, state);
+    const QImage image = tirnel::render::RenderControl(*target, *size, bag, state, scale);
     if (!image.save(out, "PNG")) {
         std::fprintf(stderr, "tirnel-render: cannot write %s\n", qPrintable(out));
         return kWriteError;

@@ -148,6 +148,9 @@ TEST_F(ButtonRenderToolTest, BadArgumentsWriteNothing) {
         Texts({"--size", "75"}),
         Texts({"--do", "activate"}),
         Texts({"--size", "75x23", "--unknown", "1"}),
+        Texts({"--size", "75x23", "--scale", "0.5"}),
+        Texts({"--size", "75x23", "--scale", "4.5"}),
+        Texts({"--size", "75x23", "--scale", "2x"}),
     };
     const QString out = File("bad.png");
     const QString events = File("bad.events");
