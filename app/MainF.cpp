@@ -116,33 +116,31 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
 }
 
 void MainF::PlaceControls() {
-    struct Placement {
-        QWidget* control;
-        TwipsRect rect;
-        int tabIndex;
+    // The stored tab indexes would run the boxes from the bottom up; the order follows the
+    // window instead.
+    const std::vector<std::pair<QWidget*, TwipsRect>> placements = {
+        {Picture1, {60, 30, 2985, 465}},     {opDelFale, {150, 110, 1215, 240}}, {GetFile, {1410, 110, 1215, 240}},
+        {Label6, {150, 535, 4380, 15}},      {Label5, {150, 520, 4380, 15}},     {Label2, {150, 750, 900, 180}},
+        {txtPsd, {1080, 660, 2885, 315}},    {cmdFile, {4110, 660, 405, 315}},   {Label1, {150, 1230, 900, 180}},
+        {Text1, {1080, 1140, 2885, 315}},    {cmdOpsee, {4110, 1140, 405, 315}}, {Label3, {150, 1710, 900, 180}},
+        {Text2, {1080, 1620, 1035, 315}},    {Okbs, {2250, 1680, 645, 240}},     {Option3, {2940, 1680, 645, 240}},
+        {uo1, {150, 2100, 4400, 255}},       {Command2, {150, 2520, 1100, 315}}, {Command3, {1770, 2520, 1095, 315}},
+        {tQueries, {3420, 2520, 1095, 315}},
     };
-    std::vector<Placement> placements = {
-        {Picture1, {60, 30, 2985, 465}, 0},       {opDelFale, {150, 110, 1215, 240}, 12},
-        {GetFile, {1410, 110, 1215, 240}, 13},    {Label6, {150, 535, 4380, 15}, 1},
-        {Label5, {150, 520, 4380, 15}, 2},        {Label2, {150, 750, 900, 180}, 3},
-        {txtPsd, {1080, 660, 2885, 315}, 16},     {cmdFile, {4110, 660, 405, 315}, 11},
-        {Label1, {150, 1230, 900, 180}, 4},       {Text1, {1080, 1140, 2885, 315}, 15},
-        {cmdOpsee, {4110, 1140, 405, 315}, 10},   {Label3, {150, 1710, 900, 180}, 5},
-        {Text2, {1080, 1620, 1035, 315}, 14},     {Okbs, {2250, 1680, 645, 240}, 17},
-        {Option3, {2940, 1680, 645, 240}, 18},    {uo1, {150, 2100, 4400, 255}, 6},
-        {Command2, {150, 2520, 1100, 315}, 7},    {Command3, {1770, 2520, 1095, 315}, 8},
-        {tQueries, {3420, 2520, 1095, 315}, 9},
-    };
-    for (const Placement& p : placements) PlaceInTwips(p.control, p.rect);
+    for (const auto& [control, rect] : placements) PlaceInTwips(control, rect);
 
-    std::stable_sort(placements.begin(), placements.end(),
-                     [](const Placement& a, const Placement& b) { return a.tabIndex < b.tabIndex; });
-    QWidget* previous = nullptr;
-    for (const Placement& p : placements) {
-        if (!(p.control->focusPolicy() & Qt::TabFocus)) continue;
-        if (previous) QWidget::setTabOrder(previous, p.control);
-        previous = p.control;
-    }
+    // Where a control stands on the window, in twips: its place plus its containers'.
+    const auto topLeft = [this](const QWidget* control) {
+        std::pair<int, int> at;
+        for (const QWidget* w = control; w != this; w = w->parentWidget())
+            at = {at.first + TwipsGeometryOf(w).top, at.second + TwipsGeometryOf(w).left};
+        return at;
+    };
+    std::vector<QWidget*> order;
+    for (const auto& placement : placements)
+        if (placement.first->focusPolicy() != Qt::NoFocus) order.push_back(placement.first);
+    std::stable_sort(order.begin(), order.end(), [&](QWidget* a, QWidget* b) { return topLeft(a) < topLeft(b); });
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void MainF::ConnectHandlers() {

@@ -23,7 +23,7 @@ class MainF : public Form {
 public:
     explicit MainF(ShellServices& shell, QWidget* parent = nullptr);
 
-    // The controls, in the order of their tab index where they take the focus.
+    // The controls, as the window's layout lists them.
     QWidget* const Picture1;
     OptionControl* const opDelFale;  // split mode
     OptionControl* const GetFile;    // merge mode
@@ -84,7 +84,8 @@ private:
     // The controls that would change a run's inputs; during a run they take no input.
     std::array<QWidget*, 9> InputControls() const;
 
-    // Places every control and sets the tab order from its tab index.
+    // Places every control, and makes the tab order follow the window from top to bottom
+    // and left to right.
     void PlaceControls();
     void ConnectHandlers();
     // Runs one split or merge with the window as its reporter; ignored while one is running.
