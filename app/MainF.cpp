@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -220,34 +221,32 @@ void MainF::OpenWith(const QString& path) {
     FillSource(absolute);
 }
 
-bool MainF::TakeDrop(const QMimeData* data, bool apply) {
-    if (mRunning) return false;
-    const QString path = LocalPathOfDrop(data);
-    if (path.isEmpty()) return false;
-    switch (FillFor(KindOfHandedPath(path), OptionValue(GetFile))) {
-    case DropFill::Nothing: return false;
-    case DropFill::Folder:
-        if (apply) Text1->setText(QString::fromStdString(WithBackslash(path.toStdString())));
-        return true;
-    case DropFill::Source:
-        if (apply) FillSource(path);
+bool MainF::TakesDrag(const QMimeData* data) const { return !mRunning && ReadDrop(data).kind != DropKind::NoFiles; }
+
+bool MainF::TakeDrop(const QMimeData* data) {
+    const DroppedPath drop = ReadDrop(data);
+    if (mRunning || drop.kind == DropKind::NoFiles) return false;
+    if (drop.kind == DropKind::Usable) {
+        OpenWith(drop.path);
         return true;
     }
+    // Not while the drop is still going on: its source waits for the answer.
+    QTimer::singleShot(0, this, [this, text = DropRefusal(drop.kind)] { mShell.ShowNotice(text, kNoticeIconInformation); });
     return false;
 }
 
 void MainF::dragEnterEvent(QDragEnterEvent* event) {
-    if (TakeDrop(event->mimeData(), false)) event->acceptProposedAction();
+    if (TakesDrag(event->mimeData())) event->acceptProposedAction();
     else event->ignore();
 }
 
 void MainF::dragMoveEvent(QDragMoveEvent* event) {
-    if (TakeDrop(event->mimeData(), false)) event->acceptProposedAction();
+    if (TakesDrag(event->mimeData())) event->acceptProposedAction();
     else event->ignore();
 }
 
 void MainF::dropEvent(QDropEvent* event) {
-    if (TakeDrop(event->mimeData(), true)) event->acceptProposedAction();
+    if (TakeDrop(event->mimeData())) event->acceptProposedAction();
     else event->ignore();
 }
 
