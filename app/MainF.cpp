@@ -9,6 +9,7 @@
 #include "pieceset/SizeArgument.h"
 #include "pieceset/SplitRun.h"
 #include "app/shell/ShellServices.h"
+#include "platform/AccessibleAction.h"
 #include "platform/FontObject.h"
 #include "platform/InputCodes.h"
 #include "platform/TwipsGeometry.h"
@@ -114,6 +115,10 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
 
     PlaceControls();
     ConnectHandlers();
+    // Screen readers name the boxes after their labels, and say what the two "..." open.
+    for (const auto& [label, box] : {std::pair{Label2, txtPsd}, {Label1, Text1}, {Label3, Text2}}) label->setBuddy(box);
+    cmdFile->setAccessibleDescription(kOpenTitle);
+    cmdOpsee->setAccessibleDescription(kFolderTitle);
 }
 
 void MainF::PlaceControls() {
@@ -339,7 +344,8 @@ std::array<QWidget*, 9> MainF::InputControls() const {
 }
 
 namespace {
-// The input a control acts on; painting, focus and the pointer's coming and going still pass.
+// The input a control acts on, from the user or assistive technology; painting, focus and the
+// pointer's coming and going still pass.
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
     case QEvent::MouseButtonPress:
@@ -353,7 +359,7 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::Wheel:
         return true;
     default:
-        return false;
+        return type == AccessibleActionEvent::Kind();
     }
 }
 }  // namespace

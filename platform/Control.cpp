@@ -1,5 +1,6 @@
 #include "platform/Control.h"
 
+#include "platform/AccessibleAction.h"
 #include "platform/HookedEvents.h"
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
@@ -220,10 +221,15 @@ bool Control::HitsShape(const QPointF& position) const {
 }
 
 bool Control::event(QEvent* event) {
+    if (event->type() == AccessibleActionEvent::Kind()) {
+        static_cast<AccessibleActionEvent*>(event)->Perform();
+        return true;
+    }
     return RoutePointerEvent(this, event, [this, event] { return QWidget::event(event); });
 }
 
 void Control::paintEvent(QPaintEvent* event) {
+    mAnnouncer.Announce(this, Accessible());
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& r : event->region()) painter.drawImage(r, mSurface.Image(), r);

@@ -75,6 +75,9 @@ public:
     // Does what a click does: raises Click, then turns every option of the group off and this
     // one on. The space bar and assistive technology's toggle action come here.
     void PerformClick();
+    // What assistive technology is told besides: the caption, and checked while on
+    // (uaAccessible.cpp).
+    AccessibleFacts Accessible() const override;
     // Whether the dotted rectangle round the caption shows that the keyboard's focus is here.
     bool ShowsFocusMark() const { return mFocusCue && hasFocus(); }
 
