@@ -14,24 +14,26 @@ HandedKind KindOfHandedPath(const QString& path) {
     return HasDescriptorExtension(path.toStdString()) ? HandedKind::Descriptor : HandedKind::File;
 }
 
-QString LocalPathOfDrop(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().isEmpty()) return QString();
+DroppedPath ReadDrop(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().isEmpty()) return {};
     const QUrl url = data->urls().first();
-    if (!url.isLocalFile()) return QString();
-    const QFileInfo info(url.toLocalFile());
-    if (!info.exists()) return QString();
-    return QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()));
+    const QFileInfo info(url.isLocalFile() ? url.toLocalFile() : QString());
+    if (!url.isLocalFile() || !info.exists()) return {DropKind::NotHere, QString()};
+    if (!info.isDir() && !info.isFile()) return {DropKind::NotOrdinary, QString()};
+    return {DropKind::Usable, QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()))};
 }
 
-DropFill FillFor(HandedKind kind, bool mergeMode) {
-    // Rows: folder, descriptor, other file. Columns: split mode, merge mode. Merge mode
-    // reads descriptors only, as its chooser lists them only.
-    static constexpr DropFill kFills[3][2] = {
-        {DropFill::Folder, DropFill::Folder},
-        {DropFill::Source, DropFill::Source},
-        {DropFill::Source, DropFill::Nothing},
+QString DropRefusal(DropKind kind) {
+    static const struct {
+        DropKind kind;
+        QString text;
+    } kRefusals[] = {
+        {DropKind::NotHere, QStringLiteral("只能拖放本机上的文件或文件夹!")},
+        {DropKind::NotOrdinary, QStringLiteral("拖放的不是普通文件,不能分割或合并!")},
     };
-    return kFills[static_cast<int>(kind)][mergeMode ? 1 : 0];
+    for (const auto& refusal : kRefusals)
+        if (refusal.kind == kind) return refusal.text;
+    return QString();
 }
 
 }  // namespace tirnel

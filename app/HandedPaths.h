@@ -16,17 +16,23 @@ enum class HandedKind {
 
 HandedKind KindOfHandedPath(const QString& path);
 
-// The path of a drop: its first URL when that names an existing local file or folder,
-// absolute and without a trailing separator; "" for anything else (text, remote URLs).
-QString LocalPathOfDrop(const QMimeData* data);
-
-// Where a path goes in each mode.
-enum class DropFill {
-    Nothing,
-    Folder,  // the folder box
-    Source,  // the source box, and its folder into the folder box
+// What a drop holds, as the window takes it.
+enum class DropKind {
+    NoFiles,     // no URLs at all (text, say): not a drop for the window
+    Usable,      // a local folder or ordinary file that exists
+    NotHere,     // a remote URL, or a local file that is not there
+    NotOrdinary, // a device, a pipe or a socket
 };
 
-DropFill FillFor(HandedKind kind, bool mergeMode);
+struct DroppedPath {
+    DropKind kind = DropKind::NoFiles;
+    QString path;  // of a usable drop: absolute, without a trailing separator
+};
+
+// The first URL of the drop.
+DroppedPath ReadDrop(const QMimeData* data);
+
+// The notice that refuses a drop of that kind (NotHere, NotOrdinary).
+QString DropRefusal(DropKind kind);
 
 }  // namespace tirnel

@@ -10,6 +10,7 @@
 #include "pieceset/SizeArgument.h"
 #include "pieceset/SplitRun.h"
 #include "app/shell/ShellServices.h"
+#include "platform/AccessibleAction.h"
 #include "platform/FontObject.h"
 #include "platform/InputCodes.h"
 #include "platform/SystemPalette.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -118,36 +120,38 @@ MainF::MainF(ShellServices& shell, QWidget* parent)
 
     PlaceControls();
     ConnectHandlers();
+    // Screen readers name the boxes after their labels, and say what the two "..." open.
+    for (const auto& [label, box] : {std::pair{Label2, txtPsd}, {Label1, Text1}, {Label3, Text2}}) label->setBuddy(box);
+    cmdFile->setAccessibleDescription(kOpenTitle);
+    cmdOpsee->setAccessibleDescription(kFolderTitle);
 }
 
 void MainF::PlaceControls() {
-    struct Placement {
-        QWidget* control;
-        TwipsRect rect;
-        int tabIndex;
+    // The stored tab indexes would run the boxes from the bottom up; the order follows the
+    // window instead.
+    const std::vector<std::pair<QWidget*, TwipsRect>> placements = {
+        {Picture1, {60, 30, 2985, 465}},     {opDelFale, {150, 110, 1215, 240}}, {GetFile, {1410, 110, 1215, 240}},
+        {Label6, {150, 535, 4380, 15}},      {Label5, {150, 520, 4380, 15}},     {Label2, {150, 750, 900, 180}},
+        {txtPsd, {1080, 660, 2885, 315}},    {cmdFile, {4110, 660, 405, 315}},   {Label1, {150, 1230, 900, 180}},
+        {Text1, {1080, 1140, 2885, 315}},    {cmdOpsee, {4110, 1140, 405, 315}}, {Label3, {150, 1710, 900, 180}},
+        {Text2, {1080, 1620, 1035, 315}},    {Okbs, {2250, 1680, 645, 240}},     {Option3, {2940, 1680, 645, 240}},
+        {uo1, {150, 2100, 4400, 255}},       {Command2, {150, 2520, 1100, 315}}, {Command3, {1770, 2520, 1095, 315}},
+        {tQueries, {3420, 2520, 1095, 315}},
     };
-    std::vector<Placement> placements = {
-        {Picture1, {60, 30, 2985, 465}, 0},       {opDelFale, {150, 110, 1215, 240}, 12},
-        {GetFile, {1410, 110, 1215, 240}, 13},    {Label6, {150, 535, 4380, 15}, 1},
-        {Label5, {150, 520, 4380, 15}, 2},        {Label2, {150, 750, 900, 180}, 3},
-        {txtPsd, {1080, 660, 2885, 315}, 16},     {cmdFile, {4110, 660, 405, 315}, 11},
-        {Label1, {150, 1230, 900, 180}, 4},       {Text1, {1080, 1140, 2885, 315}, 15},
-        {cmdOpsee, {4110, 1140, 405, 315}, 10},   {Label3, {150, 1710, 900, 180}, 5},
-        {Text2, {1080, 1620, 1035, 315}, 14},     {Okbs, {2250, 1680, 645, 240}, 17},
-        {Option3, {2940, 1680, 645, 240}, 18},    {uo1, {150, 2100, 4400, 255}, 6},
-        {Command2, {150, 2520, 1100, 315}, 7},    {Command3, {1770, 2520, 1095, 315}, 8},
-        {tQueries, {3420, 2520, 1095, 315}, 9},
-    };
-    for (const Placement& p : placements) PlaceInTwips(p.control, p.rect);
+    for (const auto& [control, rect] : placements) PlaceInTwips(control, rect);
 
-    std::stable_sort(placements.begin(), placements.end(),
-                     [](const Placement& a, const Placement& b) { return a.tabIndex < b.tabIndex; });
-    QWidget* previous = nullptr;
-    for (const Placement& p : placements) {
-        if (!(p.control->focusPolicy() & Qt::TabFocus)) continue;
-        if (previous) QWidget::setTabOrder(previous, p.control);
-        previous = p.control;
-    }
+    // Where a control stands on the window, in twips: its place plus its containers'.
+    const auto topLeft = [this](const QWidget* control) {
+        std::pair<int, int> at;
+        for (const QWidget* w = control; w != this; w = w->parentWidget())
+            at = {at.first + TwipsGeometryOf(w).top, at.second + TwipsGeometryOf(w).left};
+        return at;
+    };
+    std::vector<QWidget*> order;
+    for (const auto& placement : placements)
+        if (placement.first->focusPolicy() != Qt::NoFocus) order.push_back(placement.first);
+    std::stable_sort(order.begin(), order.end(), [&](QWidget* a, QWidget* b) { return topLeft(a) < topLeft(b); });
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void MainF::ConnectHandlers() {
@@ -229,34 +233,32 @@ void MainF::OpenWith(const QString& path) {
     FillSource(absolute);
 }
 
-bool MainF::TakeDrop(const QMimeData* data, bool apply) {
-    if (mRunning) return false;
-    const QString path = LocalPathOfDrop(data);
-    if (path.isEmpty()) return false;
-    switch (FillFor(KindOfHandedPath(path), OptionValue(GetFile))) {
-    case DropFill::Nothing: return false;
-    case DropFill::Folder:
-        if (apply) Text1->setText(QString::fromStdString(WithBackslash(path.toStdString())));
-        return true;
-    case DropFill::Source:
-        if (apply) FillSource(path);
+bool MainF::TakesDrag(const QMimeData* data) const { return !mRunning && ReadDrop(data).kind != DropKind::NoFiles; }
+
+bool MainF::TakeDrop(const QMimeData* data) {
+    const DroppedPath drop = ReadDrop(data);
+    if (mRunning || drop.kind == DropKind::NoFiles) return false;
+    if (drop.kind == DropKind::Usable) {
+        OpenWith(drop.path);
         return true;
     }
+    // Not while the drop is still going on: its source waits for the answer.
+    QTimer::singleShot(0, this, [this, text = DropRefusal(drop.kind)] { mShell.ShowNotice(text, kNoticeIconInformation); });
     return false;
 }
 
 void MainF::dragEnterEvent(QDragEnterEvent* event) {
-    if (TakeDrop(event->mimeData(), false)) event->acceptProposedAction();
+    if (TakesDrag(event->mimeData())) event->acceptProposedAction();
     else event->ignore();
 }
 
 void MainF::dragMoveEvent(QDragMoveEvent* event) {
-    if (TakeDrop(event->mimeData(), false)) event->acceptProposedAction();
+    if (TakesDrag(event->mimeData())) event->acceptProposedAction();
     else event->ignore();
 }
 
 void MainF::dropEvent(QDropEvent* event) {
-    if (TakeDrop(event->mimeData(), true)) event->acceptProposedAction();
+    if (TakeDrop(event->mimeData())) event->acceptProposedAction();
     else event->ignore();
 }
 
@@ -349,7 +351,8 @@ std::array<QWidget*, 9> MainF::InputControls() const {
 }
 
 namespace {
-// The input a control acts on; painting, focus and the pointer's coming and going still pass.
+// The input a control acts on, from the user or assistive technology; painting, focus and the
+// pointer's coming and going still pass.
 bool IsUserInput(QEvent::Type type) {
     switch (type) {
     case QEvent::MouseButtonPress:
@@ -363,7 +366,7 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::Wheel:
         return true;
     default:
-        return false;
+        return type == AccessibleActionEvent::Kind();
     }
 }
 }  // namespace

@@ -23,7 +23,7 @@ class MainF : public Form {
 public:
     explicit MainF(ShellServices& shell, QWidget* parent = nullptr);
 
-    // The controls, in the order of their tab index where they take the focus.
+    // The controls, as the window's layout lists them.
     QWidget* const Picture1;
     OptionControl* const opDelFale;  // split mode
     OptionControl* const GetFile;    // merge mode
@@ -58,8 +58,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // A local file or folder dropped anywhere on the window fills the box it belongs in, as
-    // its "..." would.
+    // A local file or folder dropped anywhere on the window is taken as opening it with the
+    // program takes it (OpenWith); a drop of anything else named by a URL is refused with a
+    // notice.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -79,12 +80,15 @@ private:
 
     // The source box gets the path, the folder box its folder.
     void FillSource(const QString& path);
-    // What a drop of this data would do here and now; with apply, does it.
-    bool TakeDrop(const QMimeData* data, bool apply);
+    // Whether a drag of this data is for the window: URLs, while no run is under way.
+    bool TakesDrag(const QMimeData* data) const;
+    // Takes the drop, or refuses it with a notice once the drop is over; true when taken.
+    bool TakeDrop(const QMimeData* data);
     // The controls that would change a run's inputs; during a run they take no input.
     std::array<QWidget*, 9> InputControls() const;
 
-    // Places every control and sets the tab order from its tab index.
+    // Places every control, and makes the tab order follow the window from top to bottom
+    // and left to right.
     void PlaceControls();
     void ConnectHandlers();
     // Runs one split or merge with the window as its reporter; ignored while one is running.

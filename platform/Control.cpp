@@ -1,5 +1,6 @@
 #include "platform/Control.h"
 
+#include "platform/AccessibleAction.h"
 #include "platform/HookedEvents.h"
 #include "platform/InputCodes.h"
 #include "platform/MessageHooks.h"
@@ -234,10 +235,15 @@ bool Control::HitsShape(const QPointF& position) const {
 bool Control::event(QEvent* event) {
     // A window shown, or moved to another screen, may have another device pixel ratio.
     if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) FollowDeviceRatio();
+    if (event->type() == AccessibleActionEvent::Kind()) {
+        static_cast<AccessibleActionEvent*>(event)->Perform();
+        return true;
+    }
     return RoutePointerEvent(this, event, [this, event] { return QWidget::event(event); });
 }
 
 void Control::paintEvent(QPaintEvent* /*event*/) {
+    mAnnouncer.Announce(this, Accessible());
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     // The device pixels over the widget's own pixels: one to one on a screen of the surface's

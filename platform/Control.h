@@ -12,6 +12,7 @@
 // control made as a Hosted<T> (ControlSite.h) unloads itself when destroyed, so Terminate
 // runs while the whole control still exists.
 
+#include "platform/AccessibleFacts.h"
 #include "platform/AmbientProperties.h"
 #include "platform/PropertyBag.h"
 #include "platform/Surface.h"
@@ -116,6 +117,11 @@ public:
     PictureRef MouseIcon() const { return mMouseIcon; }
     void MouseIcon(PictureRef vNewValue);
 
+    // What assistive technology is told of the control beyond what Qt knows of any widget
+    // (AccessibleFacts.h): nothing, unless the control says more. Whenever the control shows
+    // a change, assistive technology is told what changed in these facts.
+    virtual AccessibleFacts Accessible() const { return {}; }
+
     // The control's window and the window of the form that holds it.
     QWidget* hWnd() { return this; }
     QWidget* ContainerWindow() const { return window(); }
@@ -150,7 +156,8 @@ protected:
     // While a key handler runs: whether the key press is one a held key repeats.
     bool KeyRepeating() const { return mKeyRepeating; }
 
-    // Runs pointer moves and leaves through the window's message hooks (HookedEvents.h).
+    // Runs pointer moves and leaves through the window's message hooks (HookedEvents.h), and
+    // performs the actions assistive technology posts (AccessibleAction.h).
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -181,6 +188,7 @@ private:
     std::int16_t mMousePointer = 0;
     PictureRef mMouseIcon;
     std::optional<QRegion> mShape;
+    AccessibleAnnouncer mAnnouncer;
 
     bool mCreated = false;
     bool mUnloaded = false;

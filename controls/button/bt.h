@@ -122,6 +122,13 @@ public:
     // The modal About box.
     void About();
 
+    // Does what a click does: in check-box mode turns Value over, then repaints and raises
+    // Click. Assistive technology's press action comes here.
+    void PerformClick();
+    // What assistive technology is told besides: the caption, and whether the button is held
+    // down, checked (in check-box mode) or the default button (btAccessible.cpp).
+    AccessibleFacts Accessible() const override;
+
     // Called by the window hooks with each message the button watches (0x200 and 0x2A3 on
     // its own window, 0x6 or 0x86 on its container's), after the window's own handling.
     void zSubclass_Proc(bool bBefore, bool& bHandled, std::int32_t& lReturn, std::int32_t& lng_hWnd,

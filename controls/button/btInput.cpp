@@ -78,13 +78,15 @@ void bt::UserControl_MouseUp(int Button, int Shift, float X, float Y) {
             mDoubleClickCapture = false;
             ReleaseCaptureOf(this);
         }
-        if (X > 0 && Y > 0 && X < ScaleWidth() && Y < ScaleHeight()) {
-            if (IsTrue(mCheckBoxMode)) mValue = ToBoolean(!IsTrue(mValue));
-            PaintButton();
-            emit Click();
-        }
+        if (X > 0 && Y > 0 && X < ScaleWidth() && Y < ScaleHeight()) PerformClick();
     }
     RaiseMouse(&bt::MouseUp, Button, Shift, X, Y);
+}
+
+void bt::PerformClick() {
+    if (IsTrue(mCheckBoxMode)) mValue = ToBoolean(!IsTrue(mValue));
+    PaintButton();
+    emit Click();
 }
 
 // The second press of a double click comes here alone; it presses the button again.

@@ -18,4 +18,8 @@ OptionPlacement PlaceOptionParts(double heightTwips, int labelWidth, int labelHe
             {labelLeft, labelTop, labelLeft + labelWidth, labelTop + labelHeight}};
 }
 
+Rect FocusMarkAround(const Rect& caption, int width, int height) {
+    return Rect{caption.left - 1, caption.top - 1, caption.right + 1, caption.bottom + 1}.Intersected({0, 0, width, height});
+}
+
 }  // namespace tirnel

@@ -26,4 +26,8 @@ struct OptionPlacement {
 // vertically.
 OptionPlacement PlaceOptionParts(double heightTwips, int labelWidth, int labelHeight);
 
+// The focus mark: a rectangle one pixel outside the caption's, within a client area of
+// `width` x `height` pixels.
+Rect FocusMarkAround(const Rect& caption, int width, int height);
+
 }  // namespace tirnel

@@ -58,12 +58,14 @@ void ua::Enabled(std::int16_t New_Enabled) {
         ShowDisabledImage();
     }
     ApplyCaptionColor();
+    UpdateTabStops();
     PropertyChanged(QStringLiteral("Enabled"));
 }
 
 void ua::Value(std::int16_t New_Value) {
     mValue = ToBoolean(IsTrue(New_Value));
     ShowStateImage();
+    UpdateTabStops();
     PropertyChanged(QStringLiteral("Value"));
 }
 
@@ -139,16 +141,25 @@ void ua::Redraw() {
     surface.Clear();
     p.Paint(surface);
     lbl.Paint(surface);
+    if (ShowsFocusMark()) surface.DrawFocusRect(FocusMarkAround(lbl.Bounds, width(), height()));
 }
 
+void ua::UserControl_Click() { PerformClick(); }
+
 // Click is raised before the group changes, also for an option that is on already.
-void ua::UserControl_Click() {
+void ua::PerformClick() {
     emit Click();
-    const QString tag = Tag();
-    for (ua* option : ControlsOnWindow<ua>(window()))
-        if (option->Tag() == tag) option->Value(kFalse);
+    for (ua* option : Group()) option->Value(kFalse);
     Value(kTrue);
     ShowStateImage();
+}
+
+std::vector<ua*> ua::Group() {
+    std::vector<ua*> group;
+    const QString tag = Tag();
+    for (ua* option : ControlsOnWindow<ua>(window()))
+        if (option->Tag() == tag) group.push_back(option);
+    return group;
 }
 
 void ua::UseCursorPositionSource(CursorPositionSource source) {

@@ -11,6 +11,11 @@
 // own: they draw on the control's surface and get the pointer input that falls on them.
 // Pointer coordinates, of the control and of its parts, are pixels of the client area.
 //
+// From the keyboard (uaKeyboard.cpp): the space bar selects the option as a click does, the
+// arrow keys move to the previous or next option of its group and select it, and Tab stops
+// at one option of each group only, so it leaves the group. While the focus came from the
+// keyboard, a dotted rectangle round the caption marks it.
+//
 // The events are Qt signals whose arguments are references to the values the control holds
 // while raising them, as the platform passes event arguments; connect them directly (a
 // queued connection cannot carry references).
@@ -67,6 +72,15 @@ public:
     Color ForeColor() const { return mForeColor; }
     void ForeColor(Color New_ForeColor);
 
+    // Does what a click does: raises Click, then turns every option of the group off and this
+    // one on. The space bar and assistive technology's toggle action come here.
+    void PerformClick();
+    // What assistive technology is told besides: the caption, and checked while on
+    // (uaAccessible.cpp).
+    AccessibleFacts Accessible() const override;
+    // Whether the dotted rectangle round the caption shows that the keyboard's focus is here.
+    bool ShowsFocusMark() const { return mFocusCue && hasFocus(); }
+
     // Where the leave watch finds the pointer; the pointer service's unless replaced.
     void UseCursorPositionSource(CursorPositionSource source);
 
@@ -109,6 +123,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The focus mark comes and goes with the focus (uaKeyboard.cpp).
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     using MouseEvent = void (ua::*)(std::int16_t&, std::int16_t&, float&, float&);
@@ -118,7 +135,7 @@ private:
     // Puts the picture of that look (and the current Value) into `p`.
     void ShowImage(StateLook look);
     void ApplyCaptionColor();
-    // Paints the background, `p` and `lbl` onto the surface.
+    // Paints the background, `p`, `lbl` and, while it shows, the focus mark onto the surface.
     void Redraw();
     // Keeps the font, shares it with the caption and listens to its changes.
     void AttachFont(FontRef font);
@@ -128,7 +145,18 @@ private:
     void StartLeaveWatch();
 
     void RaiseMouse(MouseEvent event, int Button, int Shift, float X, float Y);
-    // This option and every other one on its window, at any depth of containers.
+    // The options of this one's group on its window, at any depth of containers, this one
+    // included.
+    std::vector<ua*> Group();
+    // Keyboard (uaKeyboard.cpp). The option the arrow keys go to from here, wrapping round
+    // through the group in tab order: an enabled one; this one when there is no other.
+    ua* Neighbour(bool next);
+    void SelectNeighbour(bool next);
+    void SelectPrevious() { SelectNeighbour(false); }
+    void SelectNext() { SelectNeighbour(true); }
+    // Tab stops at one option of the group: the first enabled one that is on, else the first
+    // enabled one; the others take the focus only from the pointer or the arrow keys.
+    void UpdateTabStops();
     // The part under a point of the client area, or nullptr for the control's own surface.
     const WindowlessPart* PartAt(const QPointF& position) const;
 
@@ -143,6 +171,9 @@ private:
     Color mForeColor = 0;
     QMetaObject::Connection mFontWatch;
     CursorPositionSource mCursorPosition = CursorPosition;
+    // The user works the option from the keyboard: the focus came by Tab or an arrow key, or
+    // a key was pressed on it since.
+    bool mFocusCue = false;
 
     // A press holds the pointer for where it began (a part, or the control's own surface
     // when `part` is null) until every button is up.

@@ -1,5 +1,5 @@
-// The option's input: the pointer on its surface and on its parts, the keys, and the leave
-// watch that notices the pointer has gone.
+// The option's pointer input, on its surface and on its parts, and the leave watch that
+// notices the pointer has gone.
 
 #include "controls/option/ua.h"
 
@@ -38,23 +38,6 @@ void ua::UserControl_MouseMove(int Button, int Shift, float X, float Y) {
 // The picture stays as it is until the next click, move or leave.
 void ua::UserControl_MouseUp(int Button, int Shift, float X, float Y) {
     RaiseMouse(&ua::MouseUp, Button, Shift, X, Y);
-}
-
-void ua::UserControl_KeyDown(int KeyCode, int Shift) {
-    std::int16_t keyCode = static_cast<std::int16_t>(KeyCode);
-    std::int16_t shift = static_cast<std::int16_t>(Shift);
-    emit KeyDown(keyCode, shift);
-}
-
-void ua::UserControl_KeyUp(int KeyCode, int Shift) {
-    std::int16_t keyCode = static_cast<std::int16_t>(KeyCode);
-    std::int16_t shift = static_cast<std::int16_t>(Shift);
-    emit KeyUp(keyCode, shift);
-}
-
-void ua::UserControl_KeyPress(int KeyAscii) {
-    std::int16_t keyAscii = static_cast<std::int16_t>(KeyAscii);
-    emit KeyPress(keyAscii);
 }
 
 void ua::RaiseMouse(MouseEvent event, int Button, int Shift, float X, float Y) {

@@ -97,6 +97,10 @@ public:
     // The window shape the last repaint set.
     const Region& WindowRegion() const { return mWindowRegion; }
 
+    // What assistive technology is told besides: the text (as the name), whether the bar
+    // looks disabled (its widget stays enabled), and Value (uoAccessible.cpp).
+    AccessibleFacts Accessible() const override;
+
     // Redraws the whole bar from its state: window shape, palette, track and bar, outline,
     // text. No step has a way to fail.
     void PaintBar();

@@ -36,15 +36,16 @@ protected:
         }
     }
 
-    // Drags the data over the window and drops it, as a file manager does; true when the
-    // window took the drag.
+    // Drags the data over the window and drops it, as a file manager does, then lets what the
+    // drop queued run; true when the window took the drop. A drag of URLs is always taken.
     bool Drop(MainF& window, const QMimeData& data) {
         const QPoint at = window.rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &enter);
         QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &drop);
-        EXPECT_EQ(enter.isAccepted(), drop.isAccepted());
+        EXPECT_EQ(enter.isAccepted(), data.hasUrls());
+        QCoreApplication::processEvents();
         return drop.isAccepted();
     }
 
@@ -63,29 +64,36 @@ std::unique_ptr<QMimeData> Urls(const QList<QUrl>& urls) {
     return data;
 }
 
-TEST_F(HandedPathsTest, DropsFillTheBoxOfTheirKindInEitherMode) {
+// A drop is taken as "tirnel PATH" takes it, in either mode; what neither mode can take is
+// refused with a notice.
+TEST_F(HandedPathsTest, DropsAreOpenedAsFromTheCommandLineOrRefusedWithANotice) {
     const QString kept = QStringLiteral("/保留/a.hpe");
     const QString keptFolder = QStringLiteral("/保留/");
     const QString sourceFolder = Path(QStringLiteral("源")) + u'/';
-    enum What { File, Descriptor, Folder, Remote, Missing, Text };
+    const QString notHere = QStringLiteral("只能拖放本机上的文件或文件夹!");
+    const QString notOrdinary = QStringLiteral("拖放的不是普通文件,不能分割或合并!");
+    enum What { File, Descriptor, Folder, Remote, Missing, Text, Device };
     const struct {
         bool merge;
         What what;
         bool taken;
         QString source;  // expected afterwards; the boxes start with kept and keptFolder
         QString target;
+        bool mergeAfter;
+        QString notice;
     } cases[] = {
-        {false, File, true, file, sourceFolder},
-        {false, Descriptor, true, descriptor, sourceFolder},
-        {false, Folder, true, kept, folder + u'/'},
-        {false, Remote, false, kept, keptFolder},
-        {false, Missing, false, kept, keptFolder},
-        {false, Text, false, kept, keptFolder},
-        {true, Descriptor, true, descriptor, sourceFolder},
-        {true, File, false, kept, keptFolder},
-        {true, Folder, true, kept, folder + u'/'},
-        {true, Remote, false, kept, keptFolder},
-        {true, Text, false, kept, keptFolder},
+        {false, File, true, file, sourceFolder, false, ""},
+        {false, Descriptor, true, descriptor, sourceFolder, true, ""},
+        {false, Folder, true, kept, folder + u'/', false, ""},
+        {false, Remote, false, kept, keptFolder, false, notHere},
+        {false, Missing, false, kept, keptFolder, false, notHere},
+        {false, Device, false, kept, keptFolder, false, notOrdinary},
+        {false, Text, false, kept, keptFolder, false, ""},
+        {true, Descriptor, true, descriptor, sourceFolder, true, ""},
+        {true, File, true, file, sourceFolder, false, ""},
+        {true, Folder, true, kept, folder + u'/', true, ""},
+        {true, Remote, false, kept, keptFolder, true, notHere},
+        {true, Text, false, kept, keptFolder, true, ""},
     };
     for (const auto& c : cases) {
         MainF window(shell);
@@ -93,6 +101,7 @@ TEST_F(HandedPathsTest, DropsFillTheBoxOfTheirKindInEitherMode) {
         if (c.merge) ClickOption(window.GetFile);
         window.txtPsd->setText(kept);
         window.Text1->setText(keptFolder);
+        shell.notices.clear();
         std::unique_ptr<QMimeData> data;
         switch (c.what) {
         case File: data = Urls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(descriptor)}); break;
@@ -100,6 +109,7 @@ TEST_F(HandedPathsTest, DropsFillTheBoxOfTheirKindInEitherMode) {
         case Folder: data = Urls({QUrl::fromLocalFile(folder)}); break;
         case Remote: data = Urls({QUrl(QStringLiteral("https://example.com/a.hpe"))}); break;
         case Missing: data = Urls({QUrl::fromLocalFile(Path(QStringLiteral("源/无.bin")))}); break;
+        case Device: data = Urls({QUrl::fromLocalFile(QStringLiteral("/dev/null"))}); break;
         case Text:
             data = std::make_unique<QMimeData>();
             data->setText(QUrl::fromLocalFile(file).toString());
@@ -109,7 +119,9 @@ TEST_F(HandedPathsTest, DropsFillTheBoxOfTheirKindInEitherMode) {
         EXPECT_EQ(Drop(window, *data), c.taken) << label;
         EXPECT_EQ(window.txtPsd->text(), c.source) << label;
         EXPECT_EQ(window.Text1->text(), c.target) << label;
-        EXPECT_EQ(OptionValue(window.GetFile), c.merge) << label;
+        EXPECT_EQ(OptionValue(window.GetFile), c.mergeAfter) << label;
+        EXPECT_EQ(window.Text2->isEnabled(), !c.mergeAfter) << label;
+        EXPECT_EQ(shell.notices, c.notice.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.notice}) << label;
     }
 }
 

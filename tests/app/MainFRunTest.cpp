@@ -1,5 +1,6 @@
 // Split and merge started from the window by clicks, and what the window does around a run.
 
+#include "app/AccessibleControls.h"
 #include "app/MainF.h"
 #include "pieceset/Notices.h"
 #include "pieceset/PieceSetFormat.h"
@@ -7,6 +8,7 @@
 #include "tests/app/FakeShellServices.h"
 #include "tests/app/WindowTestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -58,6 +60,7 @@ protected:
         ASSERT_EQ(file.write(original), original.size());
         file.close();
 
+        InstallAccessibleControls();
         window = new MainF(shell);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
@@ -377,6 +380,9 @@ TEST_F(MainFRunTest, InputControlsTakeNoInputDuringARun) {
             ClickButton(window->cmdOpsee);
             ClickOption(window->GetFile);
             ClickOption(window->Option3);
+            // Nor from assistive technology.
+            QAccessible::queryAccessibleInterface(window->GetFile)->actionInterface()->doAction(QStringLiteral("Toggle"));
+            QCoreApplication::sendPostedEvents(window->GetFile);
             QTest::keyClicks(window->Text2, QStringLiteral("5"));
             QTest::keyClicks(window->txtPsd, QStringLiteral("x"));
             auto data = std::make_unique<QMimeData>();

@@ -86,15 +86,16 @@ TEST_F(MainFTest, TextBoxesAreFramedInBlueAndSeparatorIsEtched) {
     EXPECT_EQ(window.grab().toImage().pixelColor(QPoint(72, 43)), frame);
 }
 
-TEST_F(MainFTest, TabGoesThroughTheControlsByTabIndex) {
-    const QStringList expected = {"Command2", "Command3", "tQueries", "cmdOpsee", "cmdFile", "opDelFale",
-                                  "GetFile",  "Text2",    "Text1",    "txtPsd",   "Okbs",    "Option3"};
+// Top to bottom, left to right; of each pair of options only the one that is on is a stop.
+TEST_F(MainFTest, TabFollowsTheWindowFromTopToBottom) {
+    const QStringList expected = {"opDelFale", "txtPsd", "cmdFile",  "Text1",    "cmdOpsee", "Text2",
+                                  "Okbs",      "Command2", "Command3", "tQueries"};
     QStringList chain;
-    QWidget* w = window.Command2;
+    QWidget* w = window.opDelFale;
     do {
         if (w->focusPolicy() & Qt::TabFocus) chain << w->objectName();
         w = w->nextInFocusChain();
-    } while (w != window.Command2 && chain.size() < 40);
+    } while (w != window.opDelFale && chain.size() < 40);
     EXPECT_EQ(chain, expected);
 }
 

@@ -1,4 +1,4 @@
-// Clicks and keys on options spread over a window and a nested container.
+// Clicks on options spread over a window and a nested container.
 
 #include "OptionTestSupport.h"
 
@@ -115,17 +115,6 @@ TEST(uaGroupTest, ValueFromCodeLeavesTheGroupAloneAndRaisesNothing) {
     w.options["0b"]->Value(kFalse);
     EXPECT_EQ(w.On(), (QStringList{"1a", "1b", "eb"}));
     EXPECT_EQ(w.log.entries, (QStringList{"1a Value=-1", "0b Value=0"}));
-}
-
-TEST(uaGroupTest, KeysRaiseOnlyKeyEvents) {
-    GroupWindow w;
-    ua* option = w.options["0a"];
-    option->setFocus();
-    QTest::keyClick(option, Qt::Key_Space);
-    QTest::keyClick(option, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(w.log.entries, (QStringList{"0a KeyDown 32 0", "0a KeyPress 32", "0a KeyUp 32 0", "0a KeyDown 16 1",
-                                          "0a KeyDown 13 1", "0a KeyPress 13", "0a KeyUp 13 1", "0a KeyUp 16 0"}));
-    EXPECT_EQ(w.On(), (QStringList{"0b", "1b", "eb"}));
 }
 
 TEST(uaGroupTest, PartsReportPressesRelativeToThemselvesAndMovesAtTheirCorner) {
