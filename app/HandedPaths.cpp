@@ -1,5 +1,7 @@
 #include "app/HandedPaths.h"
 
+#include "pieceset/NumberedSet.h"
+#include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 
 #include <QDir>
@@ -11,7 +13,8 @@ namespace tirnel {
 
 HandedKind KindOfHandedPath(const QString& path) {
     if (QFileInfo(path).isDir()) return HandedKind::Folder;
-    return HasDescriptorExtension(path.toStdString()) ? HandedKind::Descriptor : HandedKind::File;
+    const std::string name = FileNameOf(QDir::toNativeSeparators(path).toStdString());
+    return HasDescriptorExtension(name) || ParseNumberedName(name) ? HandedKind::Descriptor : HandedKind::File;
 }
 
 DroppedPath ReadDrop(const QMimeData* data) {

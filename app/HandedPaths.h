@@ -10,7 +10,7 @@ namespace tirnel {
 
 enum class HandedKind {
     Folder,      // an existing folder
-    Descriptor,  // a name ending in ".hpe", in any letter case
+    Descriptor,  // what merge mode takes: ".hpe" in any letter case, or a numbered piece (NAME.001)
     File,        // any other name
 };
 

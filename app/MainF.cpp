@@ -34,7 +34,8 @@ namespace {
 const QString kTitle = QStringLiteral("Tirnel文件分割器V1.08");
 
 const QString kAllFilesFilter = QStringLiteral("所有文件(*.*)|*.*");
-const QString kDescriptorFilter = QStringLiteral("准备合并文件(*.hpe)|*.hpe");
+// Descriptors, and the first pieces of the numbered sets other splitters make; the label stays.
+const QString kDescriptorFilter = QStringLiteral("准备合并文件(*.hpe)|*.hpe;*.001;*.0001");
 const QString kOpenTitle = QStringLiteral("打开文件");
 const QString kFolderTitle = QStringLiteral("选择文件夹");
 const QString kStopSplitQuestion = QStringLiteral("文件正在分割,要停止分割并退出吗?");

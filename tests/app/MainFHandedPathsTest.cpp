@@ -127,6 +127,7 @@ TEST_F(HandedPathsTest, DropsAreOpenedAsFromTheCommandLineOrRefusedWithANotice) 
 
 TEST_F(HandedPathsTest, StartingWithAFileChoosesTheModeByItsName) {
     const QString lowerDescriptor = Path(QStringLiteral("源/小.hpe"));
+    const QString numbered = Path(QStringLiteral("源/movie.mkv.002"));  // a later piece of another splitter's set
     const struct {
         QStringList arguments;
         bool merge;
@@ -136,6 +137,7 @@ TEST_F(HandedPathsTest, StartingWithAFileChoosesTheModeByItsName) {
         {{descriptor}, true, descriptor, Path(QStringLiteral("源")) + u'/'},
         {{lowerDescriptor}, true, lowerDescriptor, Path(QStringLiteral("源")) + u'/'},
         {{file}, false, file, Path(QStringLiteral("源")) + u'/'},
+        {{numbered}, true, numbered, Path(QStringLiteral("源")) + u'/'},
         {{folder}, false, QString(), folder + u'/'},
         {{QStringLiteral("数据 1.HPE")}, true, descriptor, Path(QStringLiteral("源")) + u'/'},  // from the current folder
         {{}, false, QString(), QString()},

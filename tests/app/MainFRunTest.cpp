@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -214,6 +215,24 @@ TEST_F(MainFRunTest, TheBarSaysWhatIsSavedAndThatTheRunIsStopping) {
     window->txtPsd->setText(source);
     ClickButton(window->Command2);
     EXPECT_TRUE(texts.contains(QStringLiteral("正在停止…"))) << texts.join(u'|').toStdString();
+}
+
+TEST_F(MainFRunTest, ANumberedSetOfAnotherSplitterMergesVerified) {
+    // movie.mkv.001 … as coreutils cuts it, with sha256sum's list of the pieces.
+    const std::string folder = setFolder.toStdString();
+    QFile whole(setFolder + QStringLiteral("movie.mkv"));
+    ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
+    whole.write(original);
+    whole.close();
+    ASSERT_EQ(std::system(("cd '" + folder + "' && split -b 1000 -d -a 3 --numeric-suffixes=1 movie.mkv movie.mkv. && "
+                           "sha256sum movie.mkv.0* > movie.mkv.sha256 && rm movie.mkv").c_str()),
+              0);
+    ClickOption(window->GetFile);
+    shell.nextFile = setFolder + QStringLiteral("movie.mkv.001");
+    ClickButton(window->cmdFile);
+    ClickButton(window->Command3);
+    EXPECT_EQ(log.mid(log.size() - 2), (QStringList{QStringLiteral("文件合并完毕!"), QStringLiteral("bar 0")}));
+    EXPECT_EQ(ReadAll(setFolder + QStringLiteral("movie.mkv")), original);
 }
 
 TEST_F(MainFRunTest, RunButtonOfTheOtherModeDoesNothing) {

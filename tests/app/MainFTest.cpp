@@ -282,8 +282,8 @@ TEST_F(MainFTest, SourceChooserFillsSourceAndFolder) {
         QStringList startFolders;
     } cases[] = {
         {false, QStringLiteral("所有文件(*.*)|*.*"), QStringLiteral("/分割/"), {}},
-        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe"), QStringLiteral("/分割/"), {QStringLiteral("/分割/")}},
-        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe"), QString(), {QString()}},
+        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe;*.001;*.0001"), QStringLiteral("/分割/"), {QStringLiteral("/分割/")}},
+        {true, QStringLiteral("准备合并文件(*.hpe)|*.hpe;*.001;*.0001"), QString(), {QString()}},
     };
     for (const auto& c : cases) {
         ClickOption(c.mergeMode ? window.GetFile : window.opDelFale);
