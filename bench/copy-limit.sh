@@ -84,7 +84,7 @@ work="" image_dir="" mount_point="" loop="" timing=""
 warm_file="/dev/shm/tirnel-bench-warm.$$"
 cleanup() {
   rm -f "$warm_file"
-  [ -n "$timing" ] && rm -f "$timing"
+  [ -n "$timing" ] && rm -f "$timing" "$timing.err"
   [ -n "$work" ] && rm -rf "$work"
   local unmounted=1
   if [ -n "$mount_point" ] && mountpoint -q "$mount_point"; then umount "$mount_point" || unmounted=0; fi
@@ -219,10 +219,11 @@ run() {
   [ "$cow" = 1 ] && free_before=$(free_bytes)
   [ -n "$dev_stat" ] && read_before=$(sectors_read)
   start=$(date +%s%N)
-  /usr/bin/time -f '%U %S %M' -o "$timing" "$@" > /dev/null || status=$?
+  /usr/bin/time -f '%U %S %M' -o "$timing" "$@" > /dev/null 2> "$timing.err" || status=$?
   end=$(date +%s%N)
   if [ "$status" != 0 ]; then
     echo "$name failed (exit $status): $*" >&2
+    cat "$timing.err" >&2
     exit 1
   fi
   [ -n "$dev_stat" ] && read_mib[$name]+="$(awk -v a="$read_before" -v b="$(sectors_read)" 'BEGIN { printf "%.1f", (b - a) * 512 / 1048576 }') "
