@@ -4,7 +4,6 @@
 #include "pieceset/Descriptor.h"
 #include "pieceset/Notices.h"
 #include "pieceset/NumberedMergeRun.h"
-#include "pieceset/NumberedSet.h"
 #include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 #include "pieceset/RunJob.h"
@@ -206,11 +205,6 @@ std::vector<std::string> MergeJob::RemoveWritten() {
 }
 
 }  // namespace
-
-bool IsNumberedInput(const MergeInput& input) {
-    const std::string name = FileNameOf(input.descriptor);
-    return !HasDescriptorExtension(name) && ParseNumberedName(name).has_value();
-}
 
 RunOutcome MergeRun(const MergeInput& input, RunReporter& reporter, const RunOptions& options) {
     if (IsNumberedInput(input)) return NumberedMergeRun(input, reporter, options);

@@ -2,7 +2,8 @@
 // The merge and the check of the numbered sets other splitters make (movie.mkv.001, …): what
 // MergeRun and VerifyRun do when they are handed a numbered piece instead of a descriptor.
 
-#include "pieceset/MergeRun.h"
+#include "pieceset/MergeInput.h"
+#include "pieceset/RunReporter.h"
 
 namespace tirnel {
 

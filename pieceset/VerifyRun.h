@@ -2,7 +2,8 @@
 // The check of a set: every piece present, of the right size, and with the bytes its
 // checksum file gives, without writing anything.
 
-#include "pieceset/MergeRun.h"
+#include "pieceset/MergeInput.h"
+#include "pieceset/RunReporter.h"
 
 namespace tirnel {
 
