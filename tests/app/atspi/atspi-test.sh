@@ -14,7 +14,7 @@ if [[ "${1:-}" != --inside ]]; then
 fi
 build="$2" work="$(mktemp -d)"
 "$launcher" --launch-immediately &
-trap 'kill $! 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $! 2>/dev/null || true; rm -rf "$work"' EXIT  # the launcher may have gone already
 for _ in $(seq 100); do  # the launcher takes its name once the bus is up
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
   sleep 0.1
