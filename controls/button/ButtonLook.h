@@ -19,10 +19,9 @@ struct ButtonLook {
     const ButtonStyleTraits& style;
     // The draw state the look is drawn for: StateNormal, StateHover or StateDown.
     std::int32_t mState = 0;
-    // The surface size in nearest whole pixels (W and H) and the rectangle (0, 0, W, H).
+    // The surface size in nearest whole pixels (W and H).
     std::int32_t mWidth = 0;
     std::int32_t mHeight = 0;
-    Rect mButtonRect;
     // The caption rectangle widened for a focus mark, as the previous paint laid it out: the
     // caption is laid out after the face.
     Rect mCaptionFocusRect;
@@ -40,9 +39,12 @@ struct ButtonLook {
     bool mShowFocusRect = false;
     // The container's ambient user mode: true at run time, false in a form designer.
     bool userMode = true;
+
+    // The whole button, (0, 0, W, H).
+    Rect ButtonRect() const { return Rect{0, 0, mWidth, mHeight}; }
     // A focus cue belongs on the button: it has the focus or is the default button, in an
     // active window.
-    bool focusCued = false;
+    bool FocusCued() const { return mParentActive && (mHasFocus || mIsDefault); }
 
     // The back colour shifted by an amount.
     Color S(float amount) const { return ShiftColor(backColor, amount); }
@@ -54,7 +56,7 @@ struct ButtonLook {
             case ShapeWhen::kAtRest: return AtRest();
             case ShapeWhen::kAtRestOrDisabled: return AtRest() || !mEnabled;
             case ShapeWhen::kAtRestEnabled: return AtRest() && mEnabled;
-            case ShapeWhen::kAtRestUncued: return AtRest() && !focusCued;
+            case ShapeWhen::kAtRestUncued: return AtRest() && !FocusCued();
             case ShapeWhen::kNever: break;
         }
         return false;

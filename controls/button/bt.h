@@ -279,7 +279,6 @@ private:
     std::int32_t mHeight = 0;
     std::int32_t mPicWidth = 0;
     std::int32_t mPicHeight = 0;
-    Rect mButtonRect;
     Rect mCaptionFocusRect;
 };
 

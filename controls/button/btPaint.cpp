@@ -15,7 +15,6 @@ void bt::PaintButton() {
     Surface& surface = DrawingSurface();
     surface.Clear();
     ReadSurfaceSize();
-    mButtonRect = Rect{0, 0, mWidth, mHeight};
     const ButtonStyleTraits& style = StyleTraits(mButtonStyle);
     DrawCheckedDown(style);
     const ButtonLook look = TakeLook(style);
@@ -34,13 +33,11 @@ void bt::DrawCheckedDown(const ButtonStyleTraits& style) {
 
 ButtonLook bt::TakeLook(const ButtonStyleTraits& style) const {
     const AmbientProperties& ambient = Ambient();
-    const bool parentActive = IsTrue(mParentActive);
     return ButtonLook{
         .style = style,
         .mState = mState,
         .mWidth = mWidth,
         .mHeight = mHeight,
-        .mButtonRect = mButtonRect,
         .mCaptionFocusRect = mCaptionFocusRect,
         .backColor = TranslateColor(mBackColor),
         .containerBackColor = TranslateColor(ambient.BackColor),
@@ -50,10 +47,9 @@ ButtonLook bt::TakeLook(const ButtonStyleTraits& style) const {
         .mMouseDown = IsTrue(mMouseDown),
         .mHasFocus = IsTrue(mHasFocus),
         .mIsDefault = IsTrue(mIsDefault),
-        .mParentActive = parentActive,
+        .mParentActive = IsTrue(mParentActive),
         .mShowFocusRect = IsTrue(mShowFocusRect),
         .userMode = IsTrue(ambient.UserMode),
-        .focusCued = parentActive && (IsTrue(mHasFocus) || IsTrue(mIsDefault)),
     };
 }
 

@@ -61,7 +61,7 @@ LookDecision DrawAmber(const ButtonLook& Button, ButtonCanvas& Canvas) {
     if (b.checked) {
         DrawCheckedBands(b, c);
     } else if (b.mState == StateNormal) {
-        c.FillBox(b.backColor, b.mButtonRect);
+        c.FillBox(b.backColor, b.ButtonRect());
         PaintBands(b, c, RestBands(b));
     } else if (b.mState == StateHover || b.mState == StateDown) {
         PaintBands(b, c, b.mState == StateHover ? kHoverBands : kPressedBands);

@@ -82,7 +82,7 @@ void DrawArt(const ButtonLook& b, ButtonCanvas& c, std::size_t state) {
 // hovered.
 std::int32_t ShownState(const ButtonLook& b) {
     if (b.checked) return StateDown;
-    return b.focusCued && b.mState != StateDown ? StateHover : b.mState;
+    return b.FocusCued() && b.mState != StateDown ? StateHover : b.mState;
 }
 
 }  // namespace

@@ -18,15 +18,15 @@ constexpr Color kBlack = 0x000000;
 // A checked button: a slightly lighter face, sunken unless the look has no checked edge.
 void DrawChecked(const ButtonLook& b, ButtonCanvas& c) {
     const EdgeLook& edges = b.style.edges;
-    c.FillBox(b.S(0.02f), b.mButtonRect);
+    c.FillBox(b.S(0.02f), b.ButtonRect());
     if (edges.checked == 0) return;
-    c.DrawEdge(b.mButtonRect, edges.checked);
+    c.DrawEdge(b.ButtonRect(), edges.checked);
     if (edges.focusFrames && b.mShowFocusRect && b.mHasFocus)
         c.FrameBox(4, 4, b.mWidth - 7, b.mHeight - 7, kWorkspace);
 }
 
 // The frames of a pressed button, by EdgePressed.
-void DrawSunken(const ButtonLook& b, ButtonCanvas& c) { c.DrawEdge(b.mButtonRect, kEdgeSunken); }
+void DrawSunken(const ButtonLook& b, ButtonCanvas& c) { c.DrawEdge(b.ButtonRect(), kEdgeSunken); }
 
 void DrawBlackFrame(const ButtonLook& b, ButtonCanvas& c) {
     c.FrameBox(1, 1, b.mWidth - 2, b.mHeight - 2, kPressedInnerFrame);
@@ -46,15 +46,15 @@ void DrawFace(const ButtonLook& b, ButtonCanvas& c) {
     const EdgeLook& edges = b.style.edges;
     switch (b.mState) {
         case StateNormal:
-            c.FillBox(b.backColor, b.mButtonRect);
-            if (edges.rest != 0) c.DrawEdge(b.mButtonRect, edges.rest);
+            c.FillBox(b.backColor, b.ButtonRect());
+            if (edges.rest != 0) c.DrawEdge(b.ButtonRect(), edges.rest);
             break;
         case StateHover:
-            c.FillBox(b.backColor, b.mButtonRect);
-            c.DrawEdge(b.mButtonRect, edges.hover);
+            c.FillBox(b.backColor, b.ButtonRect());
+            c.DrawEdge(b.ButtonRect(), edges.hover);
             break;
         case StateDown:
-            c.FillBox(b.backColor, b.mButtonRect);
+            c.FillBox(b.backColor, b.ButtonRect());
             kPressedFrames[static_cast<std::size_t>(edges.pressed)](b, c);
             break;
         default: break;

@@ -21,7 +21,7 @@ constexpr std::array<Shade, 3> kShadeByState = {{
 constexpr Color kGreyGreen = 0x7D807E;
 constexpr int kFocusInset = 3;
 
-bool ShowsFocus(const ButtonLook& b) { return b.focusCued && b.mShowFocusRect && b.userMode; }
+bool ShowsFocus(const ButtonLook& b) { return b.FocusCued() && b.mShowFocusRect && b.userMode; }
 
 }  // namespace
 

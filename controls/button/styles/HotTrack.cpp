@@ -28,7 +28,7 @@ constexpr FlatLook kCheckedHover = {kDown.face, kHover.frame};
 constexpr std::array<const FlatLook*, 3> kUncheckedLooks = {nullptr, &kHover, &kDown};
 
 void DrawFlat(const ButtonLook& b, ButtonCanvas& c, const FlatLook& look) {
-    c.FillBox(look.face.On(b), b.mButtonRect);
+    c.FillBox(look.face.On(b), b.ButtonRect());
     c.FrameBox(0, 0, b.mWidth, b.mHeight, look.frame.On(b));
 }
 

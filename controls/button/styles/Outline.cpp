@@ -42,7 +42,7 @@ void DrawFace(const ButtonLook& b, ButtonCanvas& c, const FacePlace& at, Color f
 }
 
 void DrawFocus(const ButtonLook& b, ButtonCanvas& c, const FacePlace& at) {
-    if (!b.focusCued || !b.mShowFocusRect) return;
+    if (!b.FocusCued() || !b.mShowFocusRect) return;
     const int near = at.offset + kFocusInset, far = at.offset - kFocusShrink;
     c.SetROP2(kDrawModeInvert);
     c.DrawFocusRect(Rect{near, near, b.mWidth + far, b.mHeight + far});

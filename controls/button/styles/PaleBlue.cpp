@@ -36,12 +36,12 @@ LookDecision DrawPaleBlue(const ButtonLook& Button, ButtonCanvas& Canvas) {
     const ButtonLook& b = Button;
     ButtonCanvas& c = Canvas;
     if (!b.mEnabled) {
-        c.FillBox(b.backColor, b.mButtonRect);
+        c.FillBox(b.backColor, b.ButtonRect());
         c.SetCornerPixels(b.backColor);
         return {};
     }
     switch (b.mState) {
-        case StateNormal: c.FillBox(b.backColor, Rect{0, 0, b.mWidth, b.mHeight}); break;
+        case StateNormal: c.FillBox(b.backColor, b.ButtonRect()); break;
         case StateHover: DrawBlueFace(b, c, kHoverShade, true); break;
         case StateDown: DrawBlueFace(b, c, kDownShade, false); break;
         default: break;

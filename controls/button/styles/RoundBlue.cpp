@@ -42,7 +42,7 @@ constexpr std::array<LookLine, 6> kDownShading = {{
 }};
 
 void DrawDisabled(const ButtonLook& b, ButtonCanvas& c) {
-    c.FillBox(b.S(0.03f), b.mButtonRect);
+    c.FillBox(b.S(0.03f), b.ButtonRect());
     c.FrameBox(0, 0, b.mWidth, b.mHeight, b.S(-0.1f));
     c.SetCornerPixels(b.S(0.2f));
 }
@@ -64,7 +64,7 @@ void DrawFace(const ButtonLook& b, ButtonCanvas& c) {
             DrawLinesIn(b, c, kGlowLines, kHoverGlow);
             break;
         case StateDown:
-            c.FillBox(b.S(-0.05f), b.mButtonRect);
+            c.FillBox(b.S(-0.05f), b.ButtonRect());
             DrawLookLines(b, c, kDownShading);
             break;
         default: break;
@@ -81,8 +81,8 @@ LookDecision DrawRoundBlue(const ButtonLook& Button, ButtonCanvas& Canvas) {
         return {};
     }
     DrawFace(b, c);
-    if (b.focusCued && b.mState == StateNormal) DrawLinesIn(b, c, kGlowLines, kFocusGlow);
-    if (b.focusCued && b.mShowFocusRect) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
+    if (b.FocusCued() && b.mState == StateNormal) DrawLinesIn(b, c, kGlowLines, kFocusGlow);
+    if (b.FocusCued() && b.mShowFocusRect) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
     c.FrameBox(0, 0, b.mWidth, b.mHeight, kFrame);
     c.SetCornerPixels(ShiftColor(kFrame, 0.3f));
     return {};

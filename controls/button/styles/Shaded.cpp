@@ -47,7 +47,7 @@ void DrawShadedFace(const ButtonLook& b, ButtonCanvas& c, const ShadedFace& face
 // The dotted rectangle goes round the caption as it was laid out by the previous paint:
 // the caption is laid out after the face, and a pressed paint keeps the last one before it.
 void DrawCaptionFocus(const ButtonLook& b, ButtonCanvas& c) {
-    if (b.focusCued && b.mShowFocusRect) c.DrawFocusRect(b.mCaptionFocusRect);
+    if (b.FocusCued() && b.mShowFocusRect) c.DrawFocusRect(b.mCaptionFocusRect);
 }
 
 // The shaded round look of one state, as shifts of the back colour: the fill, the top

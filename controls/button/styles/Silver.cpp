@@ -57,7 +57,7 @@ void DrawFrame(const ButtonLook& b, ButtonCanvas& c, Color frame, const Tone& co
 }
 
 void DrawChecked(const ButtonLook& b, ButtonCanvas& c, std::int32_t State) {
-    c.FillBox(kCheckedFace, Rect{0, 0, b.mWidth, b.mHeight});
+    c.FillBox(kCheckedFace, b.ButtonRect());
     DrawFrame(b, c, kCheckedFrame, kCheckedCorners);
     if (State == StateHover) DrawLookLines(b, c, kCheckedHoverLines);
 }
@@ -71,7 +71,7 @@ void DrawHover(const ButtonLook& b, ButtonCanvas& c) {
 }
 
 void DrawDown(const ButtonLook& b, ButtonCanvas& c) {
-    c.FillBox(kDownFace, b.mButtonRect);
+    c.FillBox(kDownFace, b.ButtonRect());
     DrawLookLines(b, c, kDownBevel);
     DrawFrame(b, c, kDownFrame, kDownCorners);
 }
@@ -89,7 +89,7 @@ LookDecision DrawSilver(const ButtonLook& Button, ButtonCanvas& Canvas) {
         return {.foreColor = kButtonText};
     }
     switch (State) {
-        case StateNormal: c.FillBox(b.backColor, b.mButtonRect); break;
+        case StateNormal: c.FillBox(b.backColor, b.ButtonRect()); break;
         case StateHover: DrawHover(b, c); break;
         case StateDown: DrawDown(b, c); break;
         default: break;

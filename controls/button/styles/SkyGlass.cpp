@@ -85,7 +85,7 @@ void DrawDoubleFrame(const ButtonLook& b, ButtonCanvas& c, Color outer, Color in
 }
 
 void DrawDisabled(const ButtonLook& b, ButtonCanvas& c) {
-    c.FillBox(b.S(0.03f), Rect{0, 0, b.mWidth, b.mHeight});
+    c.FillBox(b.S(0.03f), b.ButtonRect());
     DrawDoubleFrame(b, c, b.S(-0.25f), b.S(0.25f));
     c.SetCornerPixels(b.S(-0.03f));
 }
@@ -116,7 +116,7 @@ void DrawGlass(const ButtonLook& b, ButtonCanvas& c) {
 // needs the focus itself.
 void DrawFocusCue(const ButtonLook& b, ButtonCanvas& c) {
     if (!b.mParentActive) return;
-    if (b.mState == StateNormal && b.focusCued) DrawDoubleFrame(b, c, kHoverFrame, kFocusInner);
+    if (b.mState == StateNormal && b.FocusCued()) DrawDoubleFrame(b, c, kHoverFrame, kFocusInner);
     if (b.mShowFocusRect && b.mHasFocus) c.DrawFocusRect(Rect{2, 2, b.mWidth - 2, b.mHeight - 2});
 }
 

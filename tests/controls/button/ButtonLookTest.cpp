@@ -16,12 +16,12 @@
 namespace tirnel {
 namespace {
 
+// A 30 x 20 button; a cued one has the focus in an active window.
 ButtonLook Look(const ButtonStyleTraits& style, std::int32_t state, bool checked, bool enabled, bool focusCued) {
     return ButtonLook{.style = style,
                       .mState = state,
                       .mWidth = 30,
                       .mHeight = 20,
-                      .mButtonRect = Rect{0, 0, 30, 20},
                       .mCaptionFocusRect = Rect{},
                       .backColor = 0xF0F0F0,
                       .containerBackColor = 0xF0F0F0,
@@ -29,12 +29,11 @@ ButtonLook Look(const ButtonStyleTraits& style, std::int32_t state, bool checked
                       .checked = checked,
                       .mIsOver = false,
                       .mMouseDown = false,
-                      .mHasFocus = false,
+                      .mHasFocus = focusCued,
                       .mIsDefault = false,
                       .mParentActive = focusCued,
                       .mShowFocusRect = false,
-                      .userMode = true,
-                      .focusCued = focusCued};
+                      .userMode = true};
 }
 
 TEST(ButtonLookTest, ShapesTheWindowAsTheStyleTableSays) {
