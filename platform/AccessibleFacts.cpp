@@ -16,11 +16,12 @@ QAccessible::State StateOf(std::uint64_t bits) { return std::bit_cast<QAccessibl
 
 QAccessible::State CombinedStates(QAccessible::State a, QAccessible::State b) { return StateOf(Bits(a) | Bits(b)); }
 
-void AccessibleAnnouncer::Announce(QObject* control, const AccessibleFacts& now) {
+void AccessibleAnnouncer::Announce(QObject* control, const std::function<AccessibleFacts()>& facts) {
     if (!QAccessible::isActive()) {
         mTold.reset();
         return;
     }
+    const AccessibleFacts now = facts();
     const std::optional<AccessibleFacts> told = std::exchange(mTold, now);
     if (!told) return;
     if (told->caption != now.caption) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 
 namespace tirnel {
@@ -21,10 +22,11 @@ struct AccessibleFacts {
 QAccessible::State CombinedStates(QAccessible::State a, QAccessible::State b);
 
 // Keeps the facts last told for one control and announces what differs from them. Nothing
-// is told while no assistive technology listens; the first facts it hears are only kept.
+// is told, and the facts are not even asked for, while no assistive technology listens; the
+// first facts it hears are only kept.
 class AccessibleAnnouncer {
 public:
-    void Announce(QObject* control, const AccessibleFacts& now);
+    void Announce(QObject* control, const std::function<AccessibleFacts()>& facts);
 
 private:
     std::optional<AccessibleFacts> mTold;

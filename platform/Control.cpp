@@ -243,7 +243,7 @@ bool Control::event(QEvent* event) {
 }
 
 void Control::paintEvent(QPaintEvent* /*event*/) {
-    mAnnouncer.Announce(this, Accessible());
+    mAnnouncer.Announce(this, [this] { return Accessible(); });
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     // The device pixels over the widget's own pixels: one to one on a screen of the surface's
