@@ -174,9 +174,8 @@ bool Form::event(QEvent* event) {
     // Activation: 0x86, which has no handling of its own here (it comes back with 1), then
     // 0x6, whose own handling is the Qt event's; wParam 1 activated, 0 deactivated.
     const std::int32_t active = type == QEvent::WindowActivate ? 1 : 0;
-    if (IsHooked(this))
-        SendThroughHooks(this, kWmNcActivate, active, 0,
-                         [](std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return std::int32_t{1}; });
+    SendThroughHooks(this, kWmNcActivate, active, 0,
+                     [](std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return std::int32_t{1}; });
     return SendEventThroughHooks(this, event, kWmActivate, active, 0, own);
 }
 
