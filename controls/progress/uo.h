@@ -83,7 +83,7 @@ public:
     void PBSCustomeColor2(Color New_PBSCustomeColor2);
 
     // The gradient painters, offered to clients (GradientPainters.h). The bar paints its track
-    // and bar with GradientTwoColor.
+    // and bar with GradientTwoColour.
     void GradientTwoColour(Surface& hDc, std::int32_t Direction, Color StartColor, Color EndColor,
                            const std::int32_t& Left, const std::int32_t& Top, const std::int32_t& Width,
                            const std::int32_t& Height);
