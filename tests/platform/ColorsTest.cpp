@@ -20,25 +20,15 @@ TEST(ColorsTest, TranslatesSystemColorsAndPassesPlainOnes) {
         {0x80000018, RGB(255, 255, 225)},           // last entry, tooltip back
         {0x80000019, kInvalidColor},                // index 25 does not exist
         {0x800000FF, kInvalidColor},
+        // The index is the low byte; the two bytes above it do not count.
+        {0x80000110, 0xA0A0A0},                     // entry 16, button shadow
+        {0x80000105, 0xFFFFFF},                     // entry 5, window
+        {0x8000FF0F, 0xF0F0F0},                     // entry 15, button face
+        {0x80FFFF12, 0x000000},                     // entry 18, button text
+        {0x80000119, kInvalidColor},                // entry 25 does not exist, whatever stands above it
+        {0x8000FFFF, kInvalidColor},
         {0x01000005, kInvalidColor},                // other flag bytes are no colour
         {kInvalidColor, kInvalidColor},
-    };
-    for (const Case& c : cases) EXPECT_EQ(TranslateColor(c.value), c.expected) << std::hex << c.value;
-}
-
-// A system colour names its index in its low byte; the two bytes above it do not count.
-TEST(ColorsTest, TheIndexIsTheLowByte) {
-    struct Case {
-        Color value;
-        Color expected;
-    };
-    const Case cases[] = {
-        {0x80000110, 0xA0A0A0},       // entry 16, button shadow
-        {0x80000105, 0xFFFFFF},       // entry 5, window
-        {0x8000FF0F, 0xF0F0F0},       // entry 15, button face
-        {0x80FFFF12, 0x000000},       // entry 18, button text
-        {0x80000119, kInvalidColor},  // entry 25 does not exist, whatever stands above it
-        {0x8000FFFF, kInvalidColor},
     };
     for (const Case& c : cases) EXPECT_EQ(TranslateColor(c.value), c.expected) << std::hex << c.value;
 }
