@@ -19,17 +19,9 @@ namespace tirnel::render {
 namespace {
 
 using namespace test;
+using namespace test::ochre;
 
 constexpr int W = 30;
-constexpr Color kBack = 0xC08040;
-
-// Tones of the back colour worked out by hand: S(a) moves each channel (64, 128 and 192 for
-// red, green and blue) by nearest(a × 255), within 0..255.
-constexpr Color kUp25 = 0xFFC080;    // S(+0.25): +64
-constexpr Color kUp03 = 0xC88848;    // S(+0.03): +8
-constexpr Color kDown02 = 0xBB7B3B;  // S(-0.02): -5
-constexpr Color kDown03 = 0xB87838;  // S(-0.03): -8
-constexpr Color kDown25 = 0x804000;  // S(-0.25): -64
 
 using Blocks = Look;
 

@@ -18,26 +18,10 @@ namespace tirnel::render {
 namespace {
 
 using namespace test;
+using namespace test::ochre;
 
 constexpr int W = 30;
-constexpr Color kBack = 0xC08040;
 constexpr Color kWhite = 0xFFFFFF;
-
-// Tones of the back colour worked out by hand: S(a) moves each channel (64, 128 and 192 for
-// red, green and blue) by nearest(a × 255), within 0..255.
-constexpr Color kUp05 = 0xCD8D4D;    // S(+0.05): +13
-constexpr Color kDown03 = 0xB87838;  // S(-0.03): -8
-constexpr Color kDown05 = 0xB37333;  // S(-0.05): -13
-constexpr Color kDown08 = 0xAC6C2C;  // S(-0.08): -20
-constexpr Color kDown10 = 0xA66626;  // S(-0.1): -26
-constexpr Color kDown20 = 0x8D4D0D;  // S(-0.2): -51
-constexpr Color kDown23 = 0x854505;  // S(-0.23): -59
-constexpr Color kDown25 = 0x804000;  // S(-0.25): -64
-constexpr Color kDown28 = 0x793900;  // S(-0.28): -71
-constexpr Color kDown33 = 0x6C2C00;  // S(-0.33): -84
-constexpr Color kDown36 = 0x642400;  // S(-0.36): -92
-constexpr Color kDown40 = 0x5A1A00;  // S(-0.4): -102
-constexpr Color kDown50 = 0x400000;  // S(-0.5): -128
 
 struct LookCase {
     const char* name;
