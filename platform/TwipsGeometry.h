@@ -24,7 +24,6 @@ struct TwipsRect {
     int height = 0;
 
     QRect ToPixels() const;
-    bool operator==(const TwipsRect&) const = default;
 };
 
 // Places the widget at rect, a width or height below 0 taken as 0, and remembers it.
