@@ -58,14 +58,16 @@ void ua::Enabled(std::int16_t New_Enabled) {
         ShowDisabledImage();
     }
     ApplyCaptionColor();
-    UpdateTabStops();
+    UpdateTabStops(Group());
     PropertyChanged(QStringLiteral("Enabled"));
 }
 
-void ua::Value(std::int16_t New_Value) {
+void ua::Value(std::int16_t New_Value) { SetValue(New_Value, Group()); }
+
+void ua::SetValue(std::int16_t New_Value, const std::vector<ua*>& group) {
     mValue = ToBoolean(IsTrue(New_Value));
     ShowStateImage();
-    UpdateTabStops();
+    UpdateTabStops(group);
     PropertyChanged(QStringLiteral("Value"));
 }
 
@@ -149,8 +151,9 @@ void ua::UserControl_Click() { PerformClick(); }
 // Click is raised before the group changes, also for an option that is on already.
 void ua::PerformClick() {
     emit Click();
-    for (ua* option : Group()) option->Value(kFalse);
-    Value(kTrue);
+    const std::vector<ua*> group = Group();
+    for (ua* option : group) option->SetValue(kFalse, group);
+    SetValue(kTrue, group);
     ShowStateImage();
 }
 

@@ -148,6 +148,9 @@ private:
     // The options of this one's group on its window, at any depth of containers, this one
     // included.
     std::vector<ua*> Group();
+    // Value, with the option's group already found: a click sets the whole group with one
+    // search of the window.
+    void SetValue(std::int16_t New_Value, const std::vector<ua*>& group);
     // Keyboard (uaKeyboard.cpp). The option the arrow keys go to from here, wrapping round
     // through the group in tab order: an enabled one; this one when there is no other.
     ua* Neighbour(bool next);
@@ -156,7 +159,7 @@ private:
     void SelectNext() { SelectNeighbour(true); }
     // Tab stops at one option of the group: the first enabled one that is on, else the first
     // enabled one; the others take the focus only from the pointer or the arrow keys.
-    void UpdateTabStops();
+    void UpdateTabStops(const std::vector<ua*>& group);
     // The part under a point of the client area, or nullptr for the control's own surface.
     const WindowlessPart* PartAt(const QPointF& position) const;
 

@@ -90,8 +90,7 @@ void ua::SelectNeighbour(bool next) {
     option->PerformClick();
 }
 
-void ua::UpdateTabStops() {
-    const std::vector<ua*> group = Group();
+void ua::UpdateTabStops(const std::vector<ua*>& group) {
     auto stop = std::find_if(group.begin(), group.end(), [](ua* o) { return o->isEnabled() && IsTrue(o->Value()); });
     if (stop == group.end()) stop = std::find_if(group.begin(), group.end(), [](ua* o) { return o->isEnabled(); });
     for (ua* option : group)
