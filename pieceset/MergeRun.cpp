@@ -59,18 +59,12 @@ private:
 };
 
 RunOutcome MergeJob::Run(const MergeInput& input) {
-    const fs::path descriptorPath = PathFromText(input.descriptor);
-    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(descriptorPath)) {
-        return Refuse(notice::kNoDescriptor);
-    }
-    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
-        return Refuse(notice::kNoFolder);
-    }
-
     // A commit killed in the folder is settled before anything is read: the descriptor may be
     // one it put in place.
-    mFolder = PathFromText(WithBackslash(input.folder));
-    if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
+    std::optional<fs::path> folder = LockInputFolder(input, true);
+    if (!folder) return RunOutcome::Refused;
+    mFolder = std::move(*folder);
+    const fs::path descriptorPath = PathFromText(input.descriptor);
     std::string failure;
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, mDescriptorBytes, failure, mChunk);
     if (!set) return Refuse(failure);

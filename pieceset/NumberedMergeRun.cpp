@@ -25,26 +25,15 @@ protected:
     using RunJob::RunJob;
 
     // False with the refusal shown.
-    bool Open(const MergeInput& input, const std::string& ending, bool writes, RunOutcome& refused) {
-        const fs::path path = PathFromText(input.descriptor);
-        if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(path)) {
-            refused = Refuse(notice::kNoDescriptor, true);
-            return false;
-        }
-        if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
-            refused = Refuse(notice::kNoFolder, true);
-            return false;
-        }
-        mFolder = PathFromText(WithBackslash(input.folder));
-        if (!LockFolder(mFolder, true, writes)) {
-            refused = RunOutcome::Refused;
-            return false;
-        }
+    bool Open(const MergeInput& input, const std::string& ending, bool writes) {
+        std::optional<fs::path> folder = LockInputFolder(input, writes);
+        if (!folder) return false;
+        mFolder = std::move(*folder);
         std::string failure;
         std::optional<NumberedSource> source =
-            OpenNumberedSet(mFolder, *ParseNumberedName(TextFromPath(path.filename())), ending, failure);
+            OpenNumberedSet(mFolder, *ParseNumberedName(FileNameOf(input.descriptor)), ending, failure);
         if (!source) {
-            refused = Refuse(failure, true);
+            Refuse(failure, true);
             return false;
         }
         mSource = std::move(*source);
@@ -109,8 +98,7 @@ private:
 };
 
 RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
-    RunOutcome refused;
-    if (!Open(input, "无法合并!", true, refused)) return refused;
+    if (!Open(input, "无法合并!", true)) return RunOutcome::Refused;
     const std::string& name = mSource.outputName;
     const std::int64_t length = Set().Length();
     const fs::path target = mFolder / PathFromText(name);
@@ -209,8 +197,7 @@ private:
 };
 
 RunOutcome NumberedVerifyJob::Run(const MergeInput& input) {
-    RunOutcome refused;
-    if (!Open(input, "无法校验!", false, refused)) return refused;
+    if (!Open(input, "无法校验!", false)) return RunOutcome::Refused;
     if (!mSource.verified) return Refuse("这组分割文件旁没有校验文件,无法校验内容!", true);
     std::error_code ec;
     for (std::int64_t k = 0; k < Set().Count(); ++k) {

@@ -2,6 +2,7 @@
 
 #include "pieceset/FailureText.h"
 #include "pieceset/Notices.h"
+#include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
 
 namespace tirnel {
@@ -86,6 +87,20 @@ bool RunJob::LockFolder(const std::filesystem::path& folder, bool resetBar, bool
     }
     RemoveStaleStaging(folder);
     return true;
+}
+
+std::optional<std::filesystem::path> RunJob::LockInputFolder(const MergeInput& input, bool writes) {
+    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(PathFromText(input.descriptor))) {
+        Refuse(notice::kNoDescriptor, true);
+        return std::nullopt;
+    }
+    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
+        Refuse(notice::kNoFolder, true);
+        return std::nullopt;
+    }
+    std::filesystem::path folder = PathFromText(WithBackslash(input.folder));
+    if (!LockFolder(folder, true, writes)) return std::nullopt;
+    return folder;
 }
 
 RunOutcome RunJob::Complete(Completion completion, const CommitReport& commit) {

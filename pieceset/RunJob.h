@@ -2,6 +2,7 @@
 // What the split and merge runs share: how they end (refusal, failure, stop, completion),
 // how they let the caller breathe, and how one chunk is copied.
 
+#include "pieceset/MergeInput.h"
 #include "pieceset/RunReporter.h"
 #include "pieceset/Staging.h"
 #include "platform/io/File.h"
@@ -40,6 +41,9 @@ protected:
     // could not be settled), or the user declined to go on without a lock. A run that
     // `writes` nothing goes on without one unasked.
     bool LockFolder(const std::filesystem::path& folder, bool resetBar, bool writes = true);
+    // The folder of a merge's or a check's pieces, locked as LockFolder does, once both boxes
+    // name what they should; empty when the run may not go on (the refusal has been shown).
+    std::optional<std::filesystem::path> LockInputFolder(const MergeInput& input, bool writes);
     bool Ask(QuestionKind kind, const std::string& text) { return mReporter.Confirm(Question{kind, text}); }
     RunOutcome Stop();
     // Shows the completion; old copies the commit could not remove are added to its notes.

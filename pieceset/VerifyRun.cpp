@@ -28,16 +28,11 @@ private:
 };
 
 RunOutcome VerifyJob::Run(const MergeInput& input) {
-    const fs::path descriptorPath = PathFromText(input.descriptor);
-    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(descriptorPath)) {
-        return Refuse(notice::kNoDescriptor, true);
-    }
-    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
-        return Refuse(notice::kNoFolder, true);
-    }
     // It writes nothing, but it settles what a killed run left in the folder before it looks.
-    const fs::path folder = PathFromText(WithBackslash(input.folder));
-    if (!LockFolder(folder, true, false)) return RunOutcome::Refused;
+    const std::optional<fs::path> locked = LockInputFolder(input, false);
+    if (!locked) return RunOutcome::Refused;
+    const fs::path& folder = *locked;
+    const fs::path descriptorPath = PathFromText(input.descriptor);
     std::string bytes, failure;
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, bytes, failure);
     if (!set) return Refuse(failure, true);
