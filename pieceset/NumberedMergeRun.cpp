@@ -17,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::chrono::milliseconds kStreamWait{20};
-
 // What both runs share: the inputs checked, the folder locked, the set opened.
 class NumberedJob : public RunJob {
 protected:
@@ -50,15 +48,13 @@ protected:
     // The one digest of the whole file, taken range after range as they are written or read.
     bool AppendToStream(const File& file, std::int64_t offset, std::int64_t length, std::error_code& ec) {
         if (!mStream) mStream = std::make_unique<StreamHasher>(Sums().kind);
-        while (!mStream->WaitForRoom(kStreamWait)) {
-            if (!KeepGoing()) return false;
-        }
+        if (!Await([this](std::chrono::milliseconds wait) { return mStream->WaitForRoom(wait); })) return false;
         return mStream->Append(file, offset, length, ec);
     }
     // Empty when the caller asked to stop; otherwise whether the stream has the file's digest.
     std::optional<bool> StreamMatches() {
-        while (mStream && !mStream->WaitIdle(kStreamWait)) {
-            if (!KeepGoing()) return std::nullopt;
+        if (mStream && !Await([this](std::chrono::milliseconds wait) { return mStream->WaitIdle(wait); })) {
+            return std::nullopt;
         }
         std::error_code ec;
         bool shortRead = false;

@@ -128,26 +128,25 @@ bool RunJob::ChunkDone(std::int64_t i, std::int64_t count) {
     return true;
 }
 
-namespace {
-// How long one wait for the hashing threads lasts before the caller breathes again.
-constexpr std::chrono::milliseconds kHashWait{20};
-}  // namespace
+bool RunJob::Await(const std::function<bool(std::chrono::milliseconds)>& wait) {
+    // How long one wait lasts before the caller breathes again.
+    constexpr std::chrono::milliseconds kStep{20};
+    while (!wait(kStep)) {
+        if (!KeepGoing()) return false;
+    }
+    return true;
+}
 
 bool RunJob::QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
                        std::error_code& ec, HashKind kind) {
     ec.clear();
     if (!mHasher) mHasher = std::make_unique<RangeHasher>();
-    while (!mHasher->WaitForRoom(kHashWait)) {
-        if (!KeepGoing()) return false;
-    }
+    if (!Await([this](std::chrono::milliseconds wait) { return mHasher->WaitForRoom(wait); })) return false;
     return mHasher->Submit(file, offset, length, index, ec, kind);
 }
 
 bool RunJob::FinishHashes() {
-    while (mHasher && !mHasher->WaitIdle(kHashWait)) {
-        if (!KeepGoing()) return false;
-    }
-    return true;
+    return !mHasher || Await([this](std::chrono::milliseconds wait) { return mHasher->WaitIdle(wait); });
 }
 
 std::vector<RangeHasher::HashResult> RunJob::TakeHashes() {

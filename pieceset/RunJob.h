@@ -9,6 +9,7 @@
 #include "platform/io/FolderLock.h"
 #include "platform/io/RangeHasher.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,6 +52,9 @@ protected:
 
     // Lets the caller handle its events; false when it asked the run to stop.
     bool KeepGoing();
+    // Calls `wait` (which waits no longer than it is given) until it holds, letting the caller
+    // breathe between calls; false when the caller asked the run to stop.
+    bool Await(const std::function<bool(std::chrono::milliseconds)>& wait);
     // The bar at done × 100 / total, when that changes what it shows.
     void ShowProgress(std::int64_t done, std::int64_t total);
     // After chunk i of count: lets the caller breathe, then moves the bar. False when the
