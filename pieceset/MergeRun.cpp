@@ -2,6 +2,7 @@
 
 #include "pieceset/ChunkPlan.h"
 #include "pieceset/Descriptor.h"
+#include "pieceset/MergeOutput.h"
 #include "pieceset/Notices.h"
 #include "pieceset/NumberedMergeRun.h"
 #include "pieceset/PathText.h"
@@ -20,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 
-class MergeJob : public RunJob, private StagedOutputs {
+class MergeJob : public RunJob {
 public:
     MergeJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
 
@@ -39,16 +40,10 @@ private:
 
     // The pieces' ranges of the rebuilt file and their digests, for comparing a file with it.
     ExpectedRanges PieceRanges(std::int64_t length);
-    std::vector<std::string> RemoveWritten() override;
-
-    // The one output the commit puts in place.
-    std::int64_t Count() const override { return 1; }
-    OutputName NameOf(std::int64_t) const override { return {mName, "out"}; }
-    StagedFile Take(std::int64_t) override { return std::move(mOutput); }
-    void Placed(std::int64_t) override { mReporter.Saving(RunKind::Merge, 1, 1); }
+    std::vector<std::string> RemoveWritten() override { return mOutput.Discard(); }
 
     fs::path mFolder;
-    StagedFile mOutput;
+    MergeOutput mOutput{mReporter};
     SetShape mShape;
     std::int64_t mLastPieceSize = 0;
     std::string mName;
@@ -96,9 +91,8 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     }
 
     std::error_code ec;
-    mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
+    File& out = mOutput.Create(mFolder, mToken, mPreferUnnamed, mName, ec);
     if (ec) return Fail(Problem("无法创建", mName, ec));
-    File& out = mOutput.Data();
 
     const ChunkPlan plan(length, mShape.pieceSize, mChunk);
     File piece;
@@ -135,7 +129,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     }
     CommitReport commit;
     mReporter.Committing();
-    if (!CommitOutputs(*this, mFolder, mToken, true, commit)) return FailCommit(commit);
+    if (!CommitOutputs(mOutput, mFolder, mToken, true, commit)) return FailCommit(commit);
     return Complete({RunKind::Merge, notice::kMergeDone, mNotes, mShape.pieceCount, target}, commit);
 }
 
@@ -191,11 +185,6 @@ bool MergeJob::ReadWhole(const File& piece, std::int64_t number) const {
     std::error_code ec;
     const std::int64_t expected = number == mShape.pieceCount ? mLastPieceSize : mShape.pieceSize;
     return piece.Size(ec) == expected && !ec;
-}
-
-std::vector<std::string> MergeJob::RemoveWritten() {
-    if (mOutput.Discard()) return {};
-    return {TextFromPath(mOutput.StagingPath().filename())};
 }
 
 }  // namespace

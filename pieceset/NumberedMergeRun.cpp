@@ -1,5 +1,6 @@
 #include "pieceset/NumberedMergeRun.h"
 
+#include "pieceset/MergeOutput.h"
 #include "pieceset/Notices.h"
 #include "pieceset/NumberedSource.h"
 #include "pieceset/PathText.h"
@@ -71,7 +72,7 @@ protected:
     std::unique_ptr<StreamHasher> mStream;
 };
 
-class NumberedMergeJob : public NumberedJob, private StagedOutputs {
+class NumberedMergeJob : public NumberedJob {
 public:
     NumberedMergeJob(RunReporter& reporter, const RunOptions& options) : NumberedJob(reporter, options) {}
 
@@ -80,17 +81,9 @@ public:
 private:
     bool CheckPieceHashes(std::string& failure);
     ExpectedRanges Ranges();
-    std::vector<std::string> RemoveWritten() override {
-        if (mOutput.Discard()) return {};
-        return {TextFromPath(mOutput.StagingPath().filename())};
-    }
+    std::vector<std::string> RemoveWritten() override { return mOutput.Discard(); }
 
-    std::int64_t Count() const override { return 1; }
-    OutputName NameOf(std::int64_t) const override { return {mSource.outputName, "out"}; }
-    StagedFile Take(std::int64_t) override { return std::move(mOutput); }
-    void Placed(std::int64_t) override { mReporter.Saving(RunKind::Merge, 1, 1); }
-
-    StagedFile mOutput;
+    MergeOutput mOutput{mReporter};
 };
 
 RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
@@ -108,9 +101,8 @@ RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
     if (!MayReplaceFile(name, *existing)) return Decline(true);
 
     std::error_code ec;
-    mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
+    File& out = mOutput.Create(mFolder, mToken, mPreferUnnamed, name, ec);
     if (ec) return Fail(Problem("无法创建", name, ec));
-    File& out = mOutput.Data();
     for (std::int64_t k = 0; k < Set().Count(); ++k) {
         const std::string pieceName = Set().PieceName(k + 1);
         File piece = File::OpenRead(mFolder / PathFromText(pieceName), ec);
@@ -141,7 +133,7 @@ RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
 
     CommitReport commit;
     mReporter.Committing();
-    if (!CommitOutputs(*this, mFolder, mToken, true, commit)) return FailCommit(commit);
+    if (!CommitOutputs(mOutput, mFolder, mToken, true, commit)) return FailCommit(commit);
     std::vector<std::string> notes;
     if (!mSource.verified) notes.push_back("未校验内容:这组分割文件旁没有校验文件。");
     return Complete({RunKind::Merge, notice::kMergeDone, notes, Set().Count(), target}, commit);
