@@ -164,15 +164,15 @@ bool MergeJob::CheckHashes(std::string& failure) {
 bool MergeJob::CheckPieces(std::string& failure) {
     for (std::int64_t number = 1; number <= mShape.pieceCount; ++number) {
         const std::string name = PieceName(number);
+        // One look at each piece: its size can be had only when it is a regular file.
         std::error_code ec;
-        const fs::path path = mFolder / name;
-        if (!IsOrdinaryFile(path)) {
+        const std::uintmax_t rawSize = fs::file_size(mFolder / name, ec);
+        if (ec) {
             failure = "找不到分割文件" + name + ",无法合并!";
             return false;
         }
-        const std::uintmax_t rawSize = fs::file_size(path, ec);
         const std::int64_t size = static_cast<std::int64_t>(rawSize);
-        if (ec || rawSize > static_cast<std::uintmax_t>(mShape.pieceSize) || !mShape.FitsPiece(number, size)) {
+        if (rawSize > static_cast<std::uintmax_t>(mShape.pieceSize) || !mShape.FitsPiece(number, size)) {
             failure = "分割文件" + name + "的大小不对,无法合并!";
             return false;
         }
