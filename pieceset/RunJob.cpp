@@ -74,7 +74,7 @@ bool RunJob::LockFolder(const std::filesystem::path& folder, bool resetBar, bool
         break;
     }
     std::error_code ec;
-    const CommitLeftovers left = SettleInterruptedCommits(folder, ec);
+    const CommitLeftovers left = SettleKilledRuns(folder, ec);
     if (ec) {
         Refuse(UnreadableFolder(ec), resetBar);
         return false;
@@ -85,7 +85,6 @@ bool RunJob::LockFolder(const std::filesystem::path& folder, bool resetBar, bool
         Refuse(NameList(notice::kUnsettledCommit, names), resetBar);
         return false;
     }
-    RemoveStaleStaging(folder);
     return true;
 }
 
