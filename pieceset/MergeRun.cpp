@@ -29,9 +29,15 @@ public:
 
 private:
     RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, true); }
-    // Compares the digests finished so far with the checksum file's; false (with the notice
-    // in `failure`) at the first piece that differs or could not be read back.
-    bool CheckHashes(std::string& failure);
+    // The digest the checksum file gives piece i.
+    ExpectedDigest Expected() {
+        return [this](std::int64_t i, DigestBytes& digest, std::string& failure) {
+            return mChecksums.Expected(i, digest, failure);
+        };
+    }
+    bool CheckHashes(std::string& failure) {
+        return CheckMergedPieces([](std::int64_t i) { return PieceName(i + 1); }, Expected(), mName, WrongLength(), failure);
+    }
     std::string WrongLength() const { return "合并出的文件" + mName + "长度不对。"; }
     bool CheckPieces(std::string& failure);
     // True when the piece's file still has the size it had when it was checked (a piece cut
@@ -139,26 +145,7 @@ RunJob::ExpectedRanges MergeJob::PieceRanges(std::int64_t length) {
                 const std::int64_t start = index * mShape.pieceSize;
                 return std::pair{start, index + 1 == mShape.pieceCount ? length - start : mShape.pieceSize};
             },
-            [this](std::int64_t index, DigestBytes& digest, std::string& failure) {
-                return mChecksums.Expected(index, digest, failure);
-            }};
-}
-
-bool MergeJob::CheckHashes(std::string& failure) {
-    for (const RangeHasher::HashResult& result : TakeHashes()) {
-        const std::string name = PieceName(result.index + 1);
-        if (result.ec || result.shortRead) {
-            failure = result.ec ? Problem("读取", mName, result.ec) : WrongLength();
-            return false;
-        }
-        Sha256Digest expected;
-        if (!mChecksums.Expected(result.index, expected, failure)) return false;
-        if (result.digest != expected) {
-            failure = DamagedPieceNotice(name);
-            return false;
-        }
-    }
-    return true;
+            Expected()};
 }
 
 bool MergeJob::CheckPieces(std::string& failure) {

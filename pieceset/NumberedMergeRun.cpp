@@ -62,6 +62,14 @@ protected:
         const DigestBytes digest = mStream ? mStream->Finish(ec, shortRead) : DigestBytes{};
         return !ec && !shortRead && digest == *Sums().whole;
     }
+    // Piece k's name, and the digest the checksum file gives it.
+    PieceNameOf Names() const { return [this](std::int64_t k) { return Set().PieceName(k + 1); }; }
+    ExpectedDigest Digests() const {
+        return [this](std::int64_t k, DigestBytes& digest, std::string&) {
+            digest = Sums().pieces[static_cast<std::size_t>(k)];
+            return true;
+        };
+    }
     std::string WholeDamaged() const {
         return "合并出的文件与校验文件" + Sums().fileName + "不符,分割文件中有损坏的,请重新获取分割文件后再合并!";
     }
@@ -79,7 +87,9 @@ public:
     RunOutcome Run(const MergeInput& input);
 
 private:
-    bool CheckPieceHashes(std::string& failure);
+    bool CheckPieceHashes(std::string& failure) {
+        return CheckMergedPieces(Names(), Digests(), mSource.outputName, "合并出的文件长度不对。", failure);
+    }
     ExpectedRanges Ranges();
     std::vector<std::string> RemoveWritten() override { return mOutput.Discard(); }
 
@@ -139,20 +149,6 @@ RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
     return Complete({RunKind::Merge, notice::kMergeDone, notes, Set().Count(), target}, commit);
 }
 
-bool NumberedMergeJob::CheckPieceHashes(std::string& failure) {
-    for (const RangeHasher::HashResult& result : TakeHashes()) {
-        if (result.ec || result.shortRead) {
-            failure = result.ec ? Problem("读取", mSource.outputName, result.ec) : "合并出的文件长度不对。";
-            return false;
-        }
-        if (result.digest != Sums().pieces[static_cast<std::size_t>(result.index)]) {
-            failure = DamagedPieceNotice(Set().PieceName(result.index + 1));
-            return false;
-        }
-    }
-    return true;
-}
-
 RunJob::ExpectedRanges NumberedMergeJob::Ranges() {
     const bool perPiece = PerPiece();
     return {perPiece ? Set().Count() : 1, Sums().kind,
@@ -173,14 +169,7 @@ public:
 
 private:
     std::vector<std::string> RemoveWritten() override { return {}; }  // it writes nothing
-    void CheckPieceHashes() {
-        for (const RangeHasher::HashResult& result : TakeHashes()) {
-            const std::string name = Set().PieceName(result.index + 1);
-            if (result.ec) Report(Problem("无法读取", name, result.ec));
-            else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
-            else if (result.digest != Sums().pieces[static_cast<std::size_t>(result.index)]) Report(DamagedPieceNotice(name));
-        }
-    }
+    void CheckPieceHashes() { ReportBadPieces(Names(), Digests()); }
 
 };
 

@@ -4,6 +4,7 @@
 #include "pieceset/Notices.h"
 #include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
+#include "pieceset/SetChecksums.h"
 
 namespace tirnel {
 
@@ -150,6 +151,35 @@ bool RunJob::FinishHashes() {
 
 std::vector<RangeHasher::HashResult> RunJob::TakeHashes() {
     return mHasher ? mHasher->TakeResults() : std::vector<RangeHasher::HashResult>{};
+}
+
+void RunJob::ReportBadPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        const std::string name = nameOf(result.index);
+        DigestBytes digest{};
+        std::string failure;
+        if (!expected(result.index, digest, failure)) Report(failure);
+        else if (result.ec) Report(Problem("无法读取", name, result.ec));
+        else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
+        else if (result.digest != digest) Report(DamagedPieceNotice(name));
+    }
+}
+
+bool RunJob::CheckMergedPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected, const std::string& output,
+                               const std::string& wrongLength, std::string& failure) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        if (result.ec || result.shortRead) {
+            failure = result.ec ? Problem("读取", output, result.ec) : wrongLength;
+            return false;
+        }
+        DigestBytes digest{};
+        if (!expected(result.index, digest, failure)) return false;
+        if (result.digest != digest) {
+            failure = DamagedPieceNotice(nameOf(result.index));
+            return false;
+        }
+    }
+    return true;
 }
 
 RunJob::ChunkResult RunJob::CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,

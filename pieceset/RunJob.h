@@ -75,6 +75,18 @@ protected:
     // The digests finished since the last call, in any order.
     std::vector<RangeHasher::HashResult> TakeHashes();
 
+    // How a run names piece i, and has the digest its checksum file gives it (false with
+    // `failure` when that cannot be had).
+    using PieceNameOf = std::function<std::string(std::int64_t)>;
+    using ExpectedDigest = std::function<bool(std::int64_t, DigestBytes&, std::string&)>;
+    // A check: reports every bad piece among the digests finished so far.
+    void ReportBadPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected);
+    // A merge: false, with the notice in `failure`, at the first of the digests finished so
+    // far that could not be read back from `output` (`wrongLength` when it ended early) or
+    // that differs from the checksum file's.
+    bool CheckMergedPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected, const std::string& output,
+                           const std::string& wrongLength, std::string& failure);
+
     // A check names each bad piece as it finds it and goes on to the next.
     void Report(const std::string& text) {
         mReporter.ShowNotice(text);
@@ -94,8 +106,7 @@ protected:
         std::int64_t count = 0;
         HashKind kind = HashKind::Sha256;
         std::function<std::pair<std::int64_t, std::int64_t>(std::int64_t)> range;  // offset, length
-        // False with `failure` when the digest of range i cannot be had.
-        std::function<bool(std::int64_t, DigestBytes&, std::string&)> expected;
+        ExpectedDigest expected;  // of range i
     };
     // Compares what stands at `target` with a rebuilt file of `length` bytes: by its size,
     // then, with `ranges`, by the digests of its ranges, on the hashing threads. Empty when the
