@@ -211,13 +211,8 @@ CommitLeftovers FinishCommit(const fs::path& path, const SettleBreath& breathe) 
     return Settle(path, FinishStep, breathe);
 }
 
-CommitLeftovers SettleInterruptedCommits(const fs::path& folder, std::error_code& ec) {
+CommitLeftovers SettleInterruptedCommits(const std::vector<fs::path>& journals) {
     CommitLeftovers left;
-    std::vector<fs::path> journals;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!TokenOfJournal(TextFromPath(it->path().filename())).empty()) journals.push_back(it->path());
-    }
-    if (ec) return left;
     for (const fs::path& journal : journals) left.Add(Settle(journal, std::nullopt, {}));
     return left;
 }

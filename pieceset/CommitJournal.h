@@ -72,9 +72,8 @@ CommitLeftovers WalkBackCommit(const std::filesystem::path& path, const SettleBr
 // After a commit whose every output is in place: removes what it kept of the files it
 // replaced, and the journal when that succeeded.
 CommitLeftovers FinishCommit(const std::filesystem::path& path, const SettleBreath& breathe = {});
-// Settles every journal in `folder` that killed runs left: walked back, or finished when it
-// got that far. Call it only while holding the folder's lock, so no live run's commit is
-// touched. `ec` is set when the folder could not be read.
-CommitLeftovers SettleInterruptedCommits(const std::filesystem::path& folder, std::error_code& ec);
+// Settles each journal that a killed run left: walked back, or finished when it got that far.
+// Call it only while holding the folder's lock, so no live run's commit is touched.
+CommitLeftovers SettleInterruptedCommits(const std::vector<std::filesystem::path>& journals);
 
 }  // namespace tirnel

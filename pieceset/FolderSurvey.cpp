@@ -24,27 +24,23 @@ bool FolderSurvey::ReplacesAnotherSet(const std::string& recordedName) const {
 
 namespace {
 
+// What one listing of the folder finds: its descriptors, by name, and the numbers of the
+// pieces above the new set's count.
+struct Listing {
+    std::vector<std::string> descriptors;
+    std::vector<std::int64_t> piecesAbove;
+};
 
-// The descriptors in the folder, by name.
-std::vector<std::string> DescriptorsIn(const fs::path& folder, std::error_code& ec) {
-    std::vector<std::string> names;
+Listing ListFolder(const fs::path& folder, std::int64_t pieceCount, std::error_code& ec) {
+    Listing listing;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = TextFromPath(it->path().filename());
-        if (HasDescriptorExtension(name) && IsOrdinaryFile(it->path())) names.push_back(name);
+        if (HasDescriptorExtension(name) && IsOrdinaryFile(it->path())) listing.descriptors.push_back(name);
+        const std::optional<std::int64_t> number = PieceNumberOf(name);
+        if (number && *number > pieceCount) listing.piecesAbove.push_back(*number);
     }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Sorts the existing pieces above the new set's count into surplus and stray.
-void CountPiecesAbove(const fs::path& folder, std::int64_t pieceCount, FolderSurvey& survey, std::error_code& ec) {
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::optional<std::int64_t> number = PieceNumberOf(TextFromPath(it->path().filename()));
-        if (!number || *number <= pieceCount) continue;
-        if (*number <= survey.accountedPieces) survey.surplus.push_back(*number);
-        else survey.stray.Add(*number);
-    }
-    std::sort(survey.surplus.begin(), survey.surplus.end());
+    std::sort(listing.descriptors.begin(), listing.descriptors.end());
+    return listing;
 }
 
 }  // namespace
@@ -52,11 +48,11 @@ void CountPiecesAbove(const fs::path& folder, std::int64_t pieceCount, FolderSur
 FolderSurvey SurveyFolder(const fs::path& folder, const std::string& descriptorName, std::int64_t pieceCount,
                           std::int64_t chunkSize, std::error_code& ec) {
     FolderSurvey survey;
-    const std::vector<std::string> descriptors = DescriptorsIn(folder, ec);
+    const Listing listing = ListFolder(folder, pieceCount, ec);
     if (ec) return survey;
     const fs::path own = folder / PathFromText(descriptorName);
     const bool firstPieceThere = IsOrdinaryFile(folder / PieceName(1));
-    for (const std::string& name : descriptors) {
+    for (const std::string& name : listing.descriptors) {
         const fs::path path = folder / PathFromText(name);
         SetInFolder set;
         set.descriptorName = name;
@@ -71,7 +67,13 @@ FolderSurvey SurveyFolder(const fs::path& folder, const std::string& descriptorN
         survey.accountedPieces = std::max(survey.accountedPieces, set.pieceCount);
         survey.replaced.push_back(std::move(set));
     }
-    CountPiecesAbove(folder, pieceCount, survey, ec);
+    // The pieces above the new set's count go with a replaced set that accounts for them;
+    // the others are nobody's, and stay.
+    for (const std::int64_t number : listing.piecesAbove) {
+        if (number <= survey.accountedPieces) survey.surplus.push_back(number);
+        else survey.stray.Add(number);
+    }
+    std::sort(survey.surplus.begin(), survey.surplus.end());
     return survey;
 }
 

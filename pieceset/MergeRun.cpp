@@ -2,6 +2,7 @@
 
 #include "pieceset/ChunkPlan.h"
 #include "pieceset/Descriptor.h"
+#include "pieceset/MergeOutput.h"
 #include "pieceset/Notices.h"
 #include "pieceset/NumberedMergeRun.h"
 #include "pieceset/PathText.h"
@@ -20,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 
-class MergeJob : public RunJob, private StagedOutputs {
+class MergeJob : public RunJob {
 public:
     MergeJob(RunReporter& reporter, const RunOptions& options) : RunJob(reporter, options) {}
 
@@ -28,9 +29,15 @@ public:
 
 private:
     RunOutcome Refuse(const std::string& text) { return RunJob::Refuse(text, true); }
-    // Compares the digests finished so far with the checksum file's; false (with the notice
-    // in `failure`) at the first piece that differs or could not be read back.
-    bool CheckHashes(std::string& failure);
+    // The digest the checksum file gives piece i.
+    ExpectedDigest Expected() {
+        return [this](std::int64_t i, DigestBytes& digest, std::string& failure) {
+            return mChecksums.Expected(i, digest, failure);
+        };
+    }
+    bool CheckHashes(std::string& failure) {
+        return CheckMergedPieces([](std::int64_t i) { return PieceName(i + 1); }, Expected(), mName, WrongLength(), failure);
+    }
     std::string WrongLength() const { return "合并出的文件" + mName + "长度不对。"; }
     bool CheckPieces(std::string& failure);
     // True when the piece's file still has the size it had when it was checked (a piece cut
@@ -39,16 +46,10 @@ private:
 
     // The pieces' ranges of the rebuilt file and their digests, for comparing a file with it.
     ExpectedRanges PieceRanges(std::int64_t length);
-    std::vector<std::string> RemoveWritten() override;
-
-    // The one output the commit puts in place.
-    std::int64_t Count() const override { return 1; }
-    OutputName NameOf(std::int64_t) const override { return {mName, "out"}; }
-    StagedFile Take(std::int64_t) override { return std::move(mOutput); }
-    void Placed(std::int64_t) override { mReporter.Saving(RunKind::Merge, 1, 1); }
+    std::vector<std::string> RemoveWritten() override { return mOutput.Discard(); }
 
     fs::path mFolder;
-    StagedFile mOutput;
+    MergeOutput mOutput{mReporter};
     SetShape mShape;
     std::int64_t mLastPieceSize = 0;
     std::string mName;
@@ -59,18 +60,12 @@ private:
 };
 
 RunOutcome MergeJob::Run(const MergeInput& input) {
-    const fs::path descriptorPath = PathFromText(input.descriptor);
-    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(descriptorPath)) {
-        return Refuse(notice::kNoDescriptor);
-    }
-    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
-        return Refuse(notice::kNoFolder);
-    }
-
     // A commit killed in the folder is settled before anything is read: the descriptor may be
     // one it put in place.
-    mFolder = PathFromText(WithBackslash(input.folder));
-    if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
+    std::optional<fs::path> folder = LockInputFolder(input, true);
+    if (!folder) return RunOutcome::Refused;
+    mFolder = std::move(*folder);
+    const fs::path descriptorPath = PathFromText(input.descriptor);
     std::string failure;
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, mDescriptorBytes, failure, mChunk);
     if (!set) return Refuse(failure);
@@ -102,9 +97,8 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     }
 
     std::error_code ec;
-    mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
+    File& out = mOutput.Create(mFolder, mToken, mPreferUnnamed, mName, ec);
     if (ec) return Fail(Problem("无法创建", mName, ec));
-    File& out = mOutput.Data();
 
     const ChunkPlan plan(length, mShape.pieceSize, mChunk);
     File piece;
@@ -141,7 +135,7 @@ RunOutcome MergeJob::Run(const MergeInput& input) {
     }
     CommitReport commit;
     mReporter.Committing();
-    if (!CommitOutputs(*this, mFolder, mToken, true, commit)) return FailCommit(commit);
+    if (!CommitOutputs(mOutput, mFolder, mToken, true, commit)) return FailCommit(commit);
     return Complete({RunKind::Merge, notice::kMergeDone, mNotes, mShape.pieceCount, target}, commit);
 }
 
@@ -151,40 +145,21 @@ RunJob::ExpectedRanges MergeJob::PieceRanges(std::int64_t length) {
                 const std::int64_t start = index * mShape.pieceSize;
                 return std::pair{start, index + 1 == mShape.pieceCount ? length - start : mShape.pieceSize};
             },
-            [this](std::int64_t index, DigestBytes& digest, std::string& failure) {
-                return mChecksums.Expected(index, digest, failure);
-            }};
-}
-
-bool MergeJob::CheckHashes(std::string& failure) {
-    for (const RangeHasher::HashResult& result : TakeHashes()) {
-        const std::string name = PieceName(result.index + 1);
-        if (result.ec || result.shortRead) {
-            failure = result.ec ? Problem("读取", mName, result.ec) : WrongLength();
-            return false;
-        }
-        Sha256Digest expected;
-        if (!mChecksums.Expected(result.index, expected, failure)) return false;
-        if (result.digest != expected) {
-            failure = DamagedPieceNotice(name);
-            return false;
-        }
-    }
-    return true;
+            Expected()};
 }
 
 bool MergeJob::CheckPieces(std::string& failure) {
     for (std::int64_t number = 1; number <= mShape.pieceCount; ++number) {
         const std::string name = PieceName(number);
+        // One look at each piece: its size can be had only when it is a regular file.
         std::error_code ec;
-        const fs::path path = mFolder / name;
-        if (!IsOrdinaryFile(path)) {
+        const std::uintmax_t rawSize = fs::file_size(mFolder / name, ec);
+        if (ec) {
             failure = "找不到分割文件" + name + ",无法合并!";
             return false;
         }
-        const std::uintmax_t rawSize = fs::file_size(path, ec);
         const std::int64_t size = static_cast<std::int64_t>(rawSize);
-        if (ec || rawSize > static_cast<std::uintmax_t>(mShape.pieceSize) || !mShape.FitsPiece(number, size)) {
+        if (rawSize > static_cast<std::uintmax_t>(mShape.pieceSize) || !mShape.FitsPiece(number, size)) {
             failure = "分割文件" + name + "的大小不对,无法合并!";
             return false;
         }
@@ -197,11 +172,6 @@ bool MergeJob::ReadWhole(const File& piece, std::int64_t number) const {
     std::error_code ec;
     const std::int64_t expected = number == mShape.pieceCount ? mLastPieceSize : mShape.pieceSize;
     return piece.Size(ec) == expected && !ec;
-}
-
-std::vector<std::string> MergeJob::RemoveWritten() {
-    if (mOutput.Discard()) return {};
-    return {TextFromPath(mOutput.StagingPath().filename())};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "pieceset/NumberedMergeRun.h"
 
+#include "pieceset/MergeOutput.h"
 #include "pieceset/Notices.h"
 #include "pieceset/NumberedSource.h"
 #include "pieceset/PathText.h"
@@ -17,34 +18,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::chrono::milliseconds kStreamWait{20};
-
 // What both runs share: the inputs checked, the folder locked, the set opened.
 class NumberedJob : public RunJob {
 protected:
     using RunJob::RunJob;
 
     // False with the refusal shown.
-    bool Open(const MergeInput& input, const std::string& ending, bool writes, RunOutcome& refused) {
-        const fs::path path = PathFromText(input.descriptor);
-        if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(path)) {
-            refused = Refuse(notice::kNoDescriptor, true);
-            return false;
-        }
-        if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
-            refused = Refuse(notice::kNoFolder, true);
-            return false;
-        }
-        mFolder = PathFromText(WithBackslash(input.folder));
-        if (!LockFolder(mFolder, true, writes)) {
-            refused = RunOutcome::Refused;
-            return false;
-        }
+    bool Open(const MergeInput& input, const std::string& ending, bool writes) {
+        std::optional<fs::path> folder = LockInputFolder(input, writes);
+        if (!folder) return false;
+        mFolder = std::move(*folder);
         std::string failure;
         std::optional<NumberedSource> source =
-            OpenNumberedSet(mFolder, *ParseNumberedName(TextFromPath(path.filename())), ending, failure);
+            OpenNumberedSet(mFolder, *ParseNumberedName(FileNameOf(input.descriptor)), ending, failure);
         if (!source) {
-            refused = Refuse(failure, true);
+            Refuse(failure, true);
             return false;
         }
         mSource = std::move(*source);
@@ -61,20 +49,26 @@ protected:
     // The one digest of the whole file, taken range after range as they are written or read.
     bool AppendToStream(const File& file, std::int64_t offset, std::int64_t length, std::error_code& ec) {
         if (!mStream) mStream = std::make_unique<StreamHasher>(Sums().kind);
-        while (!mStream->WaitForRoom(kStreamWait)) {
-            if (!KeepGoing()) return false;
-        }
+        if (!Await([this](std::chrono::milliseconds wait) { return mStream->WaitForRoom(wait); })) return false;
         return mStream->Append(file, offset, length, ec);
     }
     // Empty when the caller asked to stop; otherwise whether the stream has the file's digest.
     std::optional<bool> StreamMatches() {
-        while (mStream && !mStream->WaitIdle(kStreamWait)) {
-            if (!KeepGoing()) return std::nullopt;
+        if (mStream && !Await([this](std::chrono::milliseconds wait) { return mStream->WaitIdle(wait); })) {
+            return std::nullopt;
         }
         std::error_code ec;
         bool shortRead = false;
         const DigestBytes digest = mStream ? mStream->Finish(ec, shortRead) : DigestBytes{};
         return !ec && !shortRead && digest == *Sums().whole;
+    }
+    // Piece k's name, and the digest the checksum file gives it.
+    PieceNameOf Names() const { return [this](std::int64_t k) { return Set().PieceName(k + 1); }; }
+    ExpectedDigest Digests() const {
+        return [this](std::int64_t k, DigestBytes& digest, std::string&) {
+            digest = Sums().pieces[static_cast<std::size_t>(k)];
+            return true;
+        };
     }
     std::string WholeDamaged() const {
         return "合并出的文件与校验文件" + Sums().fileName + "不符,分割文件中有损坏的,请重新获取分割文件后再合并!";
@@ -86,31 +80,24 @@ protected:
     std::unique_ptr<StreamHasher> mStream;
 };
 
-class NumberedMergeJob : public NumberedJob, private StagedOutputs {
+class NumberedMergeJob : public NumberedJob {
 public:
     NumberedMergeJob(RunReporter& reporter, const RunOptions& options) : NumberedJob(reporter, options) {}
 
     RunOutcome Run(const MergeInput& input);
 
 private:
-    bool CheckPieceHashes(std::string& failure);
-    ExpectedRanges Ranges();
-    std::vector<std::string> RemoveWritten() override {
-        if (mOutput.Discard()) return {};
-        return {TextFromPath(mOutput.StagingPath().filename())};
+    bool CheckPieceHashes(std::string& failure) {
+        return CheckMergedPieces(Names(), Digests(), mSource.outputName, "合并出的文件长度不对。", failure);
     }
+    ExpectedRanges Ranges();
+    std::vector<std::string> RemoveWritten() override { return mOutput.Discard(); }
 
-    std::int64_t Count() const override { return 1; }
-    OutputName NameOf(std::int64_t) const override { return {mSource.outputName, "out"}; }
-    StagedFile Take(std::int64_t) override { return std::move(mOutput); }
-    void Placed(std::int64_t) override { mReporter.Saving(RunKind::Merge, 1, 1); }
-
-    StagedFile mOutput;
+    MergeOutput mOutput{mReporter};
 };
 
 RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
-    RunOutcome refused;
-    if (!Open(input, "无法合并!", true, refused)) return refused;
+    if (!Open(input, "无法合并!", true)) return RunOutcome::Refused;
     const std::string& name = mSource.outputName;
     const std::int64_t length = Set().Length();
     const fs::path target = mFolder / PathFromText(name);
@@ -124,9 +111,8 @@ RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
     if (!MayReplaceFile(name, *existing)) return Decline(true);
 
     std::error_code ec;
-    mOutput = StagedFile::Create(StagingPath(mFolder, mToken, "out"), mPreferUnnamed, ec);
+    File& out = mOutput.Create(mFolder, mToken, mPreferUnnamed, name, ec);
     if (ec) return Fail(Problem("无法创建", name, ec));
-    File& out = mOutput.Data();
     for (std::int64_t k = 0; k < Set().Count(); ++k) {
         const std::string pieceName = Set().PieceName(k + 1);
         File piece = File::OpenRead(mFolder / PathFromText(pieceName), ec);
@@ -157,24 +143,10 @@ RunOutcome NumberedMergeJob::Run(const MergeInput& input) {
 
     CommitReport commit;
     mReporter.Committing();
-    if (!CommitOutputs(*this, mFolder, mToken, true, commit)) return FailCommit(commit);
+    if (!CommitOutputs(mOutput, mFolder, mToken, true, commit)) return FailCommit(commit);
     std::vector<std::string> notes;
     if (!mSource.verified) notes.push_back("未校验内容:这组分割文件旁没有校验文件。");
     return Complete({RunKind::Merge, notice::kMergeDone, notes, Set().Count(), target}, commit);
-}
-
-bool NumberedMergeJob::CheckPieceHashes(std::string& failure) {
-    for (const RangeHasher::HashResult& result : TakeHashes()) {
-        if (result.ec || result.shortRead) {
-            failure = result.ec ? Problem("读取", mSource.outputName, result.ec) : "合并出的文件长度不对。";
-            return false;
-        }
-        if (result.digest != Sums().pieces[static_cast<std::size_t>(result.index)]) {
-            failure = DamagedPieceNotice(Set().PieceName(result.index + 1));
-            return false;
-        }
-    }
-    return true;
 }
 
 RunJob::ExpectedRanges NumberedMergeJob::Ranges() {
@@ -197,20 +169,12 @@ public:
 
 private:
     std::vector<std::string> RemoveWritten() override { return {}; }  // it writes nothing
-    void CheckPieceHashes() {
-        for (const RangeHasher::HashResult& result : TakeHashes()) {
-            const std::string name = Set().PieceName(result.index + 1);
-            if (result.ec) Report(Problem("无法读取", name, result.ec));
-            else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
-            else if (result.digest != Sums().pieces[static_cast<std::size_t>(result.index)]) Report(DamagedPieceNotice(name));
-        }
-    }
+    void CheckPieceHashes() { ReportBadPieces(Names(), Digests()); }
 
 };
 
 RunOutcome NumberedVerifyJob::Run(const MergeInput& input) {
-    RunOutcome refused;
-    if (!Open(input, "无法校验!", false, refused)) return refused;
+    if (!Open(input, "无法校验!", false)) return RunOutcome::Refused;
     if (!mSource.verified) return Refuse("这组分割文件旁没有校验文件,无法校验内容!", true);
     std::error_code ec;
     for (std::int64_t k = 0; k < Set().Count(); ++k) {

@@ -63,10 +63,9 @@ std::optional<int> FirstPieceWidth(const fs::path& folder, const NumberedName& n
 }
 
 // A piece is a regular file of the folder: a link to somewhere else is no piece of it.
-bool InsideFolder(const fs::path& piece, const fs::path& folder) {
+bool LinksInsideFolder(const fs::path& link, const fs::path& folder) {
     std::error_code ec;
-    if (fs::symlink_status(piece, ec).type() != fs::file_type::symlink) return true;
-    const fs::path target = fs::canonical(piece, ec);
+    const fs::path target = fs::canonical(link, ec);
     return !ec && fs::equivalent(target.parent_path(), folder, ec) && !ec;
 }
 
@@ -101,13 +100,16 @@ std::optional<NumberedSet> FindNumberedSet(const fs::path& folder, const Numbere
         const std::string pieceName = set.PieceName(number);
         const fs::path path = folder / PathFromText(pieceName);
         std::error_code ec;
-        const fs::file_status status = fs::status(path, ec);
+        // The link itself first: only a link needs a second look, at what it points to.
+        const fs::file_status own = fs::symlink_status(path, ec);
+        const bool link = own.type() == fs::file_type::symlink;
+        const fs::file_status status = link ? fs::status(path, ec) : own;
         if (status.type() == fs::file_type::not_found) break;
         if (number > kMaxNumberedPieces) {
             failure = "分割文件超过" + std::to_string(kMaxNumberedPieces) + "个,这不是一组可以合并的分割文件," + ending;
             return std::nullopt;
         }
-        if (status.type() != fs::file_type::regular || !InsideFolder(path, folder)) {
+        if (status.type() != fs::file_type::regular || (link && !LinksInsideFolder(path, folder))) {
             failure = "分割文件" + pieceName + "不是这个文件夹中的普通文件," + ending;
             return std::nullopt;
         }

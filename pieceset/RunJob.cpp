@@ -2,7 +2,9 @@
 
 #include "pieceset/FailureText.h"
 #include "pieceset/Notices.h"
+#include "pieceset/PathText.h"
 #include "pieceset/PieceSetFormat.h"
+#include "pieceset/SetChecksums.h"
 
 namespace tirnel {
 
@@ -73,7 +75,7 @@ bool RunJob::LockFolder(const std::filesystem::path& folder, bool resetBar, bool
         break;
     }
     std::error_code ec;
-    const CommitLeftovers left = SettleInterruptedCommits(folder, ec);
+    const CommitLeftovers left = SettleKilledRuns(folder, ec);
     if (ec) {
         Refuse(UnreadableFolder(ec), resetBar);
         return false;
@@ -84,8 +86,21 @@ bool RunJob::LockFolder(const std::filesystem::path& folder, bool resetBar, bool
         Refuse(NameList(notice::kUnsettledCommit, names), resetBar);
         return false;
     }
-    RemoveStaleStaging(folder);
     return true;
+}
+
+std::optional<std::filesystem::path> RunJob::LockInputFolder(const MergeInput& input, bool writes) {
+    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(PathFromText(input.descriptor))) {
+        Refuse(notice::kNoDescriptor, true);
+        return std::nullopt;
+    }
+    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
+        Refuse(notice::kNoFolder, true);
+        return std::nullopt;
+    }
+    std::filesystem::path folder = PathFromText(WithBackslash(input.folder));
+    if (!LockFolder(folder, true, writes)) return std::nullopt;
+    return folder;
 }
 
 RunOutcome RunJob::Complete(Completion completion, const CommitReport& commit) {
@@ -113,30 +128,58 @@ bool RunJob::ChunkDone(std::int64_t i, std::int64_t count) {
     return true;
 }
 
-namespace {
-// How long one wait for the hashing threads lasts before the caller breathes again.
-constexpr std::chrono::milliseconds kHashWait{20};
-}  // namespace
-
-bool RunJob::QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
-                       std::error_code& ec, HashKind kind) {
-    ec.clear();
-    if (!mHasher) mHasher = std::make_unique<RangeHasher>();
-    while (!mHasher->WaitForRoom(kHashWait)) {
-        if (!KeepGoing()) return false;
-    }
-    return mHasher->Submit(file, offset, length, index, ec, kind);
-}
-
-bool RunJob::FinishHashes() {
-    while (mHasher && !mHasher->WaitIdle(kHashWait)) {
+bool RunJob::Await(const std::function<bool(std::chrono::milliseconds)>& wait) {
+    // How long one wait lasts before the caller breathes again.
+    constexpr std::chrono::milliseconds kStep{20};
+    while (!wait(kStep)) {
         if (!KeepGoing()) return false;
     }
     return true;
 }
 
+bool RunJob::QueueHash(const File& file, std::int64_t offset, std::int64_t length, std::int64_t index,
+                       std::error_code& ec, HashKind kind) {
+    ec.clear();
+    if (!mHasher) mHasher = std::make_unique<RangeHasher>();
+    if (!Await([this](std::chrono::milliseconds wait) { return mHasher->WaitForRoom(wait); })) return false;
+    return mHasher->Submit(file, offset, length, index, ec, kind);
+}
+
+bool RunJob::FinishHashes() {
+    return !mHasher || Await([this](std::chrono::milliseconds wait) { return mHasher->WaitIdle(wait); });
+}
+
 std::vector<RangeHasher::HashResult> RunJob::TakeHashes() {
     return mHasher ? mHasher->TakeResults() : std::vector<RangeHasher::HashResult>{};
+}
+
+void RunJob::ReportBadPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        const std::string name = nameOf(result.index);
+        DigestBytes digest{};
+        std::string failure;
+        if (!expected(result.index, digest, failure)) Report(failure);
+        else if (result.ec) Report(Problem("无法读取", name, result.ec));
+        else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
+        else if (result.digest != digest) Report(DamagedPieceNotice(name));
+    }
+}
+
+bool RunJob::CheckMergedPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected, const std::string& output,
+                               const std::string& wrongLength, std::string& failure) {
+    for (const RangeHasher::HashResult& result : TakeHashes()) {
+        if (result.ec || result.shortRead) {
+            failure = result.ec ? Problem("读取", output, result.ec) : wrongLength;
+            return false;
+        }
+        DigestBytes digest{};
+        if (!expected(result.index, digest, failure)) return false;
+        if (result.digest != digest) {
+            failure = DamagedPieceNotice(nameOf(result.index));
+            return false;
+        }
+    }
+    return true;
 }
 
 RunJob::ChunkResult RunJob::CopyChunk(File& from, std::int64_t fromOffset, File& to, std::int64_t toOffset,

@@ -2,12 +2,14 @@
 // What the split and merge runs share: how they end (refusal, failure, stop, completion),
 // how they let the caller breathe, and how one chunk is copied.
 
+#include "pieceset/MergeInput.h"
 #include "pieceset/RunReporter.h"
 #include "pieceset/Staging.h"
 #include "platform/io/File.h"
 #include "platform/io/FolderLock.h"
 #include "platform/io/RangeHasher.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +42,9 @@ protected:
     // could not be settled), or the user declined to go on without a lock. A run that
     // `writes` nothing goes on without one unasked.
     bool LockFolder(const std::filesystem::path& folder, bool resetBar, bool writes = true);
+    // The folder of a merge's or a check's pieces, locked as LockFolder does, once both boxes
+    // name what they should; empty when the run may not go on (the refusal has been shown).
+    std::optional<std::filesystem::path> LockInputFolder(const MergeInput& input, bool writes);
     bool Ask(QuestionKind kind, const std::string& text) { return mReporter.Confirm(Question{kind, text}); }
     RunOutcome Stop();
     // Shows the completion; old copies the commit could not remove are added to its notes.
@@ -47,6 +52,9 @@ protected:
 
     // Lets the caller handle its events; false when it asked the run to stop.
     bool KeepGoing();
+    // Calls `wait` (which waits no longer than it is given) until it holds, letting the caller
+    // breathe between calls; false when the caller asked the run to stop.
+    bool Await(const std::function<bool(std::chrono::milliseconds)>& wait);
     // The bar at done × 100 / total, when that changes what it shows.
     void ShowProgress(std::int64_t done, std::int64_t total);
     // After chunk i of count: lets the caller breathe, then moves the bar. False when the
@@ -67,6 +75,18 @@ protected:
     // The digests finished since the last call, in any order.
     std::vector<RangeHasher::HashResult> TakeHashes();
 
+    // How a run names piece i, and has the digest its checksum file gives it (false with
+    // `failure` when that cannot be had).
+    using PieceNameOf = std::function<std::string(std::int64_t)>;
+    using ExpectedDigest = std::function<bool(std::int64_t, DigestBytes&, std::string&)>;
+    // A check: reports every bad piece among the digests finished so far.
+    void ReportBadPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected);
+    // A merge: false, with the notice in `failure`, at the first of the digests finished so
+    // far that could not be read back from `output` (`wrongLength` when it ended early) or
+    // that differs from the checksum file's.
+    bool CheckMergedPieces(const PieceNameOf& nameOf, const ExpectedDigest& expected, const std::string& output,
+                           const std::string& wrongLength, std::string& failure);
+
     // A check names each bad piece as it finds it and goes on to the next.
     void Report(const std::string& text) {
         mReporter.ShowNotice(text);
@@ -86,8 +106,7 @@ protected:
         std::int64_t count = 0;
         HashKind kind = HashKind::Sha256;
         std::function<std::pair<std::int64_t, std::int64_t>(std::int64_t)> range;  // offset, length
-        // False with `failure` when the digest of range i cannot be had.
-        std::function<bool(std::int64_t, DigestBytes&, std::string&)> expected;
+        ExpectedDigest expected;  // of range i
     };
     // Compares what stands at `target` with a rebuilt file of `length` bytes: by its size,
     // then, with `ranges`, by the digests of its ranges, on the hashing threads. Empty when the

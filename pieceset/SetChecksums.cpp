@@ -26,9 +26,7 @@ struct SetChecksums::Scan {
     std::vector<bool> seen;              // unordered: the pieces listed so far
 };
 
-bool SetChecksums::ScanFile(bool ordered, Scan& scan, std::error_code& ec) {
-    File file = File::OpenRead(mPath, ec);
-    if (ec) return true;
+bool SetChecksums::ScanFile(File file, bool ordered, Scan& scan, std::error_code& ec) {
     LineReader reader(std::move(file), static_cast<std::size_t>(kMaxChecksumLineBytes));
     std::string_view text;
     for (LineReader::Status status; (status = reader.Next(text, ec)) != LineReader::Status::End;) {
@@ -85,13 +83,14 @@ ChecksumsFound SetChecksums::Load(const fs::path& descriptorPath, std::string_vi
     if (size > MaxChecksumFileBytes(pieceCount)) return bad("太大,不是这组分割文件的校验文件");
 
     Scan scan;
-    const bool ordered = ScanFile(true, scan, ec);
+    const bool ordered = ScanFile(std::move(file), true, scan, ec);
     if (!ordered) {
         if (pieceCount > kMaxUnorderedPieces) return bad("中的分割文件没有按顺序排列,分割文件这么多时无法这样校验");
         scan = Scan{};
         scan.seen.assign(static_cast<std::size_t>(pieceCount), false);
         mTable.assign(static_cast<std::size_t>(pieceCount), Sha256Digest{});
-        ScanFile(false, scan, ec);
+        File again = File::OpenRead(mPath, ec);
+        if (!ec) ScanFile(std::move(again), false, scan, ec);
     }
     if (ec) return bad("无法读取:" + FailureReason(ec));
     if (scan.badLine != 0) return bad("第" + std::to_string(scan.badLine) + "行格式不对");

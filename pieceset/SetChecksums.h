@@ -47,9 +47,9 @@ public:
 
 private:
     struct Scan;
-    // One pass over the whole file; false when it found the pieces out of order and `ordered`
-    // was asked for (the pass is then repeated with a table).
-    bool ScanFile(bool ordered, Scan& scan, std::error_code& ec);
+    // One pass over the whole of `file`; false when it found the pieces out of order and
+    // `ordered` was asked for (the pass is then repeated with a table).
+    bool ScanFile(File file, bool ordered, Scan& scan, std::error_code& ec);
 
     std::filesystem::path mPath;
     std::string mFileName;

@@ -51,7 +51,7 @@ private:
     bool EndPiece(std::string& failure);
     // Looks at what the folder holds and asks before replacing another set there; false when
     // the run may not go on (the refusal shown).
-    bool MayReplaceSets(const std::string& name, std::int64_t pieceCount, RunOutcome& refused);
+    bool MayReplaceSets(const std::string& name, std::int64_t pieceCount);
     // What the completion adds: surplus pieces removed, stray pieces left.
     std::vector<std::string> Notes() const;
     // Writes the checksum lines of the pieces hashed so far, in piece order.
@@ -154,8 +154,7 @@ RunOutcome SplitJob::Run(const SplitInput& input) {
         return Refuse(notice::kSourceIsTarget);
     }
     if (!LockFolder(mFolder, true)) return RunOutcome::Refused;
-    RunOutcome refused;
-    if (!MayReplaceSets(name, pieceCount, refused)) return refused;
+    if (!MayReplaceSets(name, pieceCount)) return RunOutcome::Refused;
     // A descriptor name within a few bytes of the file system's limit leaves no room for
     // ".sha256": such a set goes without its checksum file, like the original program's. So
     // does one whose line would be longer than any merge reads (never with real names).
@@ -282,16 +281,16 @@ bool SplitJob::EndPiece(std::string& failure) {
     return !ec;
 }
 
-bool SplitJob::MayReplaceSets(const std::string& name, std::int64_t pieceCount, RunOutcome& refused) {
+bool SplitJob::MayReplaceSets(const std::string& name, std::int64_t pieceCount) {
     std::error_code ec;
     mSurvey = SurveyFolder(mFolder, mDescriptorName, pieceCount, mChunk, ec);
     if (ec) {
-        refused = Refuse(UnreadableFolder(ec));
+        Refuse(UnreadableFolder(ec));
         return false;
     }
     if (mSurvey.ReplacesAnotherSet(name) &&
         !Ask(QuestionKind::ReplaceSet, ReplaceSetText(mSurvey, name, pieceCount))) {
-        refused = Decline(false);
+        Decline(false);
         return false;
     }
     for (const SetInFolder& set : mSurvey.replaced) {

@@ -7,19 +7,27 @@ namespace tirnel {
 
 namespace fs = std::filesystem;
 
-void RemoveStaleStaging(const fs::path& folder) {
-    std::error_code ec;
-    std::vector<fs::path> stale;
+CommitLeftovers SettleKilledRuns(const fs::path& folder, std::error_code& ec) {
+    std::vector<fs::path> journals, staged;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = TextFromPath(it->path().filename());
-        if (!IsStagingName(name)) continue;
+        if (!TokenOfJournal(name).empty()) journals.push_back(it->path());
+        else if (IsStagingName(name)) staged.push_back(it->path());
+    }
+    if (ec) return {};
+    const CommitLeftovers left = SettleInterruptedCommits(journals);
+    if (!left.Empty()) return left;
+    for (const fs::path& path : staged) {
         std::error_code linkError;
         // A file moved aside is a second name of one still in place only while it has two
-        // links; one that was moved aside by rename is the only copy left, and stays.
-        if (IsAsideName(name) && fs::hard_link_count(it->path(), linkError) < 2) continue;
-        stale.push_back(it->path());
+        // links; one that was moved aside by rename is the only copy left, and stays. (One that
+        // settling a journal has put back is gone: its count is an error, and removing it does
+        // nothing.)
+        if (IsAsideName(TextFromPath(path.filename())) && fs::hard_link_count(path, linkError) < 2) continue;
+        std::error_code ignored;
+        fs::remove(path, ignored);
     }
-    for (const fs::path& path : stale) fs::remove(path, ec);
+    return left;
 }
 
 namespace {

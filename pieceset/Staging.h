@@ -18,10 +18,12 @@
 
 namespace tirnel {
 
-// Removes what earlier runs that were killed left in `folder`: their staging files, and
-// second names of files still in place. Call it only while holding the folder's lock, after
-// settling their journals, so no live run's files are touched.
-void RemoveStaleStaging(const std::filesystem::path& folder);
+// Settles what earlier runs that were killed left in `folder`, in one listing of it: their
+// journals first (see SettleInterruptedCommits); then, when all of them are settled, their
+// staging files and the second names of files still in place go. Call it only while holding
+// the folder's lock, so no live run's files are touched. `ec` is set when the folder could
+// not be read.
+CommitLeftovers SettleKilledRuns(const std::filesystem::path& folder, std::error_code& ec);
 
 // Where one output of a run goes, and its slot among the run's staging names.
 struct OutputName {

@@ -22,22 +22,21 @@ public:
 
 private:
     std::vector<std::string> RemoveWritten() override { return {}; }  // it writes nothing
-    void CheckHashes();
+    void CheckHashes() {
+        ReportBadPieces([](std::int64_t i) { return PieceName(i + 1); }, [this](std::int64_t i, DigestBytes& digest, std::string& failure) {
+            return mChecksums.Expected(i, digest, failure);
+        });
+    }
 
     SetChecksums mChecksums;
 };
 
 RunOutcome VerifyJob::Run(const MergeInput& input) {
-    const fs::path descriptorPath = PathFromText(input.descriptor);
-    if (TrimTrailingSpaces(input.descriptor).empty() || !IsOrdinaryFile(descriptorPath)) {
-        return Refuse(notice::kNoDescriptor, true);
-    }
-    if (TrimTrailingSpaces(input.folder).empty() || !IsFolder(PathFromText(input.folder))) {
-        return Refuse(notice::kNoFolder, true);
-    }
     // It writes nothing, but it settles what a killed run left in the folder before it looks.
-    const fs::path folder = PathFromText(WithBackslash(input.folder));
-    if (!LockFolder(folder, true, false)) return RunOutcome::Refused;
+    const std::optional<fs::path> locked = LockInputFolder(input, false);
+    if (!locked) return RunOutcome::Refused;
+    const fs::path& folder = *locked;
+    const fs::path descriptorPath = PathFromText(input.descriptor);
     std::string bytes, failure;
     std::optional<DescribedSet> set = ReadDescriptorFile(descriptorPath, bytes, failure);
     if (!set) return Refuse(failure, true);
@@ -80,18 +79,6 @@ RunOutcome VerifyJob::Run(const MergeInput& input) {
     mReporter.SetProgress(0);
     if (!Sound()) return RunOutcome::Refused;
     return Complete({RunKind::Verify, notice::kSetIntact, {}, set->shape.pieceCount, folder});
-}
-
-void VerifyJob::CheckHashes() {
-    for (const RangeHasher::HashResult& result : TakeHashes()) {
-        const std::string name = PieceName(result.index + 1);
-        Sha256Digest expected;
-        std::string failure;
-        if (!mChecksums.Expected(result.index, expected, failure)) Report(failure);
-        else if (result.ec) Report(Problem("无法读取", name, result.ec));
-        else if (result.shortRead) Report("分割文件" + name + "的大小不对!");
-        else if (result.digest != expected) Report(DamagedPieceNotice(name));
-    }
 }
 
 }  // namespace

@@ -2,37 +2,27 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <utility>
 
 namespace tirnel {
 
-namespace {
-
-// Hashes the range through `buffer`; nothing when `stopping` is raised on the way.
-std::optional<RangeHasher::HashResult> HashRange(File& file, std::int64_t offset, std::int64_t length, HashKind kind,
-                                                 char* buffer, const std::atomic<bool>& stopping) {
-    RangeHasher::HashResult result;
-    Hasher hash(kind);
-    std::int64_t done = 0;
-    while (done < length) {
-        if (stopping.load(std::memory_order_relaxed)) return std::nullopt;
+bool HashFileRange(Hasher& hash, File& file, std::int64_t offset, std::int64_t length, char* buffer,
+                   const std::atomic<bool>& stopping, std::error_code& ec, bool& shortRead) {
+    for (std::int64_t done = 0; done < length;) {
+        if (stopping.load(std::memory_order_relaxed)) return false;
         const auto want = static_cast<std::size_t>(
             std::min<std::int64_t>(length - done, static_cast<std::int64_t>(RangeHasher::kReadBlock)));
-        const std::size_t got = file.ReadAt(buffer, want, offset + done, result.ec);
-        if (result.ec) return result;
+        const std::size_t got = file.ReadAt(buffer, want, offset + done, ec);
+        if (ec) return true;
         hash.Update(buffer, got);
         done += static_cast<std::int64_t>(got);
         if (got < want) {
-            result.shortRead = true;
-            break;
+            shortRead = true;
+            return true;
         }
     }
-    result.digest = hash.Finish();
-    return result;
+    return true;
 }
-
-}  // namespace
 
 RangeHasher::RangeHasher(int threads) {
     if (threads <= 0) {
@@ -109,12 +99,16 @@ void RangeHasher::Work() {
         lock.unlock();
 
         if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(kReadBlock);
-        std::optional<HashResult> result = HashRange(item.file, item.offset, item.length, item.kind, buffer.get(), mStopping);
+        HashResult result;
+        result.index = item.index;
+        Hasher hash(item.kind);
+        const bool hashed = HashFileRange(hash, item.file, item.offset, item.length, buffer.get(), mStopping,
+                                          result.ec, result.shortRead);
+        if (hashed && !result.ec) result.digest = hash.Finish();
         item.file = File();  // closed outside the lock
-        if (result) result->index = item.index;
 
         lock.lock();
-        if (result) mResults.push_back(std::move(*result));
+        if (hashed) mResults.push_back(std::move(result));
         --mUnfinished;
         mFinished.notify_all();
     }

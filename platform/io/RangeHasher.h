@@ -82,4 +82,10 @@ private:
     std::vector<std::thread> mThreads;
 };
 
+// Feeds `length` bytes of `file` from `offset` to `hash` through `buffer` (kReadBlock bytes).
+// False when `stopping` was raised on the way; otherwise `ec` tells of a failed read and
+// `shortRead` of a file that ended before the range did.
+bool HashFileRange(Hasher& hash, File& file, std::int64_t offset, std::int64_t length, char* buffer,
+                   const std::atomic<bool>& stopping, std::error_code& ec, bool& shortRead);
+
 }  // namespace tirnel

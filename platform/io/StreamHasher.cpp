@@ -1,6 +1,7 @@
 #include "platform/io/StreamHasher.h"
 
-#include <algorithm>
+#include "platform/io/RangeHasher.h"
+
 #include <memory>
 #include <utility>
 
@@ -58,21 +59,10 @@ void StreamHasher::Work() {
         const bool failed = mError || mShortRead;  // a stream that broke stays broken
         lock.unlock();
 
-        if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(kReadBlock);
+        if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(RangeHasher::kReadBlock);
         std::error_code ec;
         bool shortRead = false;
-        for (std::int64_t done = 0; !failed && done < range.length;) {
-            const auto want = static_cast<std::size_t>(std::min<std::int64_t>(range.length - done, kReadBlock));
-            const std::size_t got = range.file.ReadAt(buffer.get(), want, range.offset + done, ec);
-            if (ec) break;
-            mHasher.Update(buffer.get(), got);  // only this thread touches it until idle
-            done += static_cast<std::int64_t>(got);
-            if (got < want) {
-                shortRead = true;
-                break;
-            }
-            if (mStopping) break;
-        }
+        if (!failed) HashFileRange(mHasher, range.file, range.offset, range.length, buffer.get(), mStopping, ec, shortRead);
         range.file = File();
 
         lock.lock();

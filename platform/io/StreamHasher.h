@@ -20,7 +20,6 @@ namespace tirnel {
 
 class StreamHasher {
 public:
-    static constexpr std::size_t kReadBlock = 1 << 20;
     static constexpr int kMaxQueued = 16;
 
     explicit StreamHasher(HashKind kind);

@@ -42,13 +42,6 @@ bool KilledAt(int n, const std::function<void()>& run) {
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
-bool HoldsHiddenFiles(const fs::path& folder) {
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with(".tirnel-")) return true;
-    }
-    return false;
-}
-
 // An older set of a.bin in 1 KB pieces, and the re-split of a changed a.bin into 2 KB pieces
 // that replaces it, or a merge over a different file of the stored name.
 struct Scene {

@@ -20,13 +20,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-bool HoldsHiddenFiles(const fs::path& folder) {
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with(".tirnel-")) return true;
-    }
-    return false;
-}
-
 RunOutcome SplitInto(const TempFolder& folder, const std::string& source, RecordingReporter& reporter,
                      RunOptions options = {}) {
     return SplitRun({(folder / source).string(), folder.Text(), PieceSize::Read("1", false)}, reporter, options);

@@ -64,6 +64,14 @@ inline std::map<std::string, std::string> Snapshot(const fs::path& folder) {
     return files;
 }
 
+// True when the folder holds a run's hidden files (staged, kept aside, or a journal).
+inline bool HoldsHiddenFiles(const fs::path& folder) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with(".tirnel-")) return true;
+    }
+    return false;
+}
+
 class RecordingReporter : public RunReporter {
 public:
     void ShowNotice(const std::string& text) override { notices.push_back(text); }

@@ -72,13 +72,34 @@ TEST(SplitRun, RefusesBadInputInOrderAndWritesNothing) {
     EXPECT_EQ(Snapshot(src.Path()), before);
 }
 
-TEST(SplitRun, FileNotLargerThanOnePieceIsNotSplit) {
-    Split s;
-    WriteFile(s.folder / "small.bin", Pattern(1000));
-    EXPECT_EQ(s.Run((s.folder / "small.bin").string(), "1"), RunOutcome::Refused);
-    EXPECT_THAT(s.reporter.notices, ElementsAre("你不需要分割这个文件!"));
-    EXPECT_THAT(s.reporter.progress, ElementsAre(0));
-    EXPECT_EQ(Snapshot(s.folder.Path()).size(), 1u);
+TEST(SplitRun, RefusesWhatItCannotSplitAndLeavesTheFolderAsItWas) {
+    const struct {
+        std::string name;
+        std::size_t length;
+        std::string size;
+        const char* notice;
+        std::vector<int> progress;  // a file of one piece is looked at before it is refused
+    } cases[] = {
+        {"small.bin", 1000, "1", "你不需要分割这个文件!", {0}},
+        {"002.pe", 3000, "1", "源文件与分割文件同名,合并时无法在同一个文件夹中重建它,请先给文件改名再分割!", {}},
+        {"002.PE", 3000, "1", notice::kStoredNameIsPiece, {}},
+        {"x.hpe", 3000, "1", "源文件会被分割出的文件覆盖,请选择其他目标文件夹!", {}},
+        {"x.HPE", 3000, "1", notice::kSourceIsTarget, {}},  // x.hpe where letter case does not count
+        {"a:b.txt", 3000, "1", "源文件名含有\":\"或\"\\\",分割文件无法保存这样的文件名,请先给文件改名再分割!", {}},
+        {"back\\slash.txt", 3000, "1", notice::kNameHasSeparator, {}},
+        {"smile\xF0\x9F\x98\x80.txt", 3000, "1", "源文件名含有简体中文代码页无法保存的字符,请先给文件改名再分割!", {}},
+        // Blanks between digits are read over, so this is 10 KB written in 70,002 characters.
+        {"t.bin", 30000, "1" + std::string(70000, ' ') + "0", "分割大小填写得太长,描述文件无法保存!", {}},
+    };
+    for (const auto& c : cases) {
+        Split s;
+        WriteFile(s.folder / c.name, Pattern(c.length));
+        const auto before = Snapshot(s.folder.Path());
+        EXPECT_EQ(s.Run((s.folder / c.name).string(), c.size), RunOutcome::Refused) << c.name;
+        EXPECT_THAT(s.reporter.notices, ElementsAre(c.notice)) << c.name;
+        EXPECT_EQ(s.reporter.progress, c.progress) << c.name;
+        EXPECT_EQ(Snapshot(s.folder.Path()), before) << c.name;
+    }
 }
 
 TEST(SplitRun, CutsPiecesAndWritesTheDescriptor) {
@@ -86,21 +107,28 @@ TEST(SplitRun, CutsPiecesAndWritesTheDescriptor) {
         std::size_t length;
         const char* size;
         bool megabytes;
+        std::int64_t chunk;
         std::vector<std::size_t> pieces;
+        const char* payload;  // the count is of chunks, not pieces
         std::vector<int> progress;
     };
     const Case cases[] = {
-        {2048, "1", false, {1024, 1024}, {50, 100, 0}},
-        {3000, "1", false, {1024, 1024, 952}, {33, 67, 100, 0}},
-        {1024, "1", false, {1024}, {100, 0}},
-        {2 * 1048576 + 5, "1", true, {1048576, 1048576, 5}, {33, 67, 100, 0}},
-        {7200, "007", false, {7168, 32}, {50, 100, 0}},
+        {2048, "1", false, ChunkSize, {1024, 1024}, "1k:2", {50, 100, 0}},
+        {3000, "1", false, ChunkSize, {1024, 1024, 952}, "1k:3", {33, 67, 100, 0}},
+        {1024, "1", false, ChunkSize, {1024}, "1k:1", {100, 0}},
+        {2 * 1048576 + 5, "1", true, ChunkSize, {1048576, 1048576, 5}, "1m:3", {33, 67, 100, 0}},
+        {7200, "007", false, ChunkSize, {7168, 32}, "007k:2", {50, 100, 0}},
+        // Pieces of 10 KB moved in chunks of 4 KB: 4+4+2, 4+4+2, then 1.
+        {21 * 1024, "10", false, 4096, {10240, 10240, 1024}, "10k:7", {14, 29, 43, 57, 71, 86, 100, 0}},
+        // Eight chunks, whose progress ties go to even: 12.5 -> 12, 37.5 -> 38, 62.5 -> 62, 87.5 -> 88.
+        {8 * 1024, "2", false, 1024, {2048, 2048, 2048, 2048}, "2k:8", {12, 25, 38, 50, 62, 75, 88, 100, 0}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
         Split s;
         const std::string bytes = Pattern(c.length, static_cast<unsigned>(c.length));
         WriteFile(s.folder / "数据.tar.gz", bytes);
-        ASSERT_EQ(s.Run((s.folder / "数据.tar.gz").string(), c.size, c.megabytes), RunOutcome::Completed);
+        ASSERT_EQ(s.Run((s.folder / "数据.tar.gz").string(), c.size, c.megabytes, c.chunk), RunOutcome::Completed);
         EXPECT_THAT(s.reporter.notices, ElementsAre(notice::kSplitDone));
         EXPECT_THAT(s.reporter.progress, ElementsAreArray(c.progress));
         std::string joined;
@@ -110,8 +138,7 @@ TEST(SplitRun, CutsPiecesAndWritesTheDescriptor) {
             joined += piece;
         }
         EXPECT_EQ(joined, bytes);
-        EXPECT_EQ(s.Payload("数据.tar.hpe"),
-                  std::string("数据.tar.gz|") + c.size + (c.megabytes ? "m:" : "k:") + std::to_string(c.pieces.size()));
+        EXPECT_EQ(s.Payload("数据.tar.hpe"), std::string("数据.tar.gz|") + c.payload);
         EXPECT_EQ(Snapshot(s.folder.Path()).size(), c.pieces.size() + 3) << "pieces, descriptor, checksums, source: no temporary file is left";
     }
 }
@@ -125,28 +152,6 @@ TEST(SplitRun, DescriptorNamesFollowTheBaseRule) {
         ASSERT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Completed) << name;
         EXPECT_EQ(s.Payload(descriptor), std::string(name) + "|1k:2");
     }
-}
-
-TEST(SplitRun, ChunksInsidePiecesAndTheDescriptorBeforeTheLastChunk) {
-    // Pieces of 10 KB moved in chunks of 4 KB: 4+4+2, 4+4+2, then 1.
-    Split s;
-    TempFolder out;
-    WriteFile(s.folder / "x.bin", Pattern(21 * 1024));
-    RecordingReporter chunked;
-    ASSERT_EQ(SplitRun({(s.folder / "x.bin").string(), out.Text(), PieceSize::Read("10", false)}, chunked, {4096}),
-              RunOutcome::Completed);
-    EXPECT_THAT(chunked.progress, ElementsAre(14, 29, 43, 57, 71, 86, 100, 0));
-    EXPECT_EQ(ReadFile(out / "001.pe") + ReadFile(out / "002.pe") + ReadFile(out / "003.pe"), Pattern(21 * 1024));
-    DescriptorError error;
-    EXPECT_EQ(ParseDescriptor(ReadFile(out / "x.hpe"), error)->payload, "10k:7");
-}
-
-TEST(SplitRun, ProgressTiesGoToEven) {
-    // Eight chunks: 12.5 -> 12, 37.5 -> 38, 62.5 -> 62, 87.5 -> 88.
-    Split s;
-    WriteFile(s.folder / "e.bin", Pattern(8 * 1024));
-    ASSERT_EQ(s.Run((s.folder / "e.bin").string(), "2", false, 1024), RunOutcome::Completed);
-    EXPECT_THAT(s.reporter.progress, ElementsAre(12, 25, 38, 50, 62, 75, 88, 100, 0));
 }
 
 TEST(SplitRun, WritesTheDescriptorByteForByte) {
@@ -166,19 +171,13 @@ TEST(SplitRun, WritesTheDescriptorByteForByte) {
 }
 
 TEST(SplitRun, TheBarIsToldOnlyWhatChangesItHoweverManyPieces) {
-    struct Case {
-        std::size_t length;
-        std::size_t calls;  // the values 0 or 33 … 100, then the 0 at the end
-    };
-    for (const Case& c : {Case{3 * 1024, 4}, Case{1000 * 1024, 102}}) {
-        Split s;
-        WriteFile(s.folder / "m.bin", Pattern(c.length));
-        ASSERT_EQ(s.Run((s.folder / "m.bin").string(), "1"), RunOutcome::Completed);
-        ASSERT_EQ(s.reporter.progress.size(), c.calls) << c.length;
-        EXPECT_EQ(s.reporter.progress.back(), 0);
-        EXPECT_EQ(s.reporter.progress[c.calls - 2], 100);
-        EXPECT_TRUE(std::is_sorted(s.reporter.progress.begin(), s.reporter.progress.end() - 1)) << c.length;
-    }
+    Split s;
+    WriteFile(s.folder / "m.bin", Pattern(1000 * 1024));
+    ASSERT_EQ(s.Run((s.folder / "m.bin").string(), "1"), RunOutcome::Completed);
+    ASSERT_EQ(s.reporter.progress.size(), 102u) << "the values 0 … 100, then the 0 at the end";
+    EXPECT_EQ(s.reporter.progress.back(), 0);
+    EXPECT_EQ(s.reporter.progress[100], 100);
+    EXPECT_TRUE(std::is_sorted(s.reporter.progress.begin(), s.reporter.progress.end() - 1));
 }
 
 TEST(SplitRun, ReplacesPiecesOfTheSameNumbersOnly) {
@@ -195,41 +194,11 @@ TEST(SplitRun, ReplacesPiecesOfTheSameNumbersOnly) {
     EXPECT_EQ(s.Payload("f.hpe"), "f.bin|1k:3");
 }
 
-TEST(SplitRun, NeverReplacesItsOwnSource) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"002.pe", "源文件与分割文件同名,合并时无法在同一个文件夹中重建它,请先给文件改名再分割!"},
-        {"002.PE", notice::kStoredNameIsPiece},
-        {"x.hpe", "源文件会被分割出的文件覆盖,请选择其他目标文件夹!"},
-        {"x.HPE", notice::kSourceIsTarget},  // x.hpe where letter case does not count
-    };
-    for (const auto& [name, text] : cases) {
-        Split s;
-        WriteFile(s.folder / name, Pattern(3000));
-        const auto before = Snapshot(s.folder.Path());
-        EXPECT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Refused) << name;
-        EXPECT_THAT(s.reporter.notices, ElementsAre(text)) << name;
-        EXPECT_EQ(Snapshot(s.folder.Path()), before);
-    }
-    Split s;  // a piece number beyond the set is no piece of it
+TEST(SplitRun, APieceNumberBeyondTheSetIsNoPieceOfIt) {
+    Split s;
     WriteFile(s.folder / "009.pe", Pattern(3000));
     EXPECT_EQ(s.Run((s.folder / "009.pe").string(), "1"), RunOutcome::Completed);
     EXPECT_EQ(ReadFile(s.folder / "009.pe"), Pattern(3000));
-}
-
-TEST(SplitRun, RefusesNamesTheDescriptorCannotHold) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"a:b.txt", "源文件名含有\":\"或\"\\\",分割文件无法保存这样的文件名,请先给文件改名再分割!"},
-        {"back\\slash.txt", notice::kNameHasSeparator},
-        {"smile\xF0\x9F\x98\x80.txt", "源文件名含有简体中文代码页无法保存的字符,请先给文件改名再分割!"},
-    };
-    for (const auto& [name, text] : cases) {
-        Split s;
-        WriteFile(s.folder / name, Pattern(3000));
-        const auto before = Snapshot(s.folder.Path());
-        EXPECT_EQ(s.Run((s.folder / name).string(), "1"), RunOutcome::Refused);
-        EXPECT_THAT(s.reporter.notices, ElementsAre(text));
-        EXPECT_EQ(Snapshot(s.folder.Path()), before);
-    }
 }
 
 TEST(SplitRun, StoppingRemovesEverythingWritten) {
@@ -332,18 +301,10 @@ TEST(SplitRun, NamesUpToTheFileSystemsLimit) {
     }
 }
 
-TEST(SplitRun, RefusesASizeTextNoMergeWouldRead) {
-    // Blanks between digits are read over, so this is 10 KB written in 70,002 characters.
+TEST(SplitRun, SplitsWithTheLongestSizeTextAMergeReads) {
     Split s;
     WriteFile(s.folder / "t.bin", Pattern(30000));
-    const auto before = Snapshot(s.folder.Path());
-    EXPECT_EQ(s.Run((s.folder / "t.bin").string(), "1" + std::string(70000, ' ') + "0"), RunOutcome::Refused);
-    EXPECT_THAT(s.reporter.notices, ElementsAre("分割大小填写得太长,描述文件无法保存!"));
-    EXPECT_EQ(Snapshot(s.folder.Path()), before);
-    // The longest text a merge reads still splits.
-    Split fits;
-    WriteFile(fits.folder / "t.bin", Pattern(30000));
-    EXPECT_EQ(fits.Run((fits.folder / "t.bin").string(), "1" + std::string(60000, ' ') + "0"), RunOutcome::Completed);
+    EXPECT_EQ(s.Run((s.folder / "t.bin").string(), "1" + std::string(60000, ' ') + "0"), RunOutcome::Completed);
 }
 
 TEST(SplitRun, FollowsALinkToTheSource) {

@@ -33,62 +33,42 @@ TEST(Cli, SplitThenMergeRoundTrip) {
     EXPECT_EQ(ReadFile(set / "报告 2024.pdf"), Pattern(5000));
 }
 
-TEST(Cli, UnitOption) {
-    TempFolder folder;
-    WriteFile(folder / "m.bin", Pattern(1048576 + 10));
-    Result r = Cli({"split", (folder / "m.bin").string(), folder.Text(), "1", "--unit", "MB"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(fs::file_size(folder / "001.pe"), 1048576u);
-    EXPECT_EQ(fs::file_size(folder / "002.pe"), 10u);
-}
-
 TEST(Cli, RefusalsGoToStandardErrorWithStatusOne) {
     TempFolder folder;
     WriteFile(folder / "s.bin", Pattern(100));
-    const std::pair<std::vector<std::string>, const char*> cases[] = {
+    const std::string file = (folder / "s.bin").string();
+    const std::string missing = (folder / "nowhere").string();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"split", (folder / "none").string(), folder.Text(), "1"}, notice::kNoSource},
-        {{"split", (folder / "s.bin").string(), folder.Text(), "0"}, notice::kSizeBelowOne},
-        {{"split", (folder / "s.bin").string(), folder.Text(), "1"}, notice::kNoNeedToSplit},
+        {{"split", file, folder.Text(), "0"}, notice::kSizeBelowOne},
+        {{"split", file, folder.Text(), "1"}, notice::kNoNeedToSplit},
         {{"merge", "", folder.Text()}, notice::kNoDescriptor},
+        // A folder that is not there, or is a file, is named as such rather than asked for.
+        {{"split", file, missing, "1"}, "目标文件夹不存在: " + missing},
+        {{"merge", file, missing}, "目标文件夹不存在: " + missing},
+        {{"verify", file, missing}, "目标文件夹不存在: " + missing},
+        {{"merge", file, file}, "目标文件夹不是文件夹: " + file},
     };
     for (const auto& [args, text] : cases) {
         Result r = Cli(args);
         EXPECT_EQ(r.status, 1) << text;
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, std::string(text) + "\n");
+        EXPECT_EQ(r.err, text + "\n");
     }
     EXPECT_EQ(Snapshot(folder.Path()).size(), 1u);
 }
 
-TEST(Cli, ChecksumsVerifyAndReplacingAnotherSet) {
+// Every split writes a checksum file that sha256sum checks, and the check finds the set sound.
+// (What a check says of a damaged set, and what a split may replace, have tables of their own.)
+TEST(Cli, ChecksumsSha256sumChecksAndTheCheckFindsSound) {
     TempFolder source, set;
     WriteFile(source / "a.bin", Pattern(5000));
-    WriteFile(source / "b.bin", Pattern(3000, 2));
     ASSERT_EQ(Cli({"split", (source / "a.bin").string(), set.Text(), "1"}).status, 0);
     EXPECT_EQ(std::system(("cd " + Quote(set.Text()) + " && sha256sum --quiet -c a.hpe.sha256").c_str()), 0);
 
     Result sound = Cli({"verify", (set / "a.hpe").string(), set.Text()});
     EXPECT_EQ(sound.status, 0);
     EXPECT_EQ(sound.out, "分割文件全部完好,可以合并。\n");
-    WriteFile(set / "002.pe", Pattern(1024, 3));
-    fs::remove(set / "004.pe");
-    Result damaged = Cli({"verify", (set / "a.hpe").string(), set.Text()});
-    EXPECT_EQ(damaged.status, 1);
-    EXPECT_THAT(damaged.err, HasSubstr("002.pe"));
-    EXPECT_THAT(damaged.err, HasSubstr("004.pe"));
-    EXPECT_EQ(Cli({"verify", (set / "a.hpe").string()}).status, 1) << "the descriptor's folder";
-
-    // Another file's set is replaced only when asked to, and then with its descriptor.
-    Result refused = Cli({"split", (source / "b.bin").string(), set.Text(), "1", "--no-checksum"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_THAT(refused.err, HasSubstr("--replace"));
-    EXPECT_TRUE(fs::exists(set / "a.hpe"));
-    EXPECT_EQ(Cli({"split", (source / "b.bin").string(), set.Text(), "1", "--no-checksum", "--replace"}).status, 0);
-    EXPECT_FALSE(fs::exists(set / "a.hpe"));
-    EXPECT_FALSE(fs::exists(set / "a.hpe.sha256"));
-    EXPECT_FALSE(fs::exists(set / "b.hpe.sha256")) << "--no-checksum";
-    EXPECT_EQ(Cli({"merge", (set / "b.hpe").string(), set.Text()}).status, 0);
-    EXPECT_EQ(ReadFile(set / "b.bin"), Pattern(3000, 2));
 }
 
 TEST(Cli, UsageErrorsAndHelp) {
@@ -191,7 +171,7 @@ TEST(Cli, CompletionLineCanBeParsed) {
     EXPECT_EQ(ReadFile(match[1].str()), Pattern(10000));
 }
 
-TEST(Cli, MergeDefaultsToTheDescriptorsFolderAndMissingFoldersAreNamed) {
+TEST(Cli, MergeDefaultsToTheDescriptorsFolder) {
     TempFolder work;
     WriteFile(work / "m.bin", Pattern(5000));
     ASSERT_EQ(Cli({"split", (work / "m.bin").string(), work.Text(), "1"}).status, 0);
@@ -203,25 +183,6 @@ TEST(Cli, MergeDefaultsToTheDescriptorsFolderAndMissingFoldersAreNamed) {
     Result bare = Cli({"merge", "m.hpe"}, work.Text());
     EXPECT_EQ(bare.status, 0) << bare.err;
     EXPECT_EQ(bare.out, std::string(notice::kMergeDone) + " → " + (work / "m.bin").string() + "\n");
-    EXPECT_EQ(Cli({"merge", (work / "none.hpe").string()}).err, "找不到描述文件: " + (work / "none.hpe").string() + "\n");
-
-    // A folder that is not there, or is a file, is named as such rather than asked for.
-    const auto before = Snapshot(work.Path());
-    const std::string missing = (work / "nowhere").string();
-    const std::string file = (work / "001.pe").string();
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"split", (work / "m.hpe").string(), missing, "1"}, "目标文件夹不存在: " + missing},
-        {{"merge", (work / "m.hpe").string(), missing}, "目标文件夹不存在: " + missing},
-        {{"verify", (work / "m.hpe").string(), missing}, "目标文件夹不存在: " + missing},
-        {{"merge", (work / "m.hpe").string(), file}, "目标文件夹不是文件夹: " + file},
-    };
-    for (const auto& [args, text] : cases) {
-        Result r = Cli(args);
-        EXPECT_EQ(r.status, 1) << text;
-        EXPECT_EQ(r.err, text + "\n");
-        EXPECT_EQ(r.out, "");
-    }
-    EXPECT_EQ(Snapshot(work.Path()), before);
 }
 
 }  // namespace
